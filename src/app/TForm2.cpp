@@ -1,0 +1,9 @@
+#include "app/TForm2.h"
+
+TForm2* Form2 = nullptr;
+
+TForm2::TForm2(QWidget* parent) : Form(parent)
+{
+    setupUi(client());
+    adoptLayout();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Small numeric helpers shared by all subsystems: extrema and sums of square
+// int32 matrices, colour ramps for heat maps (Windows colour values
+// red + green*256 + blue*65536), an ascending sort and absolute values.
+// None has undefined behaviour for any argument.
+
+#include <cstdint>
+
+// Largest cell of the n x n matrix m (row stride n). Starts from -1000000, so
+// a cell must exceed that to count; n <= 0 gives -1000000.
+int32_t MatrixMaximum(const int32_t* m, int16_t n);
+// Smallest cell, starting from 1000000; n <= 0 gives 1000000.
+int32_t MatrixMinimum(const int32_t* m, int16_t n);
+// Sum of all n x n cells with 32-bit wrap-around; n <= 0 gives 0.
+int32_t MatrixSum(const int32_t* m, int16_t n);
+
+// a + (b - a) * t truncated toward zero. A result beyond the int32 range is
+// clamped to it and a NaN result (t NaN) gives 0.
+int32_t InterpolateChannel(int16_t a, int16_t b, double t);
+// Colour value of the three interpolated channels, each taken as 16-bit
+// signed before combining; the sum wraps around in 32 bits.
+int32_t InterpolateColor(int16_t r1, int16_t g1, int16_t b1, int16_t r2, int16_t g2, int16_t b2,
+                         double t);
+// Grey from black (t = 0) to white (t = 1); t = 0.5 gives 127,127,127.
+int32_t GreyScaleColor(double t);
+
+// Sorts a[0..n-1] ascending in place; n < 1 does nothing.
+void SortAscending(int32_t* a, int32_t n);
+
+// Absolute value; INT32_MIN, whose absolute value has no int32, gives INT32_MAX.
+int32_t AbsInt(int32_t v);
+// v if v >= 0, else -v.
+double AbsDouble(double v);

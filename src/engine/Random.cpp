@@ -1,0 +1,17 @@
+#include "engine/Random.h"
+
+#include <ctime>
+
+uint32_t randomState = 1;
+
+int32_t Rand() {
+  randomState = randomState * 22695477u + 1u;
+  return static_cast<int32_t>((randomState >> 16) & 0x7fffu);
+}
+
+void SeedRandom(uint32_t seed) { randomState = seed; }
+
+void Randomize() {
+  SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  Rand();
+}

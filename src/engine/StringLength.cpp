@@ -1,0 +1,3 @@
+#include "engine/StringLength.h"
+
+int32_t stringLength = 27;

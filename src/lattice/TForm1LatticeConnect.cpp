@@ -1,0 +1,15 @@
+// Connects the controls of this subsystem to their TForm1 handlers.
+#include "app/TForm1.h"
+
+#include "widgets/Handlers.h"
+
+void TForm1::ConnectLatticeHandlers()
+{
+    OnClick(RadioGroup1, Bind(&TForm1::RadioGroup1Click));
+    OnClick(RadioGroup3, Bind(&TForm1::RadioGroup3Click));
+    OnClick(RadioGroup5, Bind(&TForm1::RadioGroup5Click));
+    OnClick(RadioGroup6, Bind(&TForm1::RadioGroup6Click));
+    OnClick(RadioGroup7, Bind(&TForm1::RadioGroup7Click));
+    OnClick(RadioGroup8, Bind(&TForm1::RadioGroup8Click));
+    OnClick(RadioGroup10, Bind(&TForm1::RadioGroup10Click));
+}

@@ -1,0 +1,9 @@
+#include "lattice/TForm3.h"
+
+TForm3* Form3 = nullptr;
+
+TForm3::TForm3(QWidget* parent) : Form(parent)
+{
+    setupUi(client());
+    adoptLayout();
+}

@@ -1,0 +1,9 @@
+#include "lattice/TForm6.h"
+
+TForm6* Form6 = nullptr;
+
+TForm6::TForm6(QWidget* parent) : Form(parent)
+{
+    setupUi(client());
+    adoptLayout();
+}

@@ -1,0 +1,82 @@
+// A persistent drawing surface (QImage Format_RGB32) with the pen, brush, font and
+// current position that persist between handlers. Drawing is pixel-exact and never
+// antialiased: rectangles and ellipses cover x1..x2-1 and y1..y2-1 (right and bottom edge
+// excluded), lineTo does not draw its end point, pen width 0 draws 1 pixel. The pen mode
+// (copy or not-xor) applies to pen and brush of rectangle, ellipse and polygon; fillRect
+// always copies the brush. Pixels outside the image read as white; writes there are ignored.
+#pragma once
+
+#include "widgets/Colors.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <vector>
+
+enum class PenStyle { Solid, Clear };
+enum class PenMode { Copy, NotXor };
+enum class BrushStyle { Solid, Clear };
+
+struct Pen {
+    TColor color = ColorBlack;
+    int width = 1;
+    PenStyle style = PenStyle::Solid;
+    PenMode mode = PenMode::Copy;
+};
+struct Brush {
+    TColor color = ColorWhite;
+    BrushStyle style = BrushStyle::Solid;
+};
+struct FontSpec {
+    QString name = "Arial";
+    int size = 8;   // points at 96 dpi
+    TColor color = ColorBlack;
+    bool bold = false;
+};
+
+class Canvas {
+public:
+    explicit Canvas(int width, int height, TColor fill = ColorButtonFace);
+
+    Pen pen;
+    Brush brush;
+    FontSpec font;
+
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void rectangle(int x1, int y1, int x2, int y2);   // brush fill + pen outline (drawn inside)
+    void fillRect(int x1, int y1, int x2, int y2);    // brush only
+    void ellipse(int x1, int y1, int x2, int y2);
+    void polygon(const std::vector<QPoint>& points);  // even-odd fill + closed outline
+    TColor pixel(int x, int y) const;
+    void setPixel(int x, int y, TColor c);
+    void textOut(int x, int y, const QString& text);  // top-left at (x,y); pen moves to its right end
+    int textWidth(const QString& text) const;
+    int textHeight(const QString& text) const;
+    void draw(int x, int y, const QImage& bitmap);
+    void clear(TColor c);
+    // New size; what was drawn stays where it was, new area gets the fill colour.
+    void resize(int width, int height, TColor fill = ColorButtonFace);
+
+    const QImage& image() const { return image_; }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    QPoint penPos() const { return pos_; }
+
+    std::function<void(const QRect&)> onChanged;   // the area that a drawing call touched
+
+private:
+    enum : std::uint8_t { None = 0, BrushPx = 1, PenPx = 2 };
+    struct Mask;   // what one figure covers, resolved before any pixel is written
+
+    void plot(int x, int y, std::uint32_t rgb, bool notXor);
+    void paintMask(const Mask& m);
+    void changed(const QRect& r);
+    void linePixels(int x0, int y0, int x1, int y1, const std::function<void(int, int)>& put) const;
+    QFont qfont() const;
+
+    QImage image_;
+    QPoint pos_{0, 0};
+};

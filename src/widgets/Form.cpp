@@ -1,0 +1,180 @@
+#include "widgets/Form.h"
+
+#include "widgets/ControlBar.h"
+#include "widgets/Handlers.h"
+#include "widgets/StatusBar.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <algorithm>
+
+std::function<void(Form&)> Form::modalHook;
+
+namespace {
+constexpr int kModalCancel = 2;
+}
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), client_(new PaintArea(this))
+{
+    client_->onPaint = [this] { FormPaint(); };
+    client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseDown(b, m, x, y); };
+    client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseUp(b, m, x, y); };
+    client_->onMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { FormMouseMove(m, x, y); };
+    setClientSize(clientSize_.width(), clientSize_.height());
+}
+
+Form::~Form()
+{
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+int Form::menuHeight() const
+{
+    return menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
+}
+
+void Form::setMenuBar(QMenuBar* bar)
+{
+    menuBar_ = bar;
+    if (bar) {
+        bar->setParent(this);
+        bar->show();
+    }
+    setClientSize(clientSize_.width(), clientSize_.height());
+}
+
+void Form::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void Form::setClientSize(int w, int h)
+{
+    clientSize_ = QSize(std::max(1, w), std::max(1, h));
+    const int top = menuHeight();
+    setFixedSize(clientSize_.width(), clientSize_.height() + top);
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, clientSize_.width(), top);
+    client_->setGeometry(0, top, clientSize_.width(), clientSize_.height());
+    layoutBars();
+}
+
+void Form::adoptLayout()
+{
+    if (!client_->windowTitle().isEmpty())
+        setCaption(client_->windowTitle());
+    setClientSize(client_->width(), client_->height());
+}
+
+void Form::setStatusBar(StatusBar* bar)
+{
+    if (statusBar_)
+        disconnect(statusBar_, nullptr, this, nullptr);
+    statusBar_ = bar;
+    if (bar) {
+        bar->setParent(client_);
+        bar->show();
+        connect(bar, &StatusBar::edgeChanged, this, &Form::layoutBars);
+        connect(bar, &QObject::destroyed, this, [this] { statusBar_ = nullptr; });
+    }
+    layoutBars();
+}
+
+void Form::setToolBar(ControlBar* bar)
+{
+    if (toolBar_)
+        disconnect(toolBar_, nullptr, this, nullptr);
+    toolBar_ = bar;
+    if (bar) {
+        bar->setParent(client_);
+        bar->show();
+        connect(bar, &QObject::destroyed, this, [this] { toolBar_ = nullptr; });
+    }
+    layoutBars();
+}
+
+void Form::layoutBars()
+{
+    const int w = clientSize_.width(), h = clientSize_.height();
+    int top = 0;
+    if (statusBar_) {
+        const int sh = statusBar_->height() > 0 ? statusBar_->height() : statusBar_->sizeHint().height();
+        if (statusBar_->edge() == StatusBar::Edge::Top) {
+            statusBar_->setGeometry(0, 0, w, sh);
+            top = sh;
+        } else {
+            statusBar_->setGeometry(0, h - sh, w, sh);
+        }
+        statusBar_->raise();
+    }
+    if (toolBar_) {
+        toolBar_->setGeometry(0, top, w, toolBar_->height());
+        toolBar_->raise();
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    layoutBars();
+}
+
+void Form::show_()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::hide_() { hide(); }
+
+bool Form::isShowing() const { return isVisible() || inModalHook_; }
+
+void Form::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (!e->spontaneous())
+        RunGuarded([this] { FormShow(); });
+}
+
+int Form::showModal()
+{
+    modalResult_ = 0;
+    if (modalHook) {
+        inModalHook_ = true;
+        RunGuarded([this] { FormShow(); });
+        RunGuarded([this] { modalHook(*this); });
+        inModalHook_ = false;
+        return modalResult_ != 0 ? modalResult_ : 1;
+    }
+    if (modalLoop_)   // already running modally: a second loop would never end first
+        return 0;
+    if (isVisible())
+        hide();   // showing again runs FormShow and makes it modal
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    show_();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    setWindowModality(Qt::NonModal);
+    return modalResult_ != 0 ? modalResult_ : kModalCancel;
+}
+
+void Form::setModalResult(int result)
+{
+    modalResult_ = result;
+    if (result != 0 && modalLoop_)
+        close_();
+}
+
+void Form::close_() { close(); }
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    if (modalLoop_)
+        modalLoop_->quit();
+    emit closed();
+}

@@ -1,0 +1,25 @@
+// Connecting handlers to controls. Every handler connected here runs inside RunGuarded:
+// an exception escaping it is shown in an "Error" box and the program goes on.
+#pragma once
+
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class RadioGroup;
+class Timer;
+class UpDown;
+
+void RunGuarded(const std::function<void()>& handler);
+
+void OnClick(QAbstractButton* button, std::function<void()> h);   // clicked (user or click())
+void OnClick(QCheckBox* box, std::function<void()> h);            // toggled: code or user, only on change
+void OnChange(QLineEdit* edit, std::function<void()> h);          // textChanged: code or user, only on change
+void OnClick(RadioGroup* group, std::function<void()> h);         // itemClicked: code or user, only on change
+// A checkable item's mark is put back silently before h runs: the handler toggles its own
+// mark with setChecked, and sees it as it was before the click.
+void OnClick(QAction* item, std::function<void()> h);
+void OnClick(UpDown* updown, std::function<void(bool up)> h);     // after a user press moved the position
+void OnTimer(Timer* timer, std::function<void()> h);

@@ -1,0 +1,47 @@
+#include "widgets/StatusBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+constexpr qint64 kMinRepaintGapMs = 100;
+}
+
+StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
+{
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 1, 4, 1);
+    layout->addWidget(label_);
+    label_->setTextFormat(Qt::PlainText);
+    resize(sizeHint());
+}
+
+QSize StatusBar::sizeHint() const { return {200, 19}; }
+
+QString StatusBar::simpleText() const { return label_->text(); }
+
+void StatusBar::setSimpleText(const QString& text)
+{
+    if (text == label_->text())
+        return;
+    label_->setText(text);
+    // A handler that runs for a long time gets no paint events; a forced repaint shows
+    // progress, but only every 100 ms so that frequent texts cost nothing much.
+    if (!isVisible())
+        return;
+    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kMinRepaintGapMs) {
+        label_->repaint();
+        ++forcedRepaints_;
+        sinceRepaint_.restart();
+    }
+}
+
+void StatusBar::setEdge(Edge e)
+{
+    if (e == edge_)
+        return;
+    edge_ = e;
+    emit edgeChanged();
+}

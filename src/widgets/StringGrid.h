@@ -1,0 +1,98 @@
+// A grid of texts over a flat store: Cells[col][row] are plain strings, and the view paints
+// only the visible cells, so refilling a 10000-row grid on every timer tick costs only the
+// assignments and one repaint. The first fixed row and column are the view's headers and stay
+// in place while scrolling; further fixed rows/columns scroll with the cells but paint as fixed.
+// Texts are kept across resizes (growing keeps old cells, shrinking drops cells outside).
+#pragma once
+
+#include "widgets/Colors.h"
+
+#include <QRect>
+#include <QString>
+#include <QTableView>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+// What the draw-cell hook sees and may change before the cell is painted.
+struct GridCellPainter {
+    int col = 0, row = 0;
+    QRect rect;
+    bool isFixed = false, isSelected = false;
+    TColor brushColor = ColorWindow;
+    TColor fontColor = ColorBlack;
+    QString text;
+    QPainter* painter = nullptr;    // for hooks that draw themselves
+    bool defaultDrawing = true;     // false: the hook painted the cell, nothing else is drawn
+};
+
+class StringGrid : public QTableView {
+    Q_OBJECT
+    Q_PROPERTY(int colCount READ colCount WRITE setColCount)
+    Q_PROPERTY(int rowCount READ rowCount WRITE setRowCount)
+    Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
+    Q_PROPERTY(int fixedRows READ fixedRows WRITE setFixedRows)
+    Q_PROPERTY(int defaultColWidth READ defaultColWidth WRITE setDefaultColWidth)
+    Q_PROPERTY(int defaultRowHeight READ defaultRowHeight WRITE setDefaultRowHeight)
+
+public:
+    explicit StringGrid(QWidget* parent = nullptr);
+    ~StringGrid() override;
+
+    int colCount() const { return cols_; }
+    void setColCount(int n);
+    int rowCount() const { return rows_; }
+    void setRowCount(int n);
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int n);
+    int fixedRows() const { return fixedRows_; }
+    void setFixedRows(int n);
+    int defaultColWidth() const { return defaultColWidth_; }
+    void setDefaultColWidth(int w);   // every column takes it
+    int defaultRowHeight() const { return defaultRowHeight_; }
+    void setDefaultRowHeight(int h);
+
+    QString cell(int col, int row) const;                   // "" outside
+    void setCell(int col, int row, const QString& text);    // ignored outside
+    int colWidth(int col) const;                            // 0 outside
+    void setColWidth(int col, int w);
+    void clear();   // every text empty, sizes kept
+
+    std::function<void(GridCellPainter&)> onDrawCell;
+
+    int selectedCol() const;
+    int selectedRow() const;
+    void select(int col, int row);   // silent; fixed or outside cells are not selectable
+
+    // Used by the grid's delegate and headers.
+    void paintCell(QPainter* p, const QRect& r, int col, int row, bool selected);
+    void headerPressed(Qt::Orientation o, int section);
+
+signals:
+    void cellClicked(int col, int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    class Model;
+    class Delegate;
+    class Header;
+
+    int headerRows() const { return fixedRows_ > 0 && rows_ > 0 ? 1 : 0; }
+    int headerCols() const { return fixedCols_ > 0 && cols_ > 0 ? 1 : 0; }
+    void reshape(int cols, int rows, int fixedCols, int fixedRows);
+    void applySizes();
+    void scheduleRefresh();
+
+    int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
+    int defaultColWidth_ = 64, defaultRowHeight_ = 24;
+    std::vector<QString> cells_ = std::vector<QString>(25);   // row-major, cols_ * rows_
+    std::vector<int> colWidths_ = std::vector<int>(5, 64);
+    bool refreshPending_ = false;
+    Model* model_;
+    Header* hHeader_;
+    Header* vHeader_;
+    QWidget* corner_ = nullptr;
+};
