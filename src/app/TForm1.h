@@ -6,6 +6,9 @@
 #include "widgets/Form.h"
 #include "widgets/Timer.h"
 
+#include "engine/StringEngine.h"
+#include "engine/StringFiles.h"
+
 #include <functional>
 
 #include "ui_TForm1Shell.h"
@@ -88,6 +91,120 @@ public:
     void RadioGroup15Click();
     void Button8Click();
     void Button58Click();
+    // one-dimensional mask
+    void Button122Click();
+    void Button127Click();
+    void Button129Click();
+    void Button228Click();
+    void CheckBox45Click();
+    void CheckBox9Click();
+    void CheckBox10Click();
+    void CheckBox11Click();
+    void CheckBox12Click();
+    void CheckBox20Click();
+    void CheckBox21Click();
+    void CheckBox22Click();
+    void CheckBox23Click();
+    void CheckBox38Click();
+    void CheckBox40Click();
+    // engine, run controls, mouse
+    void Button1Click();
+    void Button2Click();
+    void Timer1Timer();
+    void Button6Click();
+    void Button7Click();
+    void Button140Click();
+    void Button34Click();
+    void Button49Click();
+    void Time21Click();
+    void Clear1Click();
+    void Button10Click();
+    void Button9Click();
+    void Button22Click();
+    void Button23Click();
+    void Button24Click();
+    void Button25Click();
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) override;
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y) override;
+    void FormActivate();
+    void F11Click();
+    // string drawing
+    void Button3Click();
+    void Button33Click();
+    void Button104Click();
+    void Button46Click();
+    void UpDown5Click();
+    void UpDown8Click();
+    void Button142Click();
+    void Button143Click();
+    // initial configurations
+    void XXX1Click();
+    void Button102Click();
+    void Button106Click();
+    void Button42Click();
+    void Button5Click();
+    void Button15Click();
+    void Button21Click();
+    void Make1Click();
+    void Button26Click();
+    void Button27Click();
+    void Button43Click();
+    void N159101Click();
+    // number edits and up-downs
+    void UpDown1Click();
+    void UpDown2Click();
+    void Edit3Change();
+    void UpDown3Click();
+    void Edit5Change();
+    void Edit8Change();
+    void Edit20Change();
+    void Edit21Change();
+    void Edit22Change();
+    void Edit24Change();
+    void Edit25Change();
+    // view switches
+    void VffinPanel1Click();
+    void SingleWork1Click();
+    void F3x1Click();
+    void F2x1Click();
+    void Scale1Click();
+    void Extended1Click();
+    void ViewImage1Click();
+    void INTEGRATEDPanel1Click();
+    void PIntegrated1Click();
+    void Dontshow1Click();
+    void ShowI1Click();
+    void ShowII1Click();
+    void GroupBox5Click();
+    void CheckBox30Click();
+    void CheckBox31Click();
+    void Button116Click();
+    // string files
+    void WriteCA1Click();
+    void Wsq21Click();
+    void Button28Click();
+    void Wsq31Click();
+    void Wsq41Click();
+    void Wsq51Click();
+    void ReadCA1Click();
+    void sq21Click();
+    void Rsq31Click();
+    void sq41Click();
+    void Rsq51Click();
+    void Button16Click();
+    // square start patterns and reversed runs
+    void Button50Click();
+    void Button57Click();
+    void Button72Click();
+    void Center1Click();
+    void Line1Click();
+    void LineCenter1Click();
+    void ToBegin1Click();
+    void Button4Click();
+    void Button29Click();
+    void Button30Click();
+    // The engine's settings as the controls stand (mask boxes, border, "DrRab 37").
+    StringStepSettings ReadStringSettings() const;
 
     // --- recorded runs and their views ---------------------------------------
     void RadioGroup16Click();
@@ -106,6 +223,79 @@ public:
     void Button93Click();
     void CheckBox44Click();
     void RadioGroup12Click();
+    // recorded run, event tables and the refresh entry
+    void Button146Click();     // "DO =58 146": a recorded run
+    void Button145Click();     // "rOrdin rMask 145": the row hook
+    void Button150Click();     // "Podb b vic F 150": event tables, StGr13/14, elements, fronts
+    void Button168Click();     // "opTonk168": fronts and output values
+    void Button149Click();     // "DO 149": the refresh entry of every table generator
+    // space-time picture
+    void Button151Click();     // "ris STRING 151"
+    void Button152Click();
+    void Button198Click();     // "GorVer 198": hatch marks
+    void Button197Click();     // "u1u5u12 197"
+    void CheckBox48Click();
+    void UpDown9Click();
+    void UpDown10Click();
+    // six-letter history and the run grids
+    void Button148Click();     // "(119) 148"
+    void Button147Click();     // "StGr1234 (147)"
+    void StringGrid1DrawCell(GridCellPainter& cell);
+    void StringGrid2DrawCell(GridCellPainter& cell);
+    void StringGrid13DrawCell(GridCellPainter& cell);
+    void StringGrid14DrawCell(GridCellPainter& cell);
+    void StringGrid5DrawCell(GridCellPainter& cell);
+    void StringGrid6DrawCell(GridCellPainter& cell);
+    // Step W tables
+    void Button166Click();     // "Show SgrA 166"
+    void Button177Click();     // "xyz 177"
+    void Button183Click();     // "Show 183"
+    void UpDown11Click();
+
+    // --- one-dimensional tables ------------------------------------------------
+    void Button163Click();     // "I AL34=0": clear-all
+    void Button170Click();     // "I AL=0 170": the two-dimensional clear
+    void Button181Click();     // "BEZ DEL! 181": multiply the list by the group
+    void Button188Click();     // "Mk OB3 188": rebuild the permuted copy
+    void Button199Click();     // "READ TT 1 dim"
+    void Button200Click();     // "CHECK TT 1 dim"
+    void Button231Click();     // "WRITE 1 231": write the list to ttFileName1d
+    void Button233Click();     // "1/6 => All"
+    void Button234Click();     // "READ 1 234": read ttFileName1d into the list
+    void Button236Click();     // "Save to XLS": text export
+    void OpenTT1dim1Click();   // File > "Open TT (1 dim.)"
+    // The list's N records in StringGrid11 with key words for pointCount cells.
+    void FillTable1dGrid(int pointCount);
+    // Toolbar counters for a list of recordCount records: N, N/6, (N/6-1)/2.
+    void ShowTableCounters(int32_t recordCount);
+    // Key length of the list in the current mode (two- or one-dimensional points).
+    int TableKeyLength() const;
+    // mask presets and the ANY I picker
+    void Button202Click();     // "mk " preset (1,1)
+    void Button201Click();     // "mk" preset (3,1)
+    void Button187Click();     // "mk" preset (5,3)
+    void Button193Click();     // "mk 7,3"
+    void Button206Click();     // "mk 13,9"
+    void Button207Click();     // "mk" of "Mask crest": five points, two-dimensional clear
+    void Button203Click();     // partial preset (7,3)
+    void Button208Click();     // the mask from the last position over the picture
+    void Button209Click();     // empty the tables, build the table path
+    void Image15MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Image15MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image15MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Draws the grid of mask pairs on Image15.
+    void DrawAnyIPicture();
+    // table generator
+    void Button204Click();     // "TT 1d": start the chain
+    void Button211Click();     // "Stop ": end it
+    void Timer17Timer();
+    void Button167Click();     // one pass, five points
+    void Button205Click();     // six points
+    void Button212Click();     // seven points
+    void Button229Click();     // eight points
+    void Button230Click();     // nine points
+    // One generation pass for a mask of pointCount points.
+    void GenerationPass(int pointCount);
 
     // --- two-dimensional mask editor ------------------------------------------
     void Edit54Change();
@@ -130,6 +320,8 @@ public:
     void RadioGroup7Click();
     void RadioGroup8Click();
     void RadioGroup10Click();
+    void Timer101Click();
+    void Timer10Timer();
 
 private:
     // A handler as a plain callable for the connect helpers.
@@ -149,6 +341,22 @@ private:
     void ConnectTables2dHandlers();
     void ConnectLatticeHandlers();
     void FormShowDefaults();
+    // string engine helpers (src/engine/TForm1*.cpp)
+    void FinishStringRun();
+    void ShowTrialStatistics();
+    void ShowStepCount();
+    void ResetRunMenuMarks();
+    void SingleSteppingWhenMain0();
+    void WipeForRun(int left, int right);
+    int WipeRightEdge() const;
+    void PaintGuidePrefix(bool clearFirst);
+    void StartFromBPointList();
+    void ReverseStep(bool forceSingleStep);
+    void RunFarOffsetClick();
+    void WriteStringFileNumber(int number);
+    bool ReadStringFileNumber(int number, StringFileRecord& record);
+    void FullStringLoad(int number, bool clearFirst);
+    void DrawDigits(uint32_t value);
     bool hasBeenShown = false;
 };
 

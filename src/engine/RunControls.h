@@ -8,3 +8,4 @@ extern int32_t cellWidth;     // pixels of one drawn cell
 extern int32_t cellHeight;
 extern int32_t requestedCPointCount;   // C cells of a random start ("Edit6")
 extern int32_t requestedBPointCount;   // B cells of a random start ("NB=")
+extern int32_t cPointPen;     // pen value of C points ("Edit3")

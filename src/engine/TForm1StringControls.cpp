@@ -1,9 +1,12 @@
-// Number edits and switches around the string engine.
+// Number edits and up-downs around the string engine. Each edit converts its
+// whole text by the number-entry rule on every change.
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
 #include "engine/IndexHelpers.h"
 #include "engine/RunControls.h"
+#include "engine/StringPaint.h"
+#include "lattice/LatticeSettings.h"
 
 #include <algorithm>
 
@@ -28,15 +31,76 @@ void TForm1::Edit1Change()
     canvas().pen.color = ColorBlack;
 }
 
+void TForm1::UpDown2Click()
+{
+    squareRowCount = squareColumnCount = UpDown2->position();
+    ShowNumber(Edit1, UpDown2->position());
+    Button8Click();
+}
+
 void TForm1::Edit2Change()
 {
     stepsPerRun = EditNumber(Edit2);
     UpDown1->setPosition(stepsPerRun);
 }
 
+void TForm1::UpDown1Click()
+{
+    stepsPerRun = UpDown1->position();
+    ShowNumber(Edit2, stepsPerRun);
+}
+
+void TForm1::Edit3Change()
+{
+    cPointPen = EditNumber(Edit3);
+    UpDown3->setPosition(cPointPen);
+}
+
+void TForm1::UpDown3Click()
+{
+    cPointPen = UpDown3->position();
+    ShowNumber(Edit3, cPointPen);
+}
+
+// The hidden length edit sets the strings' length alone, kept within 0..27.
+void TForm1::Edit5Change()
+{
+    stringLength = std::clamp(EditNumber(Edit5), 0, kMaxStringLength);
+}
+
 void TForm1::Edit6Change()
 {
     requestedCPointCount = EditNumber(Edit6);
+}
+
+void TForm1::Edit8Change()
+{
+    improveProbabilityPercent = EditNumber(Edit8);
+}
+
+void TForm1::Edit20Change()
+{
+    drawOriginY = EditNumber(Edit20);
+}
+
+void TForm1::Edit21Change()
+{
+    drawOriginX = EditNumber(Edit21);
+}
+
+void TForm1::Edit22Change()
+{
+    cellWidth = cellHeight = EditNumber(Edit22);
+}
+
+void TForm1::Edit24Change()
+{
+    paintShiftX = EditNumber(Edit24);
+}
+
+void TForm1::Edit25Change()
+{
+    cellWidth = cellHeight = EditNumber(Edit25);
 }
 
 void TForm1::Edit49Change()

@@ -6,3 +6,5 @@ int16_t frameDl[kFrameRecordCount] = {};
 double ruleWeightsX[45] = {};
 double ruleWeightsY[25] = {};
 int16_t ruleModeIndex = 0;
+int32_t improveProbabilityPercent = 10;
+int32_t mainModeIndex = 0;

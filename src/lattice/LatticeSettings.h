@@ -1,7 +1,8 @@
 #pragma once
-// Data of the lattice workbench whose working values the main window sets when
-// it is first shown: the time bar, the frame records, the rule weights and the
-// rule mode.
+// Data of the lattice workbench set from the main window: the time bar, the
+// frame records, the rule weights and the rule mode (given their working
+// values when the window is first shown), the IMPROVE chance of "Edit8" and
+// the main mode.
 #include <cstdint>
 
 constexpr int kFrameRecordCount = 20000;
@@ -12,3 +13,5 @@ extern int16_t frameDl[kFrameRecordCount];
 extern double ruleWeightsX[45];
 extern double ruleWeightsY[25];
 extern int16_t ruleModeIndex;   // the item of "sd"
+extern int32_t improveProbabilityPercent;   // "Edit8": chance in percent of an IMPROVE mutation (10)
+extern int32_t mainModeIndex;   // 0 after a "Normal" choice of "MAIN" and after a recorded run starts

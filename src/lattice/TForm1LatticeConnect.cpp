@@ -12,4 +12,9 @@ void TForm1::ConnectLatticeHandlers()
     OnClick(RadioGroup7, Bind(&TForm1::RadioGroup7Click));
     OnClick(RadioGroup8, Bind(&TForm1::RadioGroup8Click));
     OnClick(RadioGroup10, Bind(&TForm1::RadioGroup10Click));
+
+    // The trial experiment: the menu switch starts it, Timer10 sets up each run.
+    Timer10->setEnabled(false);
+    OnTimer(Timer10, Bind(&TForm1::Timer10Timer));
+    OnClick(Timer101, Bind(&TForm1::Timer101Click));
 }

@@ -1,7 +1,14 @@
 // Choices of the hidden panel that belong to the lattice workbench.
+#include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "engine/SquareSize.h"
+#include "engine/StringLength.h"
+
+#include "engine/StringState.h"
 #include "lattice/LatticeSettings.h"
+#include "lattice/TForm13.h"
+#include "lattice/TForm15.h"
 
 void TForm1::RadioGroup1Click()
 {
@@ -12,8 +19,57 @@ void TForm1::RadioGroup1Click()
 void TForm1::RadioGroup6Click() {}
 void TForm1::RadioGroup10Click() {}
 
-// Not built yet: the kind, the string/square view and the main mode.
-void TForm1::RadioGroup3Click() {}
-void TForm1::RadioGroup5Click() {}
-void TForm1::RadioGroup7Click() {}
-void TForm1::RadioGroup8Click() {}
+// "Kind" sets the border; "Square" prepares a side-51 square (the strings stay
+// within their 27 cells: the length edit keeps them there) and shows the
+// square view window.
+void TForm1::RadioGroup3Click()
+{
+    switch (RadioGroup3->itemIndex()) {
+    case 0:
+        RadioGroup2->setItemIndex(0);
+        break;
+    case 1:
+        RadioGroup2->setItemIndex(1);
+        break;
+    case 2:
+        for (int i = 0; i < 2; ++i) {
+            squareRowCount = squareColumnCount = 51;
+            ShowNumber(Edit1, 51);
+            UpDown2->setPosition(51);
+            RadioGroup2->setItemIndex(1);
+        }
+        Form15->showModal();
+        break;
+    default:
+        break;
+    }
+}
+
+// "C or S"
+void TForm1::RadioGroup5Click()
+{
+    isRedrawNeeded = 1;
+    Button3Click();
+}
+
+// "MAIN"
+void TForm1::RadioGroup7Click()
+{
+    Button8Click();
+    Button3Click();
+    if (RadioGroup7->itemIndex() == 1)
+        mainModeIndex = 0;
+}
+
+// "1 DUM": "2 dim." ticks rings 5 to 11 of the mask chooser and unticks the others.
+void TForm1::RadioGroup8Click()
+{
+    if (RadioGroup8->itemIndex() != 1)
+        return;
+    QCheckBox* rings[] = {Form13->CheckBox1,  Form13->CheckBox2,  Form13->CheckBox3,  Form13->CheckBox4,
+                          Form13->CheckBox5,  Form13->CheckBox6,  Form13->CheckBox7,  Form13->CheckBox8,
+                          Form13->CheckBox9,  Form13->CheckBox10, Form13->CheckBox11, Form13->CheckBox12,
+                          Form13->CheckBox13, Form13->CheckBox14};
+    for (int k = 1; k <= 14; ++k)
+        rings[k - 1]->setChecked(k >= 5 && k <= 11);
+}

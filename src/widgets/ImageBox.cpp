@@ -1,7 +1,6 @@
 #include "widgets/ImageBox.h"
 
 #include "widgets/Bitmap.h"
-#include "widgets/Handlers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,21 +62,15 @@ void ImageBox::paintEvent(QPaintEvent*)
 
 void ImageBox::mousePressEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseDown)
-        RunGuarded([&] { onMouseDown(e->button(), e->modifiers(), at.x(), at.y()); });
+    forwardPress(e);
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseUp)
-        RunGuarded([&] { onMouseUp(e->button(), e->modifiers(), at.x(), at.y()); });
+    forwardRelease(e);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseMove)
-        RunGuarded([&] { onMouseMove(e->modifiers(), at.x(), at.y()); });
+    forwardMove(e);
 }

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "widgets/Canvas.h"
+#include "widgets/MouseHooks.h"
 
 #include <QWidget>
 #include <functional>
 
-class ImageBox : public QWidget {
+class ImageBox : public QWidget, public MouseHooks {
     Q_OBJECT
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
@@ -24,8 +25,6 @@ public:
     Canvas& canvas();
     bool loadPicture(const QString& path);   // canvas takes the picture's size; false on failure
 
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> onMouseDown, onMouseUp;
-    std::function<void(Qt::KeyboardModifiers, int x, int y)> onMouseMove;
 
 protected:
     void paintEvent(QPaintEvent*) override;

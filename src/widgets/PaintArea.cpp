@@ -31,21 +31,15 @@ void PaintArea::paintEvent(QPaintEvent* e)
 
 void PaintArea::mousePressEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseDown)
-        RunGuarded([&] { onMouseDown(e->button(), e->modifiers(), at.x(), at.y()); });
+    forwardPress(e);
 }
 
 void PaintArea::mouseReleaseEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseUp)
-        RunGuarded([&] { onMouseUp(e->button(), e->modifiers(), at.x(), at.y()); });
+    forwardRelease(e);
 }
 
 void PaintArea::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPoint at = e->position().toPoint();
-    if (onMouseMove)
-        RunGuarded([&] { onMouseMove(e->modifiers(), at.x(), at.y()); });
+    forwardMove(e);
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "widgets/Canvas.h"
+#include "widgets/MouseHooks.h"
 
 #include <QWidget>
 #include <functional>
 
-class PaintArea : public QWidget {
+class PaintArea : public QWidget, public MouseHooks {
     Q_OBJECT
 
 public:
@@ -15,8 +16,6 @@ public:
 
     Canvas& canvas() { return canvas_; }
 
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> onMouseDown, onMouseUp;
-    std::function<void(Qt::KeyboardModifiers, int x, int y)> onMouseMove;
     std::function<void()> onPaint;   // redraw from state; runs before the canvas is shown
 
 protected:

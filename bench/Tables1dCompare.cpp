@@ -1,0 +1,149 @@
+// The closure check and the extension over the group of a nine-point table of
+// several thousand records: the reference scans and the indexed forms on the
+// same table in one run, with their agreement checked and their ratio printed,
+// then the indexed forms under Google Benchmark.
+#include "engine/GroupAlgebra.h"
+#include "tables1d/ClosureCheck.h"
+#include "tables1d/GroupExtension.h"
+#include "tables1d/TableBlocks.h"
+#include "tables1d/TableRecords.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace {
+
+using Key = std::array<uint8_t, kTableKeyBytes>;
+constexpr int kPoints = 9;
+constexpr int kCentre = 4;
+
+ClosureMask NinePointMask()
+{
+    ClosureMask mask;
+    mask.pointCount = kPoints;
+    for (int p = 0; p < kPoints; ++p) mask.positions[p] = p;   // offsets -4..4
+    mask.doubleLeftReach = 2 * kCentre;
+    return mask;
+}
+
+// Base keys (centre 0) of a table whose composed keys are records: every key
+// over {0, 4}, so rows over the cosets of {0, 4} place freely, and random keys
+// over {0, 1, 2, 4} with their conjugates by 4, until the list holds about
+// `records` records after the multiplication by the group.
+std::vector<Key> BaseKeys(int records)
+{
+    std::set<Key> seen;
+    std::vector<Key> keys;
+    const auto add = [&](const Key& k) {
+        if (seen.insert(k).second) keys.push_back(k);
+    };
+    for (int code = 0; code < 256; ++code) {
+        Key k{};
+        for (int p = 0, bit = 0; p < kPoints; ++p)
+            if (p != kCentre) k[p] = ((code >> bit++) & 1) ? 4 : 0;
+        add(k);
+    }
+    std::mt19937 rng(12345);
+    const uint8_t alphabet[4] = {0, 1, 2, 4};
+    while (int(keys.size()) * 6 < records) {
+        Key k{};
+        for (int p = 0; p < kPoints; ++p) k[p] = p == kCentre ? 0 : alphabet[rng() % 4];
+        add(k);
+        Key c = k;
+        for (int p = 0; p < kPoints; ++p) c[p] = uint8_t(GroupProduct(GroupProduct(4, k[p]), 4));
+        add(c);
+    }
+    return keys;
+}
+
+void LayBenchTable(int records)
+{
+    const std::vector<Key> base = BaseKeys(records);
+    ttRecordCount = int32_t(base.size());
+    for (size_t i = 0; i < base.size(); ++i) std::copy(base[i].begin(), base[i].end(), ttKeys[i]);
+    MultiplyListByGroup(kPoints);
+    BuildPermutedCopy(kPoints);
+}
+
+template <class F>
+double Seconds(F&& f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+bool CompareCheck()
+{
+    const ClosureMask mask = NinePointMask();
+    ClosureOutcome scan, indexed;
+    const double scanSeconds = Seconds([&] { scan = RunClosureCheckByScan(mask, false); });
+    const std::vector<int32_t> scanCounts(ttHitCount, ttHitCount + ttRecordCount);
+    double indexedSeconds = 1e9;
+    for (int run = 0; run < 5; ++run)
+        indexedSeconds = std::min(indexedSeconds, Seconds([&] { indexed = RunClosureCheck(mask, false); }));
+    const bool agree = scan.verdict == indexed.verdict && scan.placements == indexed.placements &&
+                       scan.lastPlacement == indexed.lastPlacement &&
+                       std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
+    std::printf("closure check, %d records, %d points: %lld placements\n", ttRecordCount, kPoints,
+                (long long)indexed.placements);
+    std::printf("  reference scan %10.3f s\n  indexed        %10.6f s\n  ratio          %10.0f x   %s\n",
+                scanSeconds, indexedSeconds, scanSeconds / indexedSeconds, agree ? "(same result)" : "DIFFERENT RESULTS");
+    return agree;
+}
+
+bool CompareExtension()
+{
+    std::mt19937 rng(7);
+    std::vector<int32_t> start(static_cast<size_t>(ttRecordCount));
+    for (auto& c : start) c = int32_t(rng() % 100);
+    std::copy(start.begin(), start.end(), ttHitCount);
+    const double scanSeconds = Seconds([] { ExtendHitCountsByScan(kPoints); });
+    const std::vector<int32_t> scanCounts(ttHitCount, ttHitCount + ttRecordCount);
+    double indexedSeconds = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        std::copy(start.begin(), start.end(), ttHitCount);
+        indexedSeconds = std::min(indexedSeconds, Seconds([] { ExtendHitCounts(kPoints); }));
+    }
+    const bool agree = std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
+    std::printf("extension over the group, %d records:\n", ttRecordCount);
+    std::printf("  reference scan %10.3f s\n  indexed        %10.6f s\n  ratio          %10.0f x   %s\n",
+                scanSeconds, indexedSeconds, scanSeconds / indexedSeconds, agree ? "(same result)" : "DIFFERENT RESULTS");
+    return agree;
+}
+
+void BM_ClosureCheckIndexed(benchmark::State& state)
+{
+    LayBenchTable(int(state.range(0)));
+    const ClosureMask mask = NinePointMask();
+    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(mask, false).placements);
+    state.counters["records"] = ttRecordCount;
+}
+BENCHMARK(BM_ClosureCheckIndexed)->Arg(3000)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
+
+void BM_ExtensionIndexed(benchmark::State& state)
+{
+    LayBenchTable(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(ExtendHitCounts(kPoints));
+}
+BENCHMARK(BM_ExtensionIndexed)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    LayBenchTable(6000);
+    const bool checkAgrees = CompareCheck();
+    const bool extensionAgrees = CompareExtension();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return checkAgrees && extensionAgrees ? 0 : 1;
+}

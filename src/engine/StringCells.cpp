@@ -1,0 +1,46 @@
+#include "engine/StringCells.h"
+
+#include <algorithm>
+
+namespace {
+
+// A full modulo; the common cases (at most one length away) need no division.
+int32_t WrapModulo(int32_t i, int32_t length) {
+  if (i >= 0 && i < length) return i;
+  if (i < 0 && i + length >= 0) return i + length;
+  if (i >= length && i - length < length) return i - length;
+  int32_t r = i % length;
+  return r < 0 ? r + length : r;
+}
+
+}  // namespace
+
+bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const StringNeighbourhood& mask,
+                      StringBorder border, int16_t* leftZeros, int16_t* rightZeros) {
+  std::fill(leftZeros, leftZeros + 15, int16_t{0});
+  std::fill(rightZeros, rightZeros + 15, int16_t{0});
+  if (length <= 0) return false;
+  if (border == StringBorder::Circle) {
+    for (int d = 1; d <= kStringMaxDistance; ++d) {
+      if (cells[WrapModulo(i - d, length)] == 0) ++leftZeros[d];
+      if (cells[WrapModulo(i + d, length)] == 0) ++rightZeros[d];
+    }
+  } else {
+    for (int d = 1; d <= kFrozenMaxDistance; ++d) {
+      if (i - d >= 0 && cells[i - d] == 0) ++leftZeros[d];
+      if (i + d <= length - 1 && cells[i + d] == 0) ++rightZeros[d];
+    }
+  }
+  for (int d = 1; d <= kStringMaxDistance; ++d)
+    if ((leftZeros[d] > 0 && mask.left[d]) || (rightZeros[d] > 0 && mask.right[d])) return true;
+  return false;
+}
+
+void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
+                     StringBorder border) {
+  length = std::clamp(length, 0, kStringCells);
+  int16_t left[15];
+  int16_t right[15];
+  for (int32_t i = 0; i < length; ++i)
+    next[i] = NextCellValue(cells[i], CountZerosAround(cells, length, i, mask, border, left, right));
+}

@@ -1,0 +1,103 @@
+#include "engine/StringPaint.h"
+
+#include "engine/StringState.h"
+#include "engine/StringTraces.h"
+
+int32_t drawOriginX = 300;
+int32_t drawOriginY = 0;
+int32_t paintShiftX = 350;
+int32_t paintShiftRows = 0;
+int32_t paintTimeOffset = 0;
+int32_t digitDisplayValue = 0;
+
+namespace {
+
+struct Box {
+  int x0, y0, q, r;
+};
+
+Box CellBox(const StringPaintSettings& s, int i, int32_t localTime) {
+  const int yShift = s.lowerItem != 0 ? s.cellHeight * paintShiftRows : 0;
+  paintCellShiftY =
+      static_cast<int32_t>(3.0 * s.cellHeight * 0.25 * (static_cast<double>(localTime) - paintTimeOffset));
+  Box b;
+  b.x0 = s.cellWidth * i + drawOriginX + s.shiftItem * paintShiftX;
+  b.y0 = paintCellShiftY + drawOriginY + yShift;
+  b.q = s.cellWidth / 4;
+  b.r = s.cellHeight / 4;
+  return b;
+}
+
+// The trial's time limit met: both strings stop, counted once per paint.
+void HitTimeLimit(bool& counted) {
+  if (!isTestRunning) return;
+  stringAStopState = stringBStopState = 1;
+  if (!counted) {
+    ++timeLimitHitCount;
+    counted = true;
+  }
+}
+
+void SetTrace(uint8_t (&trace)[kTraceRows][kStringCells], int32_t row, int i) {
+  if (IsTraceCell(row, i)) trace[row][i] = 1;
+}
+
+}  // namespace
+
+void PaintStrings(const StringPaintSettings& s, StringMarkSink& sink) {
+  const int32_t length = UsedStringLength();
+  const bool draw = !s.notDraw;
+  bool counted = false;
+  if (stringAStopState < 2) {
+    for (int i = 0; i < length && !s.ordinary; ++i) {
+      const Box b = CellBox(s, i, localTimeA[i]);
+      const int32_t h = localTimeA[i] / 2;
+      const uint8_t v = stringA[i];
+      if (v == 1 && s.mB) {
+        if (draw) sink.outline(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2, kPaintBlack);
+      } else if (v == 0 && s.mC) {
+        if (draw)
+          sink.filled(b.x0 + b.q + 1, b.y0 + 2, b.x0 + s.cellWidth - b.q - 1, b.y0 + s.cellHeight - 2,
+                      s.grey ? kPaintGrey : kPaintBlack);
+        if (h >= s.timeLimit) {
+          HitTimeLimit(counted);
+        } else if (IsTraceCell(h, i)) {
+          zeroTraceA[h][i] = 1;
+          zeroStepA[h][i] = stepCount;
+        }
+        lastHistoryRow = h;
+      } else if (v == 2 && s.mA) {
+        if (draw) sink.outline(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2, kPaintRed);
+        if (h - 1 < s.timeLimit) SetTrace(twoTraceA, h - 1, i);
+        else HitTimeLimit(counted);
+      }
+    }
+    if (stringAStopState != 0) ++stringAStopState;
+  }
+  if (stringBStopState < 2) {
+    for (int i = 0; i < length && !s.ordinary; ++i) {
+      const Box b = CellBox(s, i, localTimeB[i]);
+      const int32_t h = localTimeB[i] / 2;
+      const int x1 = b.x0 + 2, y1 = b.y0 + b.r + 2, x2 = b.x0 + s.cellWidth - 2, y2 = b.y0 + s.cellHeight - b.r - 2;
+      const uint8_t v = stringB[i];
+      if (v == 1 && s.mdB) {
+        if (draw) sink.outline(x1, y1, x2, y2, kPaintBlack);
+      } else if (v == 0 && s.mdC) {
+        if (draw) sink.filled(x1, y1, x2, y2, kPaintBlack);
+        if (h < s.timeLimit) {
+          if (IsTraceCell(h, i)) {
+            zeroTraceB[h][i] = 1;
+            zeroStepB[h][i] = stepCount;
+          }
+        } else {
+          HitTimeLimit(counted);
+        }
+      } else if (v == 2 && s.mdA) {
+        if (draw) sink.outline(x1, y1, x2, y2, kPaintBlue);
+        if (h - 1 < s.timeLimit) SetTrace(twoTraceB, h - 1, i);
+        else HitTimeLimit(counted);
+      }
+    }
+    if (stringBStopState != 0) ++stringBStopState;
+  }
+}

@@ -1,0 +1,152 @@
+// "n steps", "One st." and the run timer: the form side of the string engine.
+// The engine steps the strings; this file reads the controls it needs, shows
+// the outcome and switches the timers.
+#include "app/TForm1.h"
+
+#include "engine/NumericHelpers.h"
+#include "engine/StringState.h"
+#include "engine/StringTraces.h"
+#include "lattice/TrialBatch.h"
+
+#include <QLabel>
+
+namespace {
+
+QString Number(int32_t v) { return QString::number(v); }
+
+} // namespace
+
+StringStepSettings TForm1::ReadStringSettings() const
+{
+    const QCheckBox* left[] = {CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
+                               CheckBox9, CheckBox10, CheckBox11, CheckBox12, CheckBox13};
+    const QCheckBox* right[] = {CheckBox14, CheckBox15, CheckBox16, CheckBox17, CheckBox18, CheckBox19,
+                                CheckBox20, CheckBox21, CheckBox22, CheckBox23, CheckBox24};
+    StringStepSettings s;
+    for (int d = 1; d <= kStringMaxDistance; ++d) {
+        s.mask.left[d] = left[d - 1]->isChecked();
+        s.mask.right[d] = right[d - 1]->isChecked();
+    }
+    s.border = RadioGroup2->itemIndex() == 0 ? StringBorder::FrozenA : StringBorder::Circle;
+    s.stopAt101 = CheckBox37->isChecked();
+    return s;
+}
+
+void TForm1::ShowStepCount()
+{
+    StatusBar1->setSimpleText(Number(stepCount));
+}
+
+void TForm1::Button2Click()
+{
+    const bool trial = Timer101->isChecked();
+    const StringBatchResult result = RunStringBatch(ReadStringSettings(), trial);
+    if (result.trialExperimentOver) {
+        ShowTrialStatistics();
+        Timer1->setEnabled(false);
+        Timer10->setEnabled(false);
+    }
+    switch (result.end) {
+    case StringBatchEnd::LimitReached:
+        if (!trial || stepCount % 32 == 0)
+            ShowStepCount();
+        Button3Click();
+        return;
+    case StringBatchEnd::RunFinished:
+        FinishStringRun();
+        return;
+    case StringBatchEnd::TrialRunEnded:
+        Timer1->setEnabled(false);
+        Timer10->setEnabled(true);
+        ShowTrialStatistics();
+        return;
+    }
+}
+
+void TForm1::Button1Click()
+{
+    isSingleStep = 1;
+    Button2Click();
+    isSingleStep = 0;
+}
+
+void TForm1::Timer1Timer()
+{
+    Button2Click();
+}
+
+// The end of a run without the trial experiment: the outcome in the labels of
+// "Results"; no repaint.
+void TForm1::FinishStringRun()
+{
+    Timer1->setEnabled(false);
+    if (isTestRunning)
+        Timer11->setEnabled(true);
+    // "Marker Work" and "Direct Work 3" hand the finished run to their
+    // predictors here once those are built; "NOT" hands it to nobody.
+    RecordRunEnd();
+
+    ShowStepCount();
+    QLabel* balanceLabelsA[] = {Label3, Label4, Label6, Label17};
+    QLabel* balanceLabelsB[] = {Label18, Label23, Label26, Label27};
+    for (int i = 0; i < 4; ++i) {
+        balanceLabelsA[i]->setText(Number(balanceA[i] / 2));
+        balanceLabelsB[i]->setText(Number(balanceB[i] / 2));
+    }
+    Label25->setText(Number(stopTimeA));
+    Label34->setText(Number(stopTimeB));
+    Label29->setText(AbsInt(balanceA[0]) == AbsInt(balanceB[0]) ? "Yes" : "No");
+    Label33->setText(areStoppedStringsDisjoint ? "Yes" : "No");
+    Label112->setText(isStopAUnlikeStart ? "Yes" : "No");
+    Label35->setText(AbsInt(stopTimeA - stopTimeB) == AbsInt(balanceA[0] / 2) ? "Yes" : "No");
+    if (AbsInt(balanceA[0]) >= 1)
+        Label131->setText("qH");
+    else if (areStoppedStringsDisjoint && !isStopAUnlikeStart)
+        Label130->setText("PnP");
+    else if (isStopAUnlikeStart)
+        Label128->setText("PP");
+    Label132->setText("");
+    Label37->setText(Number(lastHistoryRow + 1));
+    Label56->setText(Number((stopTimeA + stopTimeB) / 3));
+
+    ComputeTraceMatches();
+    Label24->setText(Number(traceMatchTwoBZeroA));
+    Label32->setText(Number(traceMatchZeroBTwoA));
+    Label38->setText(Number(traceMatchZeroACompareA));
+    Label66->setText(Number(traceMatchZeroBCompareB));
+}
+
+// The trial statistics. The mask labels sit on tab M1; the counters sit on the
+// results panel of tab "Show" and are filled as far as that panel has them.
+void TForm1::ShowTrialStatistics()
+{
+    const StringStepSettings s = ReadStringSettings();
+    Label107->setText(Number(MaskBitsOfDistances1To5(s.mask.left)));
+    Label108->setText(Number(MaskBitsOfDistances1To5(s.mask.right)));
+    auto show = [this](const char* name, const QString& text) {
+        if (QLabel* label = findChild<QLabel*>(name))
+            label->setText(text);
+    };
+    const int32_t* t = trialStatistics;
+    show("Label109", Number(randomLengthMin));
+    show("Label110", Number(randomLengthMax));
+    show("Label10", t[5] >= 1000 ? QString("1000") : Number(t[5]));
+    show("Label31", Number(t[6]));
+    show("Label55", Number(t[7]));
+    show("Label70", Number(t[9]));
+    show("Label71", Number(t[10]));
+    show("Label87", Number(t[22]));
+    show("Label89", Number(t[24]));
+    show("Label94", Number(t[26]));
+    show("Label72", Number(t[11]));
+    show("Label75", Number(t[17]));
+    show("Label79", Number(t[18]));
+    show("Label84", Number(t[20]));
+    const struct { const char* label; int sum; int count; } averages[] = {
+        {"Label76", 8, 7},   {"Label88", 23, 22}, {"Label93", 25, 24}, {"Label95", 27, 26},
+        {"Label73", 12, 11}, {"Label82", 19, 18}, {"Label85", 21, 20},
+    };
+    for (const auto& a : averages)
+        if (t[a.count] != 0)
+            show(a.label, Number(t[a.sum] / t[a.count]));
+}

@@ -1,0 +1,111 @@
+// Menu switches that show or hide panels, the mark check boxes of "Single
+// Work" and the click on "Results". A switch toggles its own check mark.
+#include "app/TForm1.h"
+
+#include "engine/StringState.h"
+
+namespace {
+
+bool Toggle(QAction* item)
+{
+    item->setChecked(!item->isChecked());
+    return item->isChecked();
+}
+
+} // namespace
+
+void TForm1::VffinPanel1Click()
+{
+    GroupBox16->setVisible(Toggle(VffinPanel1));
+}
+
+void TForm1::SingleWork1Click()
+{
+    GroupBox8->setVisible(Toggle(SingleWork1));
+}
+
+// "F(3)x" and "F(2)x" show rich edits that this window does not carry yet;
+// their marks still switch.
+void TForm1::F3x1Click()
+{
+    Toggle(F3x1);
+}
+
+void TForm1::F2x1Click()
+{
+    Toggle(F2x1);
+}
+
+void TForm1::Scale1Click()
+{
+    GroupBox21->setVisible(Toggle(Scale1));
+}
+
+void TForm1::Extended1Click()
+{
+    const bool on = Toggle(Extended1);
+    Panel6->setVisible(on);
+    Panel7->setVisible(on);
+}
+
+void TForm1::ViewImage1Click()
+{
+    Image9->setVisible(Toggle(ViewImage1));
+}
+
+// The integrated panels are not part of this window yet; the mark switches.
+void TForm1::INTEGRATEDPanel1Click()
+{
+    Toggle(INTEGRATEDPanel1);
+}
+
+void TForm1::PIntegrated1Click() {}
+
+void TForm1::Dontshow1Click()
+{
+    Toggle(Dontshow1);
+}
+
+void TForm1::ShowI1Click()
+{
+    if (!Toggle(ShowI1))
+        isRedrawNeeded = 1;
+}
+
+void TForm1::ShowII1Click()
+{
+    if (!Toggle(ShowII1))
+        isRedrawNeeded = 1;
+}
+
+void TForm1::GroupBox5Click()
+{
+    for (QMenu* menu : {ZAD1, File1, Initial1, KiyFile1, T61, EXPO1, NEW1, N1DIM1})
+        menu->menuAction()->setVisible(false);
+    Panel6->setVisible(false);
+    Panel7->setVisible(false);
+}
+
+void TForm1::CheckBox33Click()
+{
+    const bool ordinary = CheckBox33->isChecked();
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox29, CheckBox30, CheckBox31, CheckBox32})
+        box->setEnabled(!ordinary);
+    CheckBox34->setEnabled(ordinary);
+    CheckBox35->setEnabled(ordinary);
+    Button8Click();
+    Button3Click();
+}
+
+void TForm1::CheckBox29Click() { Button8Click(); Button3Click(); }
+void TForm1::CheckBox30Click() { Button8Click(); Button3Click(); }
+void TForm1::CheckBox31Click() { Button8Click(); Button3Click(); }
+void TForm1::CheckBox32Click() { Button8Click(); Button3Click(); }
+void TForm1::CheckBox34Click() { Button8Click(); Button3Click(); }
+void TForm1::CheckBox35Click() { Button8Click(); Button3Click(); }
+
+void TForm1::Button116Click()
+{
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox29, CheckBox30, CheckBox31, CheckBox32})
+        box->setChecked(true);
+}

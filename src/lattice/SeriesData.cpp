@@ -1,0 +1,13 @@
+#include "lattice/SeriesData.h"
+
+int32_t colourSeries0[kSeriesLength] = {};
+int32_t colourSeries1[kSeriesLength] = {};
+int32_t colourSeries2[kSeriesLength] = {};
+
+std::FILE* qhistFile = nullptr;
+
+void CloseQhistFile() {
+  if (qhistFile == nullptr) return;
+  std::fclose(qhistFile);
+  qhistFile = nullptr;
+}

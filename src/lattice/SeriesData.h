@@ -1,0 +1,17 @@
+#pragma once
+// Per-step series of the lattice charts and the output stream of the Qhist
+// batch, shared with the string engine's run initialisers and Stop.
+
+#include <cstdint>
+#include <cstdio>
+
+constexpr int kSeriesLength = 100000;
+
+extern int32_t colourSeries0[kSeriesLength];
+extern int32_t colourSeries1[kSeriesLength];
+extern int32_t colourSeries2[kSeriesLength];
+
+extern std::FILE* qhistFile;   // nullptr while not open
+
+// Closes qhistFile when it is open and marks it closed; otherwise nothing.
+void CloseQhistFile();

@@ -1,0 +1,157 @@
+#include "runs/RecordedRun.h"
+
+#include <algorithm>
+
+#include "engine/RunControls.h"
+#include "engine/StringLength.h"
+#include "engine/StringPaint.h"
+#include "engine/StringStart.h"
+#include "engine/StringState.h"
+#include "engine/StringTraces.h"
+#include "lattice/LatticeSettings.h"
+#include "runs/RunViewState.h"
+
+uint8_t prTableA[kPrTableRows][kStringCells] = {};
+uint8_t prTableB[kPrTableRows][kStringCells] = {};
+uint8_t isRunSuccessful = 0;
+int32_t historyRowCount = 0;
+int32_t trialTickCount = 0;
+uint8_t isRunHalted = 0;
+uint8_t isLoadedFromPatternFile = 0;
+uint8_t stringAStartTwos[kStringCells] = {};
+
+void ResetRecordedRun() {
+  ClearTraces(kStringCells, true);
+  std::fill(std::begin(balanceA), std::end(balanceA), 0);
+  std::fill(std::begin(balanceB), std::end(balanceB), 0);
+  std::fill(std::begin(localTimeA), std::end(localTimeA), 0);
+  std::fill(std::begin(localTimeB), std::end(localTimeB), 0);
+  stopTimeA = stopTimeB = 0;
+  isStoppedStringASaved = isStoppedStringBSaved = 0;
+  stringAStopState = stringBStopState = 0;
+  isRunHalted = 0;
+  drawOriginX = 0;
+  cycleCount = 0;
+  stepCount = 0;
+  isLoadedFromPatternFile = 0;
+  mainModeIndex = 0;
+  stepsPerRun = 1;
+  isSingleStep = 1;
+}
+
+void MakeRecordedRunStart() {
+  const int32_t length = UsedStringLength();
+  std::fill(stringA, stringA + length, uint8_t{2});
+  // The run makes A afresh below; the point lists are drawn all the same so
+  // that their draws come first in the generator's sequence.
+  DrawRandomPointLists();
+  RandomizeStringA();
+  TakeStartString();
+  for (int32_t i = 0; i < kStringCells; ++i) stringAStartTwos[i] = stringA[i] == 2 ? 1 : 0;
+}
+
+void BeginRecordedRows() {
+  seriesStepCount = 0;
+  std::copy(stringA, stringA + kStringCells, prTableA[0]);
+  std::copy(stringB, stringB + kStringCells, prTableB[0]);
+}
+
+namespace {
+
+// One step of one string: cells from the old string only, then the counters
+// of a string that still runs.
+void StepOne(uint8_t* cells, uint8_t* next, int32_t length, const RecordedRunSettings& s, uint8_t stopState,
+             int32_t* balance, int32_t* localTime) {
+  StepStringCells(cells, next, length, s.mask, s.border);
+  std::copy(next, next + length, cells);
+  if (stopState != 0) return;
+  for (int32_t i = 0; i < length; ++i) {
+    if (cells[i] == 2) {
+      balance[i] += 2;
+      localTime[i] += 2;
+    } else {
+      balance[i] -= 1;
+      localTime[i] += 1;
+    }
+  }
+}
+
+void CountCells(const uint8_t* cells, int32_t length, int32_t& zeros, int32_t& ones, int32_t& twos) {
+  zeros = ones = twos = 0;
+  for (int32_t i = 0; i < length; ++i) {
+    if (cells[i] == 0) ++zeros;
+    else if (cells[i] == 1) ++ones;
+    else ++twos;
+  }
+}
+
+// The no-zero stop test of one string.
+void TestStop(const uint8_t* cells, int32_t zeros, bool unStop, uint8_t& saved, uint8_t* stoppedCopy,
+              uint8_t& stopState, int32_t& stopTime) {
+  if (zeros != 0 || stepCount <= 1 || stopState != 0) return;
+  if (saved == 0) {
+    std::copy(cells, cells + kStringCells, stoppedCopy);
+    saved = 1;
+  }
+  if (!unStop) {
+    stopState = 1;
+    stopTime = stepCount;
+  }
+}
+
+}  // namespace
+
+RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow) {
+  const int32_t length = UsedStringLength();
+  RecordedRunResult result;
+  int32_t row = 0;
+  bool goOn = true;
+  while (goOn) {
+    ++seriesStepCount;
+    isRunSuccessful = 0;
+    StepOne(stringA, stringANext, length, s, stringAStopState, balanceA, localTimeA);
+    StepOne(stringB, stringBNext, length, s, stringBStopState, balanceB, localTimeB);
+    stepCount += isTimeReversed ? -1 : 1;
+    CountCells(stringA, length, zeroCellCountA, oneCellCountA, twoCellCountA);
+    TestStop(stringA, zeroCellCountA, s.unStop, isStoppedStringASaved, stoppedStringA, stringAStopState, stopTimeA);
+    CountCells(stringB, length, zeroCellCountB, oneCellCountB, twoCellCountB);
+    TestStop(stringB, zeroCellCountB, s.unStop, isStoppedStringBSaved, stoppedStringB, stringBStopState, stopTimeB);
+    if (s.unStop) {
+      if (stepCount > stopStepA) {
+        stringAStopState = 1;
+        stopTimeA = stopStepA;
+      }
+      if (stepCount > stopStepB) {
+        stringBStopState = 1;
+        stopTimeB = stopStepB;
+      }
+    }
+    if (stringAStopState != 0 && stringBStopState != 0 && stepCount > 2) {
+      isRunSuccessful = 1;
+      if (s.unStop) {
+        stopTimeA = stopStepA;
+        stopTimeB = stopStepB;
+      }
+      goOn = false;
+    }
+    if (row >= kRecordedRowLimit) {
+      isRunSuccessful = 0;
+      result.rowsWritten = row;
+      return result;
+    }
+    std::copy(stringA, stringA + kStringCells, prTableA[row]);
+    std::copy(stringB, stringB + kStringCells, prTableB[row]);
+    ++row;
+    if (afterRow) afterRow();
+  }
+  result.finished = isRunSuccessful != 0;
+  result.rowsWritten = row;
+  return result;
+}
+
+void AcknowledgeStops() {
+  if (stringAStopState == 1) stringAStopState = 2;
+  if (stringBStopState == 1) stringBStopState = 2;
+}
+
+int32_t StopTimeThird() { return (stopTimeA + stopTimeB) / 3; }

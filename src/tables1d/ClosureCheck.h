@@ -1,0 +1,62 @@
+#pragma once
+// The closure check of a one-dimensional table: records are laid on
+// overlapping windows in the mask's own pattern (the record of level L at the
+// position of point L), and the key composed of the placed records' block
+// numbers must again be a record (else "unlocked"); for 6 to 8 points the
+// value-permuted copy must file the composed key under the block of the
+// reference cell (else "permuted mismatch"). The check stops at the first
+// failure; otherwise it counts in ttHitCount how often each record was the
+// composed key. It reads ttKeys, ttKeysPermuted (build it first) and N, and
+// writes ttHitCount[0..N-1] (reset first), ttProbeKey and lastFoundIndex.
+//
+// RunClosureCheck finds the candidates of each level through an index of the
+// records by the cells the earlier levels already fix; RunClosureCheckByScan
+// tries every record at every level as the check was first written. Both give
+// the same counts, verdict, stopping point and final globals.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct ClosureMask {
+    int32_t pointCount = 0;                // n, 6..9
+    std::array<int32_t, 10> positions{};   // point i counted from the leftmost point, ascending, [0] = 0
+    int32_t doubleLeftReach = 0;           // grid position of the reference cell (2 * centre position)
+};
+
+enum class ClosureVerdict {
+    Closed,             // every placement passed
+    Unlocked,           // a composed key is not a record ("IS UNLOCKED")
+    PermutedMismatch,   // the permuted copy disagrees ("IS OOOOOOOOOOO")
+};
+
+struct ClosureOutcome {
+    ClosureVerdict verdict = ClosureVerdict::Closed;
+    int64_t placements = 0;                 // complete placements looked up, a failing one included
+    std::array<int32_t, 10> lastPlacement;  // records of the last complete placement, level 0 first
+    bool lastFound = false;                 // whether its composed key was a record
+    ClosureOutcome() { lastPlacement.fill(-1); }
+};
+
+// Where the search stands, for a progress display: startCount start records;
+// records[0..level] are the records of levels 0..level of the current placement.
+struct ClosureProgress {
+    int32_t startCount = 0;
+    int level = 0;
+    std::array<int32_t, 3> records{};
+};
+// Called at each start record for 6 points, at each record placed at level 1
+// for 7 points, at level 2 for 8 and 9 points. May be empty.
+using ClosureProgressCallback = std::function<void(const ClosureProgress&)>;
+
+// Empty when the check can run on the list as it is; otherwise why not
+// (fewer than 6 records, a point count outside 6..9, a mask that is not built).
+std::string WhyClosureCheckCannotRun(const ClosureMask& mask, int32_t recordCount);
+
+// Both checks require WhyClosureCheckCannotRun to be empty; otherwise they
+// change nothing and return Closed with no placements. firstBlockOnly starts
+// placements from block 0 only (the "/6" switch).
+ClosureOutcome RunClosureCheck(const ClosureMask& mask, bool firstBlockOnly,
+                               const ClosureProgressCallback& progress = {});
+ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, bool firstBlockOnly,
+                                     const ClosureProgressCallback& progress = {});

@@ -1,0 +1,131 @@
+// The closure check as first written: every record is tried at every level,
+// each level keeps its own copy of the placement grid, and a composed key is
+// looked up by scanning the table from its first record. Kept as the
+// reference the indexed check is measured and tested against.
+#include "tables1d/ClosureCheck.h"
+#include "tables1d/TableRecords.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class ScanSearch {
+public:
+    ScanSearch(const ClosureMask& mask, const ClosureProgressCallback& progress)
+        : n_(mask.pointCount), pos_(mask.positions), reach_(mask.doubleLeftReach),
+          count_(ttRecordCount), block_(BlockSize(ttRecordCount)),
+          width_(2 * mask.positions[mask.pointCount - 1] + 1),
+          grid_(size_t(10) * size_t(width_), -1), progress_(progress)
+    {
+    }
+
+    ClosureOutcome run(int32_t startCount)
+    {
+        std::fill(ttHitCount, ttHitCount + count_, 0);
+        startCount_ = startCount;
+        for (int32_t i = 0; i < startCount; ++i) {
+            if (n_ == 6) report(0);
+            int32_t* level0 = row(0);
+            std::fill(level0, level0 + width_, -1);
+            for (int p = 0; p < n_; ++p) level0[pos_[p]] = ttKeys[i][p];
+            records_[0] = i;
+            if (place(1)) break;
+        }
+        return outcome_;
+    }
+
+private:
+    int32_t* row(int level) { return grid_.data() + size_t(level) * size_t(width_); }
+
+    void report(int level)
+    {
+        if (!progress_) return;
+        ClosureProgress info;
+        info.startCount = startCount_;
+        info.level = level;
+        for (int l = 0; l <= level && l < 3; ++l) info.records[l] = records_[l];
+        progress_(info);
+    }
+
+    // Tries every record at this level; true when the search has to stop.
+    bool place(int level)
+    {
+        for (int32_t r = 0; r < count_; ++r) {
+            records_[level] = r;
+            if ((n_ == 7 && level == 1) || (n_ >= 8 && level == 2)) report(level);
+            int32_t* cells = row(level);
+            std::copy(row(level - 1), row(level - 1) + width_, cells);
+            bool fits = true;
+            for (int p = 0; p < n_ && fits; ++p) {
+                int32_t& cell = cells[pos_[level] + pos_[p]];
+                if (cell == -1)
+                    cell = ttKeys[r][p];
+                else if (cell != ttKeys[r][p])
+                    fits = false;
+            }
+            if (!fits) continue;
+            if (level == n_ - 1 ? complete() : place(level + 1)) return true;
+        }
+        return false;
+    }
+
+    // Looks the composed key up; true when it fails.
+    bool complete()
+    {
+        ++outcome_.placements;
+        for (int l = 0; l < n_; ++l) outcome_.lastPlacement[l] = records_[l];
+        for (int l = 0; l < n_; ++l) ttProbeKey[l] = records_[l] / block_;
+
+        const int32_t found = firstMatch(ttKeys);
+        outcome_.lastFound = found >= 0;
+        if (found < 0) {
+            outcome_.verdict = ClosureVerdict::Unlocked;
+            return true;
+        }
+        lastFoundIndex = found;
+        ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
+
+        if (n_ <= 8) {
+            const int32_t permuted = firstMatch(ttKeysPermuted);
+            const int32_t reference = reach_ >= 0 && reach_ < width_ ? row(n_ - 1)[reach_] : -1;
+            if (permuted < 0 || permuted / block_ != reference) {
+                outcome_.verdict = ClosureVerdict::PermutedMismatch;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    int32_t firstMatch(const uint8_t (*keys)[kTableKeyBytes]) const
+    {
+        for (int32_t j = 0; j < count_; ++j) {
+            int p = 0;
+            while (p < n_ && int32_t(keys[j][p]) == ttProbeKey[p]) ++p;
+            if (p == n_) return j;
+        }
+        return -1;
+    }
+
+    const int n_;
+    const std::array<int32_t, 10> pos_;
+    const int32_t reach_;
+    const int32_t count_;
+    const int32_t block_;
+    const int32_t width_;
+    std::vector<int32_t> grid_;
+    const ClosureProgressCallback& progress_;
+    int32_t startCount_ = 0;
+    std::array<int32_t, 10> records_{};
+    ClosureOutcome outcome_;
+};
+
+} // namespace
+
+ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, bool firstBlockOnly,
+                                     const ClosureProgressCallback& progress)
+{
+    if (!WhyClosureCheckCannotRun(mask, ttRecordCount).empty()) return {};
+    ScanSearch search(mask, progress);
+    return search.run(firstBlockOnly ? BlockSize(ttRecordCount) : ttRecordCount);
+}

@@ -1,0 +1,85 @@
+// "CHECK TT 1 dim" and "1/6 => All" on the table in memory.
+#include "app/TForm1.h"
+
+#include "engine/Mask1d.h"
+#include "tables1d/ClosureCheck.h"
+#include "tables1d/GroupExtension.h"
+#include "tables1d/TableRecords.h"
+#include "widgets/Dialogs.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+ClosureMask CurrentClosureMask()
+{
+    ClosureMask mask;
+    mask.pointCount = mask1dPointCount;
+    for (int p = 0; p < 10; ++p) mask.positions[p] = mask1dPositions[p];
+    mask.doubleLeftReach = mask1dDoubleLeftReach;
+    return mask;
+}
+
+QString ProgressText(const ClosureProgress& p, int pointCount)
+{
+    if (pointCount == 6) return QString::number(p.records[0]);
+    QString text = QString("(%1) %2  %3  ").arg(p.startCount).arg(p.records[0]).arg(p.records[1]);
+    if (pointCount >= 8) text += QString("%1  ").arg(p.records[2]);
+    return text;
+}
+
+} // namespace
+
+// "CHECK TT 1 dim"
+void TForm1::Button200Click()
+{
+    const int n = mask1dPointCount;
+    const bool checkable = n >= 6 && n <= 9;
+    const ClosureMask mask = CurrentClosureMask();
+    if (checkable) {
+        const std::string why = WhyClosureCheckCannotRun(mask, ttRecordCount);
+        if (!why.empty()) {
+            ShowMessage(QString::fromStdString(why));
+            return;
+        }
+    }
+    Button188Click();
+    if (!checkable) {
+        Button236Click();
+        return;
+    }
+
+    // The status bar follows the search, redrawn a few times a second at most.
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    ClosureProgress latest;
+    bool anyProgress = false;
+    const auto progress = [&](const ClosureProgress& p) {
+        latest = p;
+        anyProgress = true;
+        if (sinceShown.elapsed() < 50) return;
+        StatusBar1->setSimpleText(ProgressText(p, n));
+        sinceShown.restart();
+    };
+    const ClosureOutcome outcome = RunClosureCheck(mask, CheckBox68->isChecked(), progress);
+    if (anyProgress) StatusBar1->setSimpleText(ProgressText(latest, n));
+
+    if (outcome.verdict == ClosureVerdict::Unlocked)
+        ShowMessage("IS UNLOCKED", "Warning");
+    else if (outcome.verdict == ClosureVerdict::PermutedMismatch)
+        ShowMessage("IS OOOOOOOOOOO", "Warning");
+
+    // The counts reached, also after a failure, go to the grid, the file and the export.
+    FillTable1dGrid(n);
+    Button231Click();
+    Button236Click();
+}
+
+// "1/6 => All"
+void TForm1::Button233Click()
+{
+    const int n = mask1dPointCount;
+    if (!ExtendHitCounts(n)) return;
+    FillTable1dGrid(n);
+    Button231Click();
+}

@@ -1,0 +1,157 @@
+// "TT 1d" and its chain of generation passes on Timer17: each pass records one
+// random run, learns its windows into the key-indexed table of the mask's
+// point count, lists the learned keys, multiplies them by the group, shows
+// them and writes the table file. "Stop " ends the chain.
+#include "app/TForm1.h"
+
+#include "engine/BinaryFile.h"
+#include "engine/Mask1d.h"
+#include "engine/Random.h"
+#include "runs/EventTables.h"
+#include "runs/RecordedRun.h"
+#include "tables1d/TableFile.h"
+#include "tables1d/TableGenerator.h"
+#include "tables1d/TableRecords.h"
+#include "widgets/Dialogs.h"
+
+#include <algorithm>
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The five-point pass writes its table here (relative to the current
+// directory) with five key bytes per record, and only when the file exists.
+const char* const kFivePointTableFile = "RT/RT53.dat";
+
+} // namespace
+
+// "TT 1d": the table file is created empty, then the chain starts.
+void TForm1::Button204Click()
+{
+    if (ttFileName1d.empty()) {
+        ShowMessage("No table file is chosen: pick a mask on \"ANY I\" or open a table first.");
+        return;
+    }
+    if (!CreateEmptyFile(ttFileName1d)) {
+        ShowMessage(Text("The table file " + ttFileName1d + " could not be created; the generator did not start."));
+        return;
+    }
+    Button211->setVisible(true);
+    Button204->setVisible(false);
+    Timer17->setEnabled(true);
+    isGenerating1d = 1;
+}
+
+// "Stop ": a pass in progress finishes and then does not arm the timer.
+void TForm1::Button211Click()
+{
+    Button211->setVisible(false);
+    Button204->setVisible(true);
+    Timer17->setEnabled(false);
+    isGenerating1d = 0;
+}
+
+void TForm1::Timer17Timer()
+{
+    Timer17->setEnabled(false);
+    Label579->setText(QString::number(Rand()));
+    const int n = mask1dPointCount;
+    if (n < kGeneratorMinPoints || n > kGeneratorMaxPoints) {
+        // A chain that can run no pass would stand still with "Stop " shown.
+        Button211Click();
+        ShowMessage(QString("The generator learns masks of 5 to 9 points; the mask has %1. The generator stopped.")
+                        .arg(n));
+        return;
+    }
+    GenerationPass(n);
+}
+
+void TForm1::Button167Click() { GenerationPass(5); }
+void TForm1::Button205Click() { GenerationPass(6); }
+void TForm1::Button212Click() { GenerationPass(7); }
+void TForm1::Button229Click() { GenerationPass(8); }
+void TForm1::Button230Click() { GenerationPass(9); }
+
+void TForm1::GenerationPass(int n)
+{
+    // The chain goes on after this pass unless something below ends it.
+    struct Rearm {
+        TForm1& f;
+        ~Rearm()
+        {
+            if (isGenerating1d == 1) f.Timer17->setEnabled(true);
+        }
+    } rearm{*this};
+
+    GeneratorMask mask;
+    mask.pointCount = n;
+    std::copy(mask1dOffsets, mask1dOffsets + std::min(n, kGeneratorMaxPoints), mask.offsets);
+    if (mask1dPointCount != n || !IsGeneratorMaskUsable(n, mask.offsets)) {
+        if (isGenerating1d) Button211Click();
+        ShowMessage(QString("The mask is not built for a table of %1 points (it has %2): choose it on \"ANY I\" "
+                            "or press \"mk\" first. Nothing was learned.")
+                        .arg(n)
+                        .arg(mask1dPointCount));
+        return;
+    }
+
+    Button149Click();
+    Label353->setText(isRunSuccessful ? "1" : "0");
+    if (!isRunSuccessful) return;
+    Button168Click();
+
+    EventRowsView rows;
+    rows.elements = &eventElementA[0][0];
+    rows.outputs = &eventFrontDiffIncrement[0][0];
+    rows.stride = kEventColumns;
+    rows.rowCapacity = kEventRows;
+    rows.rowCount = historyRowCount;
+    const LearnOutcome learned = LearnWindows(rows, mask);
+
+    if (learned.planeHits > 0) {
+        StatusBar1->setSimpleText(
+            QString("%1 windows are held by the two-dimensional planes with another next value.").arg(learned.planeHits));
+        ShowMessage("WRONG MASK!!", "Warning");
+    }
+    if (learned.contradiction) {
+        // A mask that contradicts itself would report again on every later
+        // pass, a box every few milliseconds: the chain ends here.
+        Timer12->setEnabled(false);
+        if (isGenerating1d) Button211Click();
+        StatusBar1->setSimpleText(QString("Contradiction at event row %1, column %2; the generator stopped.")
+                                      .arg(learned.contradictionRow)
+                                      .arg(learned.contradictionColumn));
+        ShowMessage("WRONG MASK!!", "Warning");
+        return;
+    }
+
+    const std::optional<int32_t> listed = ListLearnedKeys(n);
+    if (!listed) {
+        if (isGenerating1d) Button211Click();
+        ShowMessage(QString("More than %1 keys have been learned: the table of six times as many records would "
+                            "exceed the capacity of %2 records. The generator stopped; the table file keeps the "
+                            "last table that fitted.")
+                        .arg(kGeneratorMaxKeys)
+                        .arg(kTableCapacity));
+        return;
+    }
+    const int32_t keyCount = *listed;
+    Label303->setText(QString::number(6 * keyCount));
+    Label449->setText(QString::number(keyCount));
+    Label450->setText(QString::number((keyCount - 1) / 2));
+    TakeListedKeys(keyCount, n);
+    Button181Click();
+
+    if (n == 5) {
+        const TableFileStatus status = WriteListToTableFile(kFivePointTableFile, 5);
+        if (status != TableFileStatus::Ok && status != TableFileStatus::Missing)
+            ShowMessage(Text(DescribeTableFileStatus(status, kFivePointTableFile, 5)));
+    }
+    FillTable1dGrid(n);
+    if (n >= 6) Button231Click();
+
+    // A five-point window held by another plane contradicts the mask as well:
+    // the pass is written, and the chain ends rather than report on every pass.
+    if (learned.planeHits > 0 && isGenerating1d) Button211Click();
+}

@@ -1,0 +1,65 @@
+#include "tables1d/TableBlocks.h"
+
+#include "engine/GroupAlgebra.h"
+#include "tables1d/TableRecords.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+int ClampKeyLength(int keyLength) { return std::clamp(keyLength, 0, kTableKeyBytes); }
+
+// Row b of the substitutions: value v of a cell of block b becomes kSubstitution[b][v].
+constexpr uint8_t kSubstitution[6][6] = {
+    {0, 2, 1, 5, 4, 3},   // block 0
+    {2, 1, 0, 4, 3, 5},   // block 1
+    {1, 0, 2, 3, 5, 4},   // block 2
+    {1, 0, 2, 3, 5, 4},   // block 3
+    {0, 2, 1, 5, 4, 3},   // block 4
+    {2, 1, 0, 4, 3, 5},   // block 5
+};
+
+} // namespace
+
+bool GroupMultiplicationFits(int32_t recordCount)
+{
+    return recordCount >= 0 && int64_t(recordCount) * 6 <= kTableCapacity;
+}
+
+bool MultiplyListByGroup(int keyLength)
+{
+    const int length = ClampKeyLength(keyLength);
+    const int32_t count = ttRecordCount;
+    if (!GroupMultiplicationFits(count)) return false;
+
+    std::vector<uint8_t> copied(size_t(count) * kTableKeyBytes);
+    for (int32_t i = 0; i < count; ++i)
+        std::memcpy(&copied[size_t(i) * kTableKeyBytes], ttKeys[i], kTableKeyBytes);
+
+    ttRecordCount = count * 6;
+    for (int g = 0; g < 6; ++g)
+        for (int32_t i = 0; i < count; ++i)
+            for (int j = 0; j < length; ++j)
+                ttKeys[g * count + i][j] =
+                    uint8_t(GroupProduct(uint32_t(g), copied[size_t(i) * kTableKeyBytes + j]));
+    return true;
+}
+
+uint8_t PermuteCell(int block, uint8_t cell)
+{
+    if (block < 0 || block > 5 || cell > 5) return cell;
+    return kSubstitution[block][cell];
+}
+
+void BuildPermutedCopy(int keyLength)
+{
+    const int length = ClampKeyLength(keyLength);
+    const int32_t blockSize = BlockSize(std::clamp(ttRecordCount, 0, kTableCapacity));
+    for (int b = 0; b < 6; ++b)
+        for (int32_t r = 0; r < blockSize; ++r) {
+            const int32_t row = b * blockSize + r;
+            for (int p = 0; p < length; ++p) ttKeysPermuted[row][p] = PermuteCell(b, ttKeys[row][p]);
+        }
+}

@@ -1,0 +1,171 @@
+#include "tables1d/TableGenerator.h"
+
+#include "engine/GroupAlgebra.h"
+#include "engine/IndexHelpers.h"
+#include "engine/StringLength.h"
+#include "tables1d/KeyIndexedTables.h"
+#include "tables1d/TableRecords.h"
+
+#include <algorithm>
+#include <cstring>
+
+uint8_t isGenerating1d = 0;
+
+namespace {
+
+// The used flags and (for five to seven cells) the values of one point count.
+struct KeyTable {
+    uint8_t* used = nullptr;
+    uint8_t* value = nullptr;   // nullptr: flags only
+    int32_t size = 0;
+};
+
+KeyTable TableOf(int pointCount)
+{
+    switch (pointCount) {
+    case 5: return {tt5Used, tt5Value, kKeys5};   // plane 0
+    case 6: return {tt6Used, tt6Value, kKeys6};
+    case 7: return {tt7Used, tt7Value, kKeys7};
+    case 8: return {tt8Used, nullptr, kKeys8};
+    case 9: return {tt9Used, nullptr, kKeys9};
+    default: return {};
+    }
+}
+
+bool IsElement(int32_t v) { return v >= 0 && v <= 5; }
+
+uint8_t LowByte(int32_t v) { return uint8_t(uint32_t(v) & 0xFFu); }
+
+// Whether a five-cell key seen followed by the identity is held by one of the
+// planes 1..5, which mark keys the two-dimensional builder saw followed by 1..5.
+bool HeldByAnotherPlane(int32_t index)
+{
+    for (int plane = 1; plane <= 5; ++plane)
+        if (tt5Used[plane * kKeys5 + index]) return true;
+    return false;
+}
+
+} // namespace
+
+bool IsGeneratorMaskUsable(int pointCount, const int32_t* offsets)
+{
+    if (pointCount < kGeneratorMinPoints || pointCount > kGeneratorMaxPoints) return false;
+    bool hasCentre = false;
+    for (int j = 0; j < pointCount; ++j) {
+        if (j > 0 && offsets[j] <= offsets[j - 1]) return false;
+        hasCentre = hasCentre || offsets[j] == 0;
+    }
+    return hasCentre;
+}
+
+LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
+{
+    LearnOutcome outcome;
+    const int n = mask.pointCount;
+    const KeyTable table = TableOf(n);
+    if (!table.used || !rows.elements || !rows.outputs) return outcome;
+
+    // Row t + 1 is read for every window of row t, so t stays below the last
+    // stored row; columns stay within a stored row.
+    const int32_t lastRow = std::min<int32_t>(rows.rowCount - 2, rows.rowCapacity - 2);
+    const int32_t columns = std::min<int32_t>(stringLength, rows.stride);
+    auto element = [&](int32_t t, int32_t c) { return rows.elements[int64_t(t) * rows.stride + c]; };
+
+    uint8_t key[kGeneratorMaxPoints];
+    for (int32_t t = 1; t <= lastRow; ++t) {
+        for (int32_t c = 0; c < columns; ++c) {
+            bool inGroup = true;
+            for (int j = 0; j < n; ++j) {
+                const int32_t column = WrapStringIndex(int16_t(c + mask.offsets[j]));
+                const int32_t cell = column < rows.stride ? element(t, column) : -1;
+                inGroup = inGroup && IsElement(cell);
+                key[j] = uint8_t(cell);
+            }
+            const int32_t g = element(t + 1, c);
+            if (!inGroup || !IsElement(g)) {
+                ++outcome.skippedWindows;
+                continue;
+            }
+            const int32_t d = rows.outputs[int64_t(t) * rows.stride + c];
+            ++outcome.windows;
+
+            if (g == 0) {
+                const int32_t index = KeyTableIndex(key, n);
+                if (n == 5 && HeldByAnotherPlane(index)) ++outcome.planeHits;
+                table.used[index] = 1;
+                if (!table.value) continue;
+                uint8_t& stored = table.value[index];
+                if (stored == kEmptyKeyValue) {
+                    stored = LowByte(d);
+                } else if (int32_t(int8_t(stored)) != d) {
+                    outcome.contradiction = true;
+                    outcome.contradictionRow = t;
+                    outcome.contradictionColumn = c;
+                    return outcome;
+                }
+                continue;
+            }
+
+            for (int j = 0; j < n; ++j) quotientKey[j] = uint8_t(GroupLeftDivide(g, key[j]));
+            const int32_t index = KeyTableIndex(quotientKey, n);
+            table.used[index] = 1;
+            if (table.value) table.value[index] = LowByte(g <= 2 ? d : int32_t(0u - uint32_t(d)));
+        }
+    }
+    return outcome;
+}
+
+namespace {
+
+// Calls visit(index) for every set flag of the table, in increasing order.
+template <class Visit>
+void ForEachUsedKey(const KeyTable& table, Visit visit)
+{
+    int32_t index = 0;
+    while (index < table.size) {
+        // Most of a large table is empty: step over eight clear flags at once.
+        if (index + 8 <= table.size) {
+            uint64_t word;
+            std::memcpy(&word, table.used + index, sizeof word);
+            if (word == 0) {
+                index += 8;
+                continue;
+            }
+        }
+        if (table.used[index] && !visit(index)) return;
+        ++index;
+    }
+}
+
+} // namespace
+
+std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
+{
+    const KeyTable table = TableOf(pointCount);
+    if (!table.used) return 0;
+    maxKeys = std::clamp<int32_t>(maxKeys, 0, kTableCapacity);
+    int32_t count = 0;
+    ForEachUsedKey(table, [&](int32_t) { return ++count <= maxKeys; });
+    if (count > maxKeys) return std::nullopt;
+
+    count = 0;
+    ForEachUsedKey(table, [&](int32_t index) {
+        int32_t rest = index;
+        for (int j = pointCount - 1; j >= 0; --j) {
+            rt1Keys[count][j] = uint8_t(rest % 6);
+            rest /= 6;
+        }
+        ttValues[count] = table.value ? int32_t(int8_t(table.value[index])) : 0;
+        ++count;
+        return true;
+    });
+    return count;
+}
+
+void TakeListedKeys(int32_t keyCount, int pointCount)
+{
+    keyCount = std::clamp<int32_t>(keyCount, 0, kTableCapacity);
+    pointCount = std::clamp(pointCount, 0, kTableKeyBytes);
+    for (int32_t i = 0; i < keyCount; ++i) std::copy(rt1Keys[i], rt1Keys[i] + pointCount, ttKeys[i]);
+    ttRecordCount = keyCount;
+}

@@ -1,0 +1,66 @@
+// The mask globals built from the ticks.
+#include "engine/Mask1d.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Mask1dTicks Ticks(std::initializer_list<int> left, std::initializer_list<int> right) {
+  Mask1dTicks t;
+  for (int d : left) t.left[d - 1] = true;
+  for (int d : right) t.right[d - 1] = true;
+  return t;
+}
+
+}  // namespace
+
+TEST(Mask1d, LeftTwoRightOneAndThreeInBothDirections) {
+  const Mask1dTicks t = Ticks({2}, {1, 3});
+  BuildMask1dFlags(t);
+  EXPECT_EQ(mask1dLeftBits, 2);
+  EXPECT_EQ(mask1dRightBits, 5);
+  EXPECT_EQ(mask1dLeftFlags[1], 1);
+  EXPECT_EQ(mask1dRightFlags[2], 1);
+  EXPECT_EQ(mask1dOffsetCount, 3);
+  EXPECT_EQ(mask1dOffsets[0], -2);
+  EXPECT_EQ(mask1dOffsets[2], 3);
+
+  BuildNeighbourList(t, Mask1dDirection::RightToLeft);
+  EXPECT_EQ(neighbourOffsets[1], 3);
+  EXPECT_EQ(neighbourOffsets[3], -2);
+  BuildNeighbourList(t, Mask1dDirection::LeftToRight);
+  EXPECT_EQ(neighbourOffsets[1], -2);
+  DeriveMask1dFromNeighbours();
+  EXPECT_EQ(neighbourCount, 4);
+  EXPECT_EQ(mask1dPointCount, 4);
+  const int32_t sorted[] = {-2, 0, 1, 3};
+  const int32_t positions[] = {0, 2, 3, 5};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(mask1dOffsets[i], sorted[i]);
+    EXPECT_EQ(mask1dPositions[i], positions[i]);
+  }
+  EXPECT_EQ(mask1dDoubleLeftReach, 4);
+  EXPECT_EQ(mask1dCentreIndex, 1);
+}
+
+TEST(Mask1d, NoDirectionKeepsTheNeighbourCount) {
+  neighbourCount = 7;
+  BuildNeighbourList(Ticks({3}, {}), Mask1dDirection::None);
+  EXPECT_EQ(mask1dPointCount, 0);
+  EXPECT_EQ(neighbourCount, 7);
+  mask1dOffsets[0] = 42;
+  DeriveMask1dFromNeighbours();
+  EXPECT_EQ(mask1dOffsets[0], 42);
+}
+
+TEST(Mask1d, EveryBoxTickedStaysInsideTheLists) {
+  Mask1dTicks all;
+  for (int d = 0; d < kMask1dMaxDistance; ++d) all.left[d] = all.right[d] = true;
+  BuildMask1dFlags(all);
+  EXPECT_EQ(mask1dOffsetCount, 20);
+  BuildNeighbourList(all, Mask1dDirection::LeftToRight);
+  EXPECT_EQ(neighbourCount, kNeighbourSlots);   // centre and 19 offsets
+  DeriveMask1dFromNeighbours();
+  EXPECT_EQ(mask1dOffsets[0], -10);
+  EXPECT_EQ(mask1dCentreIndex, 10);
+}

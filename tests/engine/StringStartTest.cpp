@@ -1,0 +1,88 @@
+// Random start strings reproduced from the generator's state, and the start
+// string of the recorded run.
+#include "engine/Random.h"
+#include "engine/RunControls.h"
+#include "engine/StringLength.h"
+#include "engine/StringStart.h"
+#include "engine/StringState.h"
+#include "lattice/PointLists.h"
+#include "lattice/SeriesData.h"
+
+#include <gtest/gtest.h>
+
+TEST(RandomStart, OneBPointMakesExactlyTwoDrawsAndIsReproducible) {
+  stringLength = 27;
+  requestedCPointCount = 0;
+  requestedBPointCount = 1;
+  SeedRandom(4242);
+  const int32_t column = Rand() % 27;
+  const bool complement = Rand() % 2 != 0;
+  const int32_t next = Rand();
+
+  SeedRandom(4242);
+  MakeRandomStart();
+  EXPECT_EQ(Rand(), next);   // exactly two draws were made
+  for (int i = 0; i < 27; ++i) {
+    const uint8_t expected = (i == column) != complement ? 1 : 2;
+    EXPECT_EQ(stringA[i], expected) << i;
+    EXPECT_EQ(stringB[i], expected == 1 ? 2 : 1) << i;
+    EXPECT_EQ(stringAStart[i], stringA[i]);
+  }
+  EXPECT_EQ(bPointCount, complement ? 26 : 1);
+  EXPECT_EQ(colourSeries0[0], 1);
+
+  // the same state gives the same string
+  uint8_t first[27];
+  std::copy(stringA, stringA + 27, first);
+  SeedRandom(4242);
+  MakeRandomStart();
+  EXPECT_TRUE(std::equal(first, first + 27, stringA));
+}
+
+TEST(RandomStart, NoBPointsGivesAllTwosOrAllOnes) {
+  stringLength = 10;
+  requestedCPointCount = 0;
+  requestedBPointCount = 0;
+  for (uint32_t seed = 1; seed < 6; ++seed) {
+    SeedRandom(seed);
+    const bool complement = Rand() % 2 != 0;
+    SeedRandom(seed);
+    MakeRandomStart();
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(stringA[i], complement ? 1 : 2);
+  }
+}
+
+TEST(RandomStart, CountsBeyondTheListsAndTheStringStayInside) {
+  stringLength = 27;
+  requestedCPointCount = 100000;
+  requestedBPointCount = -5;
+  DrawRandomPointLists();
+  EXPECT_EQ(cPointCount, kPointListCapacity);
+  EXPECT_GE(bPointCount, 0);
+  bPointCount = 2;
+  bPointX[0] = 40;   // outside the string: skipped
+  bPointX[1] = 3;
+  SetStringAFromBPoints();
+  EXPECT_EQ(stringA[3], 1);
+  stringLength = 0;
+  DrawRandomPointLists();
+  EXPECT_EQ(bPointCount, 0);
+}
+
+TEST(RandomStart, RecordedRunStartString) {
+  stringLength = 27;
+  isRandomInitialString = 0;
+  const uint32_t state = randomState;
+  RandomizeStringA();
+  EXPECT_EQ(randomState, state);   // no draw
+  for (int i = 0; i < 27; ++i) EXPECT_EQ(stringA[i], (i == 0 || i == 6) ? 2 : 1);
+
+  isRandomInitialString = 1;
+  SeedRandom(7);
+  const bool twos = Rand() % 2 != 0;
+  int32_t minority[27];
+  for (int i = 0; i < 27; ++i) minority[i] = Rand() % 5 == 0;
+  SeedRandom(7);
+  RandomizeStringA();
+  for (int i = 0; i < 27; ++i) EXPECT_EQ(stringA[i], (twos != static_cast<bool>(minority[i])) ? 2 : 1) << i;
+}

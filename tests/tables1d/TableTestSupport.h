@@ -1,0 +1,120 @@
+#pragma once
+// Helpers of the table tests: masks from offsets, tables built so that they
+// are closed by construction, and a temporary folder per test.
+#include "engine/GroupAlgebra.h"
+#include "tables1d/ClosureCheck.h"
+#include "tables1d/TableBlocks.h"
+#include "tables1d/TableRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace tabletest {
+
+using Key = std::array<uint8_t, kTableKeyBytes>;
+
+// The mask of these offsets (centre 0 included), as the mask builder leaves it.
+inline ClosureMask MaskFromOffsets(std::vector<int> offsets)
+{
+    std::sort(offsets.begin(), offsets.end());
+    ClosureMask mask;
+    mask.pointCount = int32_t(offsets.size());
+    for (size_t i = 0; i < offsets.size(); ++i) mask.positions[i] = offsets[i] - offsets[0];
+    mask.doubleLeftReach = -2 * offsets[0];
+    return mask;
+}
+
+inline int CentreIndex(const ClosureMask& mask)
+{
+    for (int p = 0; p < mask.pointCount; ++p)
+        if (2 * mask.positions[p] == mask.doubleLeftReach) return p;
+    return -1;
+}
+
+// Lays the base keys into block 0 and multiplies the list by the group, as the
+// generators do.
+inline void LayTable(const std::vector<Key>& base, int keyLength)
+{
+    ttRecordCount = int32_t(base.size());
+    for (size_t i = 0; i < base.size(); ++i) std::copy(base[i].begin(), base[i].end(), ttKeys[i]);
+    ASSERT_TRUE(MultiplyListByGroup(keyLength));
+}
+
+// Every key over the alphabet with cell `centre` = 0: the table of the rule
+// "the next value is the centre cell" on those windows. Its composed keys are
+// always records; the permuted test passes when the alphabet is closed under
+// conjugation by 4 (x -> 4x4 exchanges 1 with 2 and 3 with 5).
+inline std::vector<Key> AllKeysOver(const std::vector<uint8_t>& alphabet, int n, int centre)
+{
+    std::vector<Key> keys;
+    const int free = n - 1;
+    int total = 1;
+    for (int i = 0; i < free; ++i) total *= int(alphabet.size());
+    for (int code = 0; code < total; ++code) {
+        Key key{};
+        int rest = code;
+        for (int p = n - 1; p >= 0; --p) {
+            if (p == centre) continue;
+            key[p] = alphabet[rest % alphabet.size()];
+            rest /= int(alphabet.size());
+        }
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+inline Key Conjugate4(const Key& key, int n)
+{
+    Key out = key;
+    for (int p = 0; p < n; ++p) out[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
+    return out;
+}
+
+// A random set of distinct base keys over the alphabet (centre 0), with the
+// conjugate of each added when closeUnderConjugation is set.
+inline std::vector<Key> RandomBase(std::mt19937& rng, const std::vector<uint8_t>& alphabet, int n, int centre,
+                                   int wanted, bool closeUnderConjugation)
+{
+    std::set<Key> chosen;
+    std::vector<Key> keys;
+    auto add = [&](const Key& key) {
+        if (chosen.insert(key).second) keys.push_back(key);
+    };
+    for (int tries = 0; tries < wanted * 20 && int(keys.size()) < wanted; ++tries) {
+        Key key{};
+        for (int p = 0; p < n; ++p)
+            key[p] = p == centre ? 0 : alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(rng)];
+        add(key);
+        if (closeUnderConjugation) add(Conjugate4(key, n));
+    }
+    return keys;
+}
+
+// A folder of its own for each test, removed afterwards.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("tables1d_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                std::to_string(::getpid()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
+} // namespace tabletest
