@@ -3,6 +3,8 @@
 // StringGrid9) on the offscreen platform, with the start-up defaults.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "engine/StringLength.h"
+#include "engine/StringState.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -14,6 +16,8 @@ void RefreshEntryButton149(benchmark::State& state)
     for (auto _ : state)
         Form1->Button149Click();
     state.SetItemsProcessed(state.iterations());
+    state.counters["length"] = stringLength;
+    state.counters["stopTimeA"] = stopTimeA;
 }
 
 } // namespace

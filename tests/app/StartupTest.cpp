@@ -116,11 +116,14 @@ TEST(Startup, SwitchesAndPanelsAfterFirstShow)
     EXPECT_TRUE(Form1->CheckBox58->isChecked());
     EXPECT_TRUE(Form1->GroupBox67->isHidden());
 
-    // "Ordinary" disables the six marker boxes and enables the other two.
-    EXPECT_TRUE(Form1->CheckBox33->isChecked());
-    EXPECT_FALSE(Form1->CheckBox1->isEnabled());
-    EXPECT_FALSE(Form1->CheckBox32->isEnabled());
-    EXPECT_TRUE(Form1->CheckBox34->isEnabled());
+    // "Ordinary" is set and then cleared again by the predictor choice, which
+    // enables the six marker boxes (so the painter draws) and ticks "Marker 36".
+    EXPECT_EQ(Form1->RadioGroup12->itemIndex(), 2);
+    EXPECT_FALSE(Form1->CheckBox33->isChecked());
+    EXPECT_TRUE(Form1->CheckBox1->isEnabled());
+    EXPECT_TRUE(Form1->CheckBox32->isEnabled());
+    EXPECT_FALSE(Form1->CheckBox34->isEnabled());
+    EXPECT_TRUE(Form1->CheckBox36->isChecked());
     EXPECT_FALSE(Form1->Button16->isEnabled());
 
     // The toolbar in one-dimensional mode.
@@ -173,7 +176,7 @@ TEST(Startup, FirstShowRunsTheHandlersInOrder)
 
     const QStringList expected{"Npr=0",   "St",       "n points=1", ">>",     "Npoint=1", "CP visible",
                                "rand",    "rand",     "Ordinary",   "Kind=1", "Size=9",   "Size=4",
-                               "sd=5",    "Predictoms=2"};
+                               "sd=5",    "Ordinary", "Predictoms=2"};
     EXPECT_EQ(trace, expected);
 
     // A second showing changes nothing.

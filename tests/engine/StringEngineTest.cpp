@@ -118,7 +118,9 @@ TEST(StringEngine, DrRab37EndsEveryRunAtStep101WithoutAStopRecord) {
   const StringBatchResult r = RunStringBatch(s, false);
   ASSERT_EQ(r.end, StringBatchEnd::RunFinished);
   EXPECT_LE(stepCount, 101);
-  if (stepCount == 101) EXPECT_EQ(isStoppedStringASaved, 0);
+  if (stepCount == 101) {
+    EXPECT_EQ(isStoppedStringASaved, 0);
+  }
 }
 
 TEST(StringEngine, TrialRunsAreCountedAndTheExperimentEndsAtItsLimit) {

@@ -289,3 +289,18 @@ TEST(EventTables, EventRowsFollowTheLastColumnOfStringB)
   ExtractEvents();
   EXPECT_EQ(historyRowCount, 0);
 }
+
+TEST(RecordedRun, EmptyStringRunsWithoutTouchingAnyColumn)
+{
+  stringLength = 0;
+  ResetRecordedRun();
+  MakeRecordedRunStart();
+  BeginRecordedRows();
+  const RecordedRunResult r = RunRecordedSteps(NearestNeighbours(), nullptr);
+  EXPECT_TRUE(r.finished);   // no cell holds 0: both stop at step 2, the run ends at step 3
+  EXPECT_EQ(r.rowsWritten, 3);
+  eventFrontDiffIncrement[0][0] = 4;
+  DeriveAll();
+  EXPECT_EQ(historyRowCount, 0);
+  EXPECT_EQ(eventFrontDiffIncrement[0][0], 4);
+}
