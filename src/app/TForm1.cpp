@@ -31,14 +31,14 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
 
 void TForm1::CreateTimers()
 {
-    struct Spec { Timer** timer; int interval; };
-    const Spec specs[] = {
+    struct TimerSetup { Timer** timer; int interval; };
+    const TimerSetup setups[] = {
         {&Timer1, 1},    {&Timer2, 1},    {&Timer3, 200},  {&Timer4, 200},  {&Timer5, 1000},
         {&Timer6, 100},  {&Timer7, 100},  {&Timer8, 200},  {&Timer9, 10},   {&Timer10, 10},
         {&Timer11, 10},  {&Timer12, 100}, {&Timer13, 10},  {&Timer14, 10},  {&Timer15, 100},
         {&Timer16, 100}, {&Timer17, 20},  {&Timer18, 20},
     };
-    for (const Spec& s : specs) {
+    for (const TimerSetup& s : setups) {
         *s.timer = new Timer(this, s.interval);
         (*s.timer)->setEnabled(false);   // every timer waits for the command that starts it
     }

@@ -107,6 +107,21 @@ public:
     void CheckBox23Click();
     void CheckBox38Click();
     void CheckBox40Click();
+    // the neighbour list edits of "Offsets"
+    void Edit33Change();
+    void Edit34Change();
+    void Edit35Change();
+    void Edit37Change();
+    void Edit38Change();
+    void Edit39Change();
+    void Edit40Change();
+    void Edit41Change();
+    void Edit42Change();
+    void Edit43Change();
+    void Edit44Change();
+    // Shows neighbourCount and neighbourOffsets[0..9] in the edits of "Offsets";
+    // the edit of entry j >= 3 is shown only while the list is longer than j.
+    void ShowNeighbourList();
     // engine, run controls, mouse
     void Button1Click();
     void Button2Click();
@@ -162,6 +177,11 @@ public:
     void Edit22Change();
     void Edit24Change();
     void Edit25Change();
+    // trial experiment parameters
+    void Edit26Change();
+    void Edit27Change();
+    void Edit28Change();
+    void Edit29Change();
     // view switches
     void VffinPanel1Click();
     void SingleWork1Click();
@@ -304,6 +324,8 @@ public:
     void Button216Click();
 
     // --- two-dimensional panel switches ----------------------------------------
+    // The toolbar's table controls for one-dimensional work; clears isTwoDimMode.
+    void ShowOneDimToolbar();
     void CheckBox54Click();
     void CheckBox56Click();
     void CheckBox57Click();

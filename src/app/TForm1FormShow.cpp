@@ -16,7 +16,6 @@
 #include "lattice/VideoFrameSize.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RunViewState.h"
-#include "tables2d/TwoDimState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -322,13 +321,5 @@ void TForm1::FormShowDefaults()
 
     // 10. The picture over the client area; the toolbar in one-dimensional mode.
     Image17->setVisible(true);
-    isTwoDimMode = 0;
-    GroupBox31->setVisible(true);
-    GroupBox2->setVisible(true);
-    Button204->setVisible(true);
-    Button211->setVisible(false);
-    GroupBox51->setVisible(false);
-    GroupBox33->setVisible(false);
-    Button214->setVisible(false);
-    Button215->setVisible(false);
+    ShowOneDimToolbar();
 }

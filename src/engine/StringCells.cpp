@@ -44,3 +44,16 @@ void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const 
   for (int32_t i = 0; i < length; ++i)
     next[i] = NextCellValue(cells[i], CountZerosAround(cells, length, i, mask, border, left, right));
 }
+
+void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)
+{
+    for (int32_t i = 0; i < length; ++i) {
+        if (cells[i] == 2) {
+            balance[i] += 2;
+            localTime[i] += 2;
+        } else {
+            balance[i] -= 1;
+            localTime[i] += 1;
+        }
+    }
+}

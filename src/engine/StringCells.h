@@ -39,5 +39,10 @@ bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const Str
 void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
                      StringBorder border);
 
+// The counters of a string that still runs, after a step: a cell holding 2
+// gains 2 of balance and local time, any other cell loses 1 of balance and
+// gains 1 of local time.
+void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime);
+
 // Exchanges the values 1 and 2 (B is A with 1 and 2 exchanged); 0 stays.
 inline uint8_t ExchangeOneTwo(uint8_t v) { return v == 1 ? 2 : v == 2 ? 1 : v; }

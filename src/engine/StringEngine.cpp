@@ -19,15 +19,7 @@ void StepOneString(uint8_t* cells, uint8_t* next, int32_t length, uint8_t stopSt
                             CountZerosAround(cells, length, i, s.mask, s.border, leftZeroCounts, rightZeroCounts));
   std::copy(next, next + length, cells);
   if (stopState != 0) return;
-  for (int32_t i = 0; i < length; ++i) {
-    if (cells[i] == 2) {
-      balance[i] += 2;
-      localTime[i] += 2;
-    } else {
-      balance[i] -= 1;
-      localTime[i] += 1;
-    }
-  }
+  AdvanceCellCounters(cells, length, balance, localTime);
 }
 
 // Counts the cells and takes the stop record of a string without a 0 cell.

@@ -45,6 +45,10 @@ void TForm1::ConnectStringEngineHandlers()
     OnChange(Edit22, Bind(&TForm1::Edit22Change));
     OnChange(Edit24, Bind(&TForm1::Edit24Change));
     OnChange(Edit25, Bind(&TForm1::Edit25Change));
+    OnChange(Edit26, Bind(&TForm1::Edit26Change));
+    OnChange(Edit27, Bind(&TForm1::Edit27Change));
+    OnChange(Edit28, Bind(&TForm1::Edit28Change));
+    OnChange(Edit29, Bind(&TForm1::Edit29Change));
     OnChange(Edit49, Bind(&TForm1::Edit49Change));
     OnChange(Edit50, Bind(&TForm1::Edit50Change));
     OnClick(UpDown1, [this](bool) { UpDown1Click(); });
@@ -58,6 +62,17 @@ void TForm1::ConnectStringEngineHandlers()
     OnClick(Button127, Bind(&TForm1::Button127Click));
     OnClick(Button129, Bind(&TForm1::Button129Click));
     OnClick(Button228, Bind(&TForm1::Button228Click));
+    OnChange(Edit33, Bind(&TForm1::Edit33Change));
+    OnChange(Edit34, Bind(&TForm1::Edit34Change));
+    OnChange(Edit35, Bind(&TForm1::Edit35Change));
+    OnChange(Edit37, Bind(&TForm1::Edit37Change));
+    OnChange(Edit38, Bind(&TForm1::Edit38Change));
+    OnChange(Edit39, Bind(&TForm1::Edit39Change));
+    OnChange(Edit40, Bind(&TForm1::Edit40Change));
+    OnChange(Edit41, Bind(&TForm1::Edit41Change));
+    OnChange(Edit42, Bind(&TForm1::Edit42Change));
+    OnChange(Edit43, Bind(&TForm1::Edit43Change));
+    OnChange(Edit44, Bind(&TForm1::Edit44Change));
     OnClick(CheckBox41, Bind(&TForm1::CheckBox41Click));
     OnClick(CheckBox45, Bind(&TForm1::CheckBox45Click));
     OnClick(CheckBox9, Bind(&TForm1::CheckBox9Click));

@@ -2,8 +2,10 @@
 // one-dimensional mask globals.
 #include "app/TForm1.h"
 
+#include "app/FormHelpers.h"
 #include "engine/Mask1d.h"
-#include "tables2d/TwoDimState.h"
+
+#include <array>
 
 namespace {
 
@@ -21,21 +23,20 @@ Mask1dTicks ReadTicks(const TForm1& f)
     return ticks;
 }
 
+// The edits of neighbourOffsets[0..9] in list order.
+std::array<QLineEdit*, 10> NeighbourEdits(const TForm1& f)
+{
+    return {f.Edit34, f.Edit35, f.Edit37, f.Edit38, f.Edit39,
+            f.Edit40, f.Edit41, f.Edit42, f.Edit43, f.Edit44};
+}
+
 } // namespace
 
 // "Nac 122"
 void TForm1::Button122Click()
 {
     Image17->setVisible(false);
-    isTwoDimMode = 0;
-    GroupBox31->setVisible(true);
-    GroupBox2->setVisible(true);
-    Button204->setVisible(true);
-    Button211->setVisible(false);
-    GroupBox51->setVisible(false);
-    GroupBox33->setVisible(false);
-    Button214->setVisible(false);
-    Button215->setVisible(false);
+    ShowOneDimToolbar();
     BuildMask1dFlags(ReadTicks(*this));
     Label107->setText(QString::number(mask1dLeftBits));
     Label108->setText(QString::number(mask1dRightBits));
@@ -50,13 +51,54 @@ void TForm1::Button127Click()
     else if (CheckBox45->isChecked())
         direction = Mask1dDirection::RightToLeft;
     BuildNeighbourList(ReadTicks(*this), direction);
+    ShowNeighbourList();
     const int32_t n = mask1dPointCount;
     // Choosing "Npoint" runs its handler, which may lay down its default
     // neighbour list; the second pass of Button129Click restores the ticks.
     RadioGroup15->setItemIndex(n - 3 >= 0 && n - 3 <= 6 ? n - 3 : -1);
     Label453->setText(QString::number(n - 1));
     DeriveMask1dFromNeighbours();
+
+    Label451->setText(QString::number(n));
+    QLabel* const sorted[] = {Label442, Label443, Label444, Label445, Label446,
+                              Label447, Label448, Label461, Label462};
+    for (int i = 0; i < 9; ++i) {
+        if (i < n)
+            sorted[i]->setText(QString::number(mask1dOffsets[i]));
+        else if (i >= 3)
+            sorted[i]->setText("");
+    }
+    Label586->setText(QString::number(mask1dCentreIndex));
 }
+
+void TForm1::ShowNeighbourList()
+{
+    ShowNumber(Edit33, neighbourCount);
+    const auto edits = NeighbourEdits(*this);
+    for (int j = 0; j < 10; ++j) {
+        ShowNumber(edits[j], neighbourOffsets[j]);
+        if (j >= 3)
+            edits[j]->setVisible(neighbourCount > j);
+    }
+}
+
+// Typing the list length shows the list as it stands at that length.
+void TForm1::Edit33Change()
+{
+    neighbourCount = EditNumber(Edit33);
+    ShowNeighbourList();
+}
+
+void TForm1::Edit34Change() { neighbourOffsets[0] = EditNumber(Edit34); }
+void TForm1::Edit35Change() { neighbourOffsets[1] = EditNumber(Edit35); }
+void TForm1::Edit37Change() { neighbourOffsets[2] = EditNumber(Edit37); }
+void TForm1::Edit38Change() { neighbourOffsets[3] = EditNumber(Edit38); }
+void TForm1::Edit39Change() { neighbourOffsets[4] = EditNumber(Edit39); }
+void TForm1::Edit40Change() { neighbourOffsets[5] = EditNumber(Edit40); }
+void TForm1::Edit41Change() { neighbourOffsets[6] = EditNumber(Edit41); }
+void TForm1::Edit42Change() { neighbourOffsets[7] = EditNumber(Edit42); }
+void TForm1::Edit43Change() { neighbourOffsets[8] = EditNumber(Edit43); }
+void TForm1::Edit44Change() { neighbourOffsets[9] = EditNumber(Edit44); }
 
 void TForm1::Button129Click()
 {

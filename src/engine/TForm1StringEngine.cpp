@@ -3,6 +3,7 @@
 // the outcome and switches the timers.
 #include "app/TForm1.h"
 
+#include "app/FormHelpers.h"
 #include "engine/NumericHelpers.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
@@ -116,37 +117,35 @@ void TForm1::FinishStringRun()
     Label66->setText(Number(traceMatchZeroBCompareB));
 }
 
-// The trial statistics. The mask labels sit on tab M1; the counters sit on the
-// results panel of tab "Show" and are filled as far as that panel has them.
+// The trial statistics: the mask labels of tab M1 and the counters on the
+// results panel of tab "Show". An average is shown only when its count is not
+// 0, so it keeps its last value otherwise.
 void TForm1::ShowTrialStatistics()
 {
     const StringStepSettings s = ReadStringSettings();
     Label107->setText(Number(MaskBitsOfDistances1To5(s.mask.left)));
     Label108->setText(Number(MaskBitsOfDistances1To5(s.mask.right)));
-    auto show = [this](const char* name, const QString& text) {
-        if (QLabel* label = findChild<QLabel*>(name))
-            label->setText(text);
-    };
     const int32_t* t = trialStatistics;
-    show("Label109", Number(randomLengthMin));
-    show("Label110", Number(randomLengthMax));
-    show("Label10", t[5] >= 1000 ? QString("1000") : Number(t[5]));
-    show("Label31", Number(t[6]));
-    show("Label55", Number(t[7]));
-    show("Label70", Number(t[9]));
-    show("Label71", Number(t[10]));
-    show("Label87", Number(t[22]));
-    show("Label89", Number(t[24]));
-    show("Label94", Number(t[26]));
-    show("Label72", Number(t[11]));
-    show("Label75", Number(t[17]));
-    show("Label79", Number(t[18]));
-    show("Label84", Number(t[20]));
-    const struct { const char* label; int sum; int count; } averages[] = {
-        {"Label76", 8, 7},   {"Label88", 23, 22}, {"Label93", 25, 24}, {"Label95", 27, 26},
-        {"Label73", 12, 11}, {"Label82", 19, 18}, {"Label85", 21, 20},
+    Label109->setText(Number(randomLengthMin));
+    Label110->setText(Number(randomLengthMax));
+    Label10->setText(t[5] >= 1000 ? QString("1000") : Number(t[5]));
+    const struct { QLabel* label; int element; } counts[] = {
+        {Label31, 6},  {Label55, 7},  {Label70, 9},  {Label71, 10}, {Label87, 22}, {Label89, 24},
+        {Label94, 26}, {Label72, 11}, {Label75, 17}, {Label79, 18}, {Label84, 20},
+    };
+    for (const auto& c : counts)
+        c.label->setText(Number(t[c.element]));
+    const struct { QLabel* label; int sum; int count; } averages[] = {
+        {Label76, 8, 7},   {Label88, 23, 22}, {Label93, 25, 24}, {Label95, 27, 26},
+        {Label73, 12, 11}, {Label82, 19, 18}, {Label85, 21, 20},
     };
     for (const auto& a : averages)
         if (t[a.count] != 0)
-            show(a.label, Number(t[a.sum] / t[a.count]));
+            a.label->setText(Number(t[a.sum] / t[a.count]));
 }
+
+// The parameters of the trial experiment.
+void TForm1::Edit26Change() { randomLengthMin = EditNumber(Edit26); }
+void TForm1::Edit27Change() { randomLengthMax = EditNumber(Edit27); }
+void TForm1::Edit28Change() { stepLimit = EditNumber(Edit28); }
+void TForm1::Edit29Change() { trialLimit = EditNumber(Edit29); }

@@ -24,16 +24,14 @@ void TForm1::SingleWork1Click()
     GroupBox8->setVisible(Toggle(SingleWork1));
 }
 
-// "F(3)x" and "F(2)x" show rich edits that this window does not carry yet;
-// their marks still switch.
 void TForm1::F3x1Click()
 {
-    Toggle(F3x1);
+    RichEdit3->setVisible(Toggle(F3x1));
 }
 
 void TForm1::F2x1Click()
 {
-    Toggle(F2x1);
+    RichEdit10->setVisible(Toggle(F2x1));
 }
 
 void TForm1::Scale1Click()
@@ -53,13 +51,16 @@ void TForm1::ViewImage1Click()
     Image9->setVisible(Toggle(ViewImage1));
 }
 
-// The integrated panels are not part of this window yet; the mark switches.
 void TForm1::INTEGRATEDPanel1Click()
 {
-    Toggle(INTEGRATEDPanel1);
+    Panel1->setVisible(Toggle(INTEGRATEDPanel1));
 }
 
-void TForm1::PIntegrated1Click() {}
+// "Panel  Int." has no check mark: it only flips the panel.
+void TForm1::PIntegrated1Click()
+{
+    Panel2->setVisible(Panel2->isHidden());
+}
 
 void TForm1::Dontshow1Click()
 {

@@ -65,15 +65,7 @@ void StepOne(uint8_t* cells, uint8_t* next, int32_t length, const RecordedRunSet
   StepStringCells(cells, next, length, s.mask, s.border);
   std::copy(next, next + length, cells);
   if (stopState != 0) return;
-  for (int32_t i = 0; i < length; ++i) {
-    if (cells[i] == 2) {
-      balance[i] += 2;
-      localTime[i] += 2;
-    } else {
-      balance[i] -= 1;
-      localTime[i] += 1;
-    }
-  }
+  AdvanceCellCounters(cells, length, balance, localTime);
 }
 
 void CountCells(const uint8_t* cells, int32_t length, int32_t& zeros, int32_t& ones, int32_t& twos) {

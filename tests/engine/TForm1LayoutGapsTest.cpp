@@ -1,0 +1,139 @@
+// The neighbour list edits of "Offsets", the sorted-mask labels of "ANY I",
+// the trial parameter edits, the results panel of "Show" and the switches
+// that show the rich edits and panels: wired to their globals and laid out
+// without collisions.
+#include "app/TForm1.h"
+#include "app/Workbench.h"
+#include "engine/Mask1d.h"
+#include "lattice/TrialBatch.h"
+#include "TempWorkDir.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LayoutGaps : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CreateWindows();
+        Form1->show_();
+    }
+    TempWorkDir dir_;   // start-up writes its string file here
+};
+
+// No two direct children of the box share a pixel, and every caption label
+// has room for its text.
+void ExpectTidy(const QWidget* box)
+{
+    const auto children = box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < children.size(); ++i) {
+        for (int j = i + 1; j < children.size(); ++j) {
+            EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                << children[i]->objectName().toStdString() << " / " << children[j]->objectName().toStdString();
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(children[i])) {
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(LayoutGaps, NewControlsSitTidilyWhereTheyBelong)
+{
+    ExpectTidy(Form1->gbOffsets);
+    ExpectTidy(Form1->Panel1);
+    ExpectTidy(Form1->gbResProverka);
+    ExpectTidy(Form1->TabSheetShow);
+    ExpectTidy(Form1->TabSheetANY1);
+    EXPECT_EQ(Form1->Edit33->parentWidget(), Form1->gbOffsets);
+    EXPECT_EQ(Form1->Label109->parentWidget(), Form1->Panel1);
+    EXPECT_EQ(Form1->Edit26->parentWidget(), Form1->Panel1);
+    EXPECT_TRUE(Form1->gbAny->isHidden());
+    EXPECT_TRUE(Form1->Panel1->isHidden());
+    EXPECT_TRUE(Form1->Panel2->isHidden());
+}
+
+TEST_F(LayoutGaps, DoFromMaskFillsTheNeighbourEditsAndTheSortedLabels)
+{
+    // left distance 2, right distances 1 and 3, left to right
+    for (QCheckBox* box : {Form1->CheckBox3, Form1->CheckBox5, Form1->CheckBox6, Form1->CheckBox7,
+                           Form1->CheckBox8, Form1->CheckBox15, Form1->CheckBox17, Form1->CheckBox18,
+                           Form1->CheckBox19})
+        box->setChecked(false);
+    Form1->CheckBox4->setChecked(true);
+    Form1->CheckBox14->setChecked(true);
+    Form1->CheckBox16->setChecked(true);
+    Form1->CheckBox41->setChecked(true);
+    Form1->Button122Click();
+    Form1->Button129Click();
+
+    EXPECT_EQ(Form1->Edit33->text(), "4");
+    const QLineEdit* edits[] = {Form1->Edit34, Form1->Edit35, Form1->Edit37, Form1->Edit38};
+    const char* expected[] = {"0", "-2", "1", "3"};
+    for (int j = 0; j < 4; ++j)
+        EXPECT_EQ(edits[j]->text(), expected[j]);
+    EXPECT_FALSE(Form1->Edit38->isHidden());
+    EXPECT_TRUE(Form1->Edit39->isHidden());
+    EXPECT_EQ(Form1->Label451->text(), "4");
+    EXPECT_EQ(Form1->Label442->text(), "-2");
+    EXPECT_EQ(Form1->Label443->text(), "0");
+    EXPECT_EQ(Form1->Label444->text(), "1");
+    EXPECT_EQ(Form1->Label445->text(), "3");
+    EXPECT_EQ(Form1->Label446->text(), "");
+    EXPECT_EQ(Form1->Label586->text(), "1");
+
+    // typing into the edits writes the list
+    Form1->Edit37->setText("5");
+    EXPECT_EQ(neighbourOffsets[2], 5);
+    Form1->Edit33->setText("2");
+    EXPECT_EQ(neighbourCount, 2);
+    EXPECT_TRUE(Form1->Edit38->isHidden());
+    Form1->Edit33->setText("x");   // not a number: 0, every far edit hidden, no crash
+    EXPECT_EQ(neighbourCount, 0);
+    EXPECT_EQ(Form1->Edit33->text(), "0");
+}
+
+TEST_F(LayoutGaps, TrialParameterEditsSetTheirGlobals)
+{
+    Form1->Edit26->setText("12");
+    Form1->Edit27->setText("30");
+    Form1->Edit28->setText("5000");
+    Form1->Edit29->setText("7");
+    EXPECT_EQ(randomLengthMin, 12);
+    EXPECT_EQ(randomLengthMax, 30);
+    EXPECT_EQ(stepLimit, 5000);
+    EXPECT_EQ(trialLimit, 7);
+    Form1->Edit26->setText("20");
+    Form1->Edit27->setText("40");
+    Form1->Edit28->setText("1000000");
+    Form1->Edit29->setText("1000");
+    EXPECT_EQ(trialLimit, 1000);
+}
+
+TEST_F(LayoutGaps, ViewSwitchesShowTheRichEditsAndPanels)
+{
+    Form1->F3x1Click();
+    EXPECT_TRUE(Form1->F3x1->isChecked());
+    EXPECT_FALSE(Form1->RichEdit3->isHidden());
+    Form1->F3x1Click();
+    EXPECT_TRUE(Form1->RichEdit3->isHidden());
+
+    Form1->F2x1Click();
+    EXPECT_FALSE(Form1->RichEdit10->isHidden());
+
+    Form1->INTEGRATEDPanel1Click();
+    EXPECT_TRUE(Form1->INTEGRATEDPanel1->isChecked());
+    EXPECT_FALSE(Form1->Panel1->isHidden());
+
+    Form1->PIntegrated1Click();
+    EXPECT_FALSE(Form1->Panel2->isHidden());
+    EXPECT_FALSE(Form1->PIntegrated1->isChecked());
+    Form1->PIntegrated1Click();
+    EXPECT_TRUE(Form1->Panel2->isHidden());
+}
