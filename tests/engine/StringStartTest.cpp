@@ -11,44 +11,25 @@
 #include <gtest/gtest.h>
 
 TEST(RandomStart, OneBPointMakesExactlyTwoDrawsAndIsReproducible) {
-  stringLength = 27;
   requestedCPointCount = 0;
-  requestedBPointCount = 1;
-  SeedRandom(4242);
-  const int32_t column = Rand() % 27;
-  const bool complement = Rand() % 2 != 0;
-  const int32_t next = Rand();
-
-  SeedRandom(4242);
-  MakeRandomStart();
-  EXPECT_EQ(Rand(), next);   // exactly two draws were made
-  for (int i = 0; i < 27; ++i) {
-    const uint8_t expected = (i == column) != complement ? 1 : 2;
-    EXPECT_EQ(stringA[i], expected) << i;
-    EXPECT_EQ(stringB[i], expected == 1 ? 2 : 1) << i;
-    EXPECT_EQ(stringAStart[i], stringA[i]);
-  }
-  EXPECT_EQ(bPointCount, complement ? 26 : 1);
-  EXPECT_EQ(colourSeries0[0], 1);
-
-  // the same state gives the same string
-  uint8_t first[27];
-  std::copy(stringA, stringA + 27, first);
-  SeedRandom(4242);
-  MakeRandomStart();
-  EXPECT_TRUE(std::equal(first, first + 27, stringA));
-}
-
-TEST(RandomStart, NoBPointsGivesAllTwosOrAllOnes) {
-  stringLength = 10;
-  requestedCPointCount = 0;
-  requestedBPointCount = 0;
-  for (uint32_t seed = 1; seed < 6; ++seed) {
-    SeedRandom(seed);
+  for (int32_t points : {0, 1}) {
+    stringLength = 27;
+    requestedBPointCount = points;
+    SeedRandom(4242);
+    const int32_t column = points ? Rand() % 27 : -1;
     const bool complement = Rand() % 2 != 0;
-    SeedRandom(seed);
+    const int32_t next = Rand();
+    SeedRandom(4242);
     MakeRandomStart();
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(stringA[i], complement ? 1 : 2);
+    EXPECT_EQ(Rand(), next) << "draws beyond the documented ones";
+    for (int i = 0; i < 27; ++i) {
+      const uint8_t expected = (i == column) != complement ? 1 : 2;
+      EXPECT_EQ(stringA[i], expected) << i;
+      EXPECT_EQ(stringB[i], expected == 1 ? 2 : 1) << i;
+      EXPECT_EQ(stringAStart[i], stringA[i]);
+    }
+    EXPECT_EQ(bPointCount, complement ? 27 - points : points);
+    EXPECT_EQ(colourSeries0[0], points);
   }
 }
 
@@ -80,9 +61,9 @@ TEST(RandomStart, RecordedRunStartString) {
   isRandomInitialString = 1;
   SeedRandom(7);
   const bool twos = Rand() % 2 != 0;
-  int32_t minority[27];
-  for (int i = 0; i < 27; ++i) minority[i] = Rand() % 5 == 0;
+  bool minority[27];
+  for (bool& m : minority) m = Rand() % 5 == 0;
   SeedRandom(7);
   RandomizeStringA();
-  for (int i = 0; i < 27; ++i) EXPECT_EQ(stringA[i], (twos != static_cast<bool>(minority[i])) ? 2 : 1) << i;
+  for (int i = 0; i < 27; ++i) EXPECT_EQ(stringA[i], twos != minority[i] ? 2 : 1) << i;
 }

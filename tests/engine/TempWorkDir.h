@@ -10,13 +10,12 @@
 
 class TempWorkDir {
  public:
-  TempWorkDir() {
+  TempWorkDir() : previous_(std::filesystem::current_path()) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
            ("wb_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
-    previous_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);
   }
   ~TempWorkDir() {
@@ -26,6 +25,5 @@ class TempWorkDir {
   const std::filesystem::path& path() const { return dir_; }
 
  private:
-  std::filesystem::path dir_;
-  std::filesystem::path previous_;
+  std::filesystem::path previous_, dir_;
 };

@@ -1,12 +1,10 @@
-// The six-letter history, the Step W tables and the texts of the run grids.
+// The six-letter history and the Step W tables of a recorded run.
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
-#include "runs/RunGridTexts.h"
 #include "runs/SixLetterHistory.h"
-#include "runs/SpaceTimeView.h"
 #include "runs/StepWTables.h"
 #include "tables2d/GrowthEvents.h"
 
@@ -23,30 +21,19 @@ TEST(SixLetterHistory, LettersAndParitiesFromTheZeroTraces)
   zeroTraceA[0][0] = 1; zeroStepA[0][0] = 5;    // step 4: phase 1 "y", parity 0
   zeroTraceB[0][1] = 1; zeroStepB[0][1] = 3;    // step 2: phase 2 "Z", parity 0 + 2
   zeroTraceA[1][2] = 1; zeroStepA[1][2] = 0;    // step -1: no letter, parity -1
-  zeroTraceB[1][2] = 0;
   zeroTraceA[1][0] = 1; zeroStepA[1][0] = 8;    // both traces: B wins
   zeroTraceB[1][0] = 1; zeroStepB[1][0] = 7;
   parityHistory[0][2] = 3;                      // no trace: keeps its value
   BuildSixLetterHistory();
-  EXPECT_EQ(sixLetterHistory[0][0], 1);
-  EXPECT_EQ(parityHistory[0][0], 0);
-  EXPECT_EQ(sixLetterHistory[0][1], 5);
-  EXPECT_EQ(parityHistory[0][1], 2);
-  EXPECT_EQ(sixLetterHistory[0][2], kNoLetter);
-  EXPECT_EQ(parityHistory[0][2], 3);
+  EXPECT_EQ(SixLetterLine(0), "  0 -    y   Z   ");
+  EXPECT_EQ(SixLetterLine(1), "  1 -    X    ");   // B's step 6: phase 0
+  EXPECT_EQ(ParityLine(0), "  0 -    0 2 3 ");
   EXPECT_EQ(sixLetterHistory[1][2], -1);
   EXPECT_EQ(parityHistory[1][2], -1);
-  EXPECT_EQ(sixLetterHistory[1][0], 0 + 3);     // B's step 6: phase 0
   EXPECT_EQ(parityHistory[1][0], 0 + 2);
   EXPECT_EQ(zeroStepA[0][0], 1);                // reduced in place
   EXPECT_EQ(seriesStepCount, 5);
   EXPECT_EQ(stepCount, 2);                      // left at lastHistoryRow + 1
-
-  EXPECT_EQ(SixLetterLine(0), "  0 -    y   Z   ");
-  EXPECT_EQ(SixLetterLine(1), "  1 -    X    ");
-  EXPECT_EQ(ParityLine(0), "  0 -    0 2 3 ");
-  lastHistoryRow = 12;
-  EXPECT_EQ(SixLetterLine(12).substr(0, 8), "12 -    ");
 }
 
 TEST(SixLetterHistory, StaysWithinItsThirtyRows)
@@ -65,10 +52,11 @@ TEST(SixLetterHistory, StaysWithinItsThirtyRows)
   EXPECT_EQ(stepCount, 0);
 }
 
+// More event rows than the 27 table rows: every view stops at row 26.
 TEST(StepWTables, OneDimensionalViewsKeepToTwentySevenRows)
 {
   stringLength = 2;
-  historyRowCount = 40;   // more event rows than the tables hold
+  historyRowCount = 40;
   for (int k = 0; k < 41; ++k)
     for (int c = 0; c < 2; ++c) {
       eventValueA[k][c] = k % 2 == 0 ? 0 : 2;
@@ -79,28 +67,20 @@ TEST(StepWTables, OneDimensionalViewsKeepToTwentySevenRows)
       eventElementB[k][c] = 5 - k % 6;
     }
   EXPECT_EQ(StepWShownRows(), kStGrRows);
-  FillStepWTables1d(kViewValues);
-  EXPECT_EQ(stGrTableA[26][0], 0);
-  EXPECT_EQ(stGrTableB[26][1], 2);
+  for (int item = kViewValues; item <= kViewLetters; ++item) FillStepWTables1d(item);
+  EXPECT_EQ(stGrTableA[4][0], 4 + 3);   // "ffN6+3": a 0 event's element plus 3
+  EXPECT_EQ(stGrTableA[5][0], 5);
+  EXPECT_EQ(stGrTableB[3][0], 3);       // B unchanged
   stGrTableA[0][0] = -8;
   FillStepWTables1d(kViewSteps);
-  EXPECT_EQ(stGrTableA[0][0], -8);   // "ffFF" starts at row 1
-  EXPECT_EQ(stGrTableA[5][1], 11);
-  FillStepWTables1d(kViewElements);
-  EXPECT_EQ(stGrTableB[7][0], 4);
+  EXPECT_EQ(stGrTableA[0][0], -8);      // "ffFF" starts at row 1
+  EXPECT_EQ(stGrTableA[26][1], 53);
   FillStepWTables1d(kViewStepGaps);
-  EXPECT_EQ(stGrTableA[3][0], 1);    // events at rows 6 and 8: 2*2 - 3
-  EXPECT_EQ(stGrTableB[3][0], 3);
-  FillStepWTables1d(kViewElementsPlus3);
-  EXPECT_EQ(stGrTableA[4][0], 4 + 3);
-  EXPECT_EQ(stGrTableA[5][0], 5);
-  EXPECT_EQ(stGrTableB[3][0], 3);    // B unchanged
-  FillStepWTables1d(kViewLetters);   // "xyz": the tables as they were
-  EXPECT_EQ(stGrTableA[4][0], 7);
+  EXPECT_EQ(stGrTableA[3][0], 1);       // events at rows 6 and 8: 2*2 - 3
 
   ReduceEventStepsAToPhases();
   EXPECT_EQ(eventStepA[39][1], 79 % 3);
-  EXPECT_EQ(eventStepA[40][0], 80);  // beyond the event rows: untouched
+  EXPECT_EQ(eventStepA[40][0], 80);     // beyond the event rows: untouched
 }
 
 TEST(StepWTables, TwoDimensionalViewOfAGrowthPlane)
@@ -109,46 +89,13 @@ TEST(StepWTables, TwoDimensionalViewOfAGrowthPlane)
   growthTwoEventStep1[4][1][2] = 65535;
   growthZeroEventStep1[4][1][2] = 17;
   growthFrontDiff[4][2][2] = -5;
-  growthFrontDiffIncrement[4][2][2] = 2;
   FillStepWTables2d(3, 4);
-  EXPECT_EQ(stGrTableA[1][2], -1);   // "none" read as a signed 16-bit value
+  EXPECT_EQ(stGrTableA[1][2], -1);      // "none" read as a signed 16-bit value
   EXPECT_EQ(stGrTableB[1][2], 17);
   FillStepWTables2d(6, 4);
   EXPECT_EQ(stGrTableA[2][2], -5);
-  EXPECT_EQ(stGrTableB[2][2], 2);
-  FillStepWTables2d(9, 4);           // unknown item: nothing copied
+  FillStepWTables2d(9, 4);              // unknown item: nothing copied
   EXPECT_EQ(stGrTableA[2][2], -5);
-  FillStepWTables2d(6, 600);         // no such plane: reads as 0
+  FillStepWTables2d(6, 600);            // no such plane: reads as 0
   EXPECT_EQ(stGrTableA[2][2], 0);
-  FillStepWTables2d(6, 65536 + 4);   // read as 16 bits: plane 4
-  EXPECT_EQ(stGrTableA[2][2], -5);
-}
-
-TEST(RunGridTexts, LettersOfTheGrids)
-{
-  EXPECT_STREQ(CellLetter(0), "C");
-  EXPECT_STREQ(CellLetter(1), "B");
-  EXPECT_STREQ(CellLetter(2), "A");
-  EXPECT_STREQ(CellLetter(7), "");
-  EXPECT_STREQ(ParityLetter(true, 4, 3), "a");
-  EXPECT_STREQ(ParityLetter(true, 5, 3), "b");
-  EXPECT_STREQ(ParityLetter(false, 5, 2), "A");
-  EXPECT_STREQ(ParityLetter(false, 5, -1), "B");
-  EXPECT_STREQ(EventPhaseText(2, 7, 0), "-y");
-  EXPECT_STREQ(EventPhaseText(0, 7, 5), "+z");
-  EXPECT_STREQ(EventPhaseText(0, 7, -1), "");
-}
-
-TEST(SpaceTimeView, SmallerAndLargerPreferTheSecondWhenEqual)
-{
-  int32_t a = 3, b = 3, c = 1;
-  EXPECT_EQ(&SmallerOf(a, b), &b);
-  EXPECT_EQ(&LargerOf(a, b), &b);
-  EXPECT_EQ(&SmallerOf(a, c), &c);
-  EXPECT_EQ(&LargerOf(a, c), &a);
-  SpaceTimeGeometry g;
-  g.w = 25; g.h = 25; g.top = 49; g.scroll = 2;
-  EXPECT_EQ(g.y(3), 74);
-  EXPECT_EQ(g.cx(1), 37);
-  EXPECT_EQ(g.cy(3), 49 + 37);
 }

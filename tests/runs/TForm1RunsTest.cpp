@@ -3,10 +3,6 @@
 // controls and the Step W views.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
-#include "engine/StringState.h"
-#include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "runs/RunViewState.h"
 #include "runs/SixLetterHistory.h"
@@ -17,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 
 namespace {
 
@@ -32,25 +29,35 @@ protected:
         Form1->CheckBox61->setChecked(false);
         Form1->Edit1->setText("5");
         Form1->RadioGroup2->setItemIndex(1);
-        ASSERT_TRUE(Form1->CheckBox3->isChecked());
-        ASSERT_TRUE(Form1->CheckBox14->isChecked());
-        ASSERT_EQ(cellWidth, 25);
-        ASSERT_EQ(cellHeight, 25);
-        viewStartRow = 0;
-        viewScrollRow = 0;
+        viewStartRow = viewScrollRow = 0;
+        Form1->Button149Click();
     }
     TempWorkDir dir_;   // the run stores its start string as "CA/ca5.dat"
 };
 
+struct CellText {
+    StringGrid* grid;
+    int col, row;
+    const char* text;
+};
+
+void ExpectCells(std::initializer_list<CellText> cells)
+{
+    for (const CellText& c : cells)
+        EXPECT_EQ(c.grid->cell(c.col, c.row), c.text) << c.grid->objectName().toStdString() << " (" << c.col << ", " << c.row << ")";
+}
+
+void ExpectRowCounts(std::initializer_list<std::pair<StringGrid*, int>> grids)
+{
+    for (const auto& [grid, rows] : grids)
+        EXPECT_EQ(grid->rowCount(), rows) << grid->objectName().toStdString();
+}
+
 GridCellPainter PaintedCell(StringGrid* grid, int col, int row)
 {
-    GridCellPainter cell;
-    cell.col = col;
-    cell.row = row;
-    cell.isFixed = col == 0 || row == 0;
+    GridCellPainter cell{col, row};
     cell.text = grid->cell(col, row);
-    if (grid->onDrawCell)
-        grid->onDrawCell(cell);
+    grid->onDrawCell(cell);
     return cell;
 }
 
@@ -61,83 +68,41 @@ TEST_F(RecordedRunWindow, RefreshEntryRunsAndFillsEveryGrid)
     const int32_t ticks = trialTickCount;
     Form1->Button149Click();
     EXPECT_EQ(trialTickCount, ticks + 1);
-    EXPECT_EQ(isRunSuccessful, 1);
-    EXPECT_EQ(stopTimeA, 5);
-    EXPECT_EQ(stopTimeB, 4);
     EXPECT_EQ(historyRowCount, 3);
-    EXPECT_EQ(Form1->Label137->text(), "5");
-    EXPECT_EQ(Form1->Label180->text(), "4");
-    EXPECT_EQ(Form1->Label279->text(), "3");
+    EXPECT_EQ(Form1->Label137->text() + Form1->Label180->text() + Form1->Label279->text(), "543");
     EXPECT_TRUE(std::filesystem::exists("CA/ca5.dat"));
-    EXPECT_EQ(eventFrontDiffIncrement[0][0], -1);
-    EXPECT_EQ(eventFrontDiffIncrement[1][1], -1);
-    EXPECT_EQ(eventFrontDiffIncrement[2][4], 99);
-    EXPECT_EQ(eventElementA[1][2], 5);
 
-    // PR grid of A: stopTimeA rows of letters under the headers.
-    StringGrid* pr = Form1->StringGrid1;
-    EXPECT_EQ(pr->colCount(), 6);
-    EXPECT_EQ(pr->rowCount(), 6);
-    EXPECT_EQ(pr->colWidth(3), 23);
-    EXPECT_EQ(pr->cell(0, 0), "N");
-    EXPECT_EQ(pr->cell(1, 0), "0");
-    EXPECT_EQ(pr->cell(5, 0), "4");
-    EXPECT_EQ(pr->cell(0, 5), "4");
-    EXPECT_EQ(pr->cell(1, 1), "A");
-    EXPECT_EQ(pr->cell(2, 1), "C");
-    EXPECT_EQ(pr->cell(1, 3), "B");
-    EXPECT_EQ(Form1->StringGrid2->rowCount(), 5);
-    EXPECT_EQ(Form1->StringGrid2->cell(1, 1), "C");
-
-    // Pdb grids: event values, parity letters, signed phases.
-    StringGrid* pdb = Form1->StringGrid13;
-    EXPECT_EQ(pdb->rowCount(), 4);
-    EXPECT_EQ(pdb->cell(0, 3), "2");
-    EXPECT_EQ(pdb->cell(1, 1), "A");
-    EXPECT_EQ(pdb->cell(1, 2), "C");
-    EXPECT_EQ(Form1->StringGrid14->cell(2, 1), "A");
-    EXPECT_EQ(Form1->StringGrid7->rowCount(), 4);
-    EXPECT_EQ(Form1->StringGrid7->colWidth(1), 18);
-    EXPECT_EQ(Form1->StringGrid7->cell(1, 1), "a");   // A's 2 at row 0
-    EXPECT_EQ(Form1->StringGrid7->cell(1, 2), "A");   // A's 0: B's 2 at (even) row 2
-    EXPECT_EQ(Form1->StringGrid8->cell(1, 2), "b");   // A's 0 at row 1
-    StringGrid* phases = Form1->StringGrid9;
-    EXPECT_EQ(phases->rowCount(), 4);
-    EXPECT_EQ(phases->colWidth(2), 28);
-    EXPECT_EQ(phases->cell(1, 1), "-x");
-    EXPECT_EQ(phases->cell(2, 1), "+x");
-    EXPECT_EQ(phases->cell(2, 2), "-z");
-    EXPECT_EQ(phases->cell(0, 3), "2");
-
-    // Show: the history grids after a run whose traces were cleared.
-    EXPECT_EQ(Form1->StringGrid3->rowCount(), 4);
-    EXPECT_EQ(Form1->StringGrid3->cell(1, 1), "-99");
-    EXPECT_EQ(Form1->RichEdit3->lineCount(), HistoryRowsInUse());
-    EXPECT_EQ(Form1->Label30->text(), "-99");
+    // PR grids: stopTimeA / stopTimeB rows of letters under the headers; Pdb
+    // grids: event values, parity letters, signed phases, one row per event row.
+    TForm1* F = Form1;
+    EXPECT_EQ(F->StringGrid1->colCount(), 6);
+    ExpectRowCounts({{F->StringGrid1, 6}, {F->StringGrid2, 5}, {F->StringGrid13, 4}, {F->StringGrid7, 4},
+                     {F->StringGrid9, 4}, {F->StringGrid3, 4}});
+    ExpectCells({{F->StringGrid1, 0, 0, "N"}, {F->StringGrid1, 1, 0, "0"}, {F->StringGrid1, 5, 0, "4"},
+                 {F->StringGrid1, 0, 5, "4"}, {F->StringGrid1, 1, 1, "A"}, {F->StringGrid1, 2, 1, "C"},
+                 {F->StringGrid1, 1, 3, "B"}, {F->StringGrid2, 1, 1, "C"},
+                 {F->StringGrid13, 0, 3, "2"}, {F->StringGrid13, 1, 1, "A"}, {F->StringGrid13, 1, 2, "C"},
+                 {F->StringGrid14, 2, 1, "A"},
+                 // A's 2 at row 0; A's 0 beside B's 2 at (even) row 2; A's 0 at row 1.
+                 {F->StringGrid7, 1, 1, "a"}, {F->StringGrid7, 1, 2, "A"}, {F->StringGrid8, 1, 2, "b"},
+                 {F->StringGrid9, 1, 1, "-x"}, {F->StringGrid9, 2, 1, "+x"}, {F->StringGrid9, 2, 2, "-z"},
+                 {F->StringGrid9, 0, 3, "2"},
+                 {F->StringGrid3, 1, 1, "-99"}});   // the history of a run whose traces were cleared
+    EXPECT_EQ(F->RichEdit3->lineCount(), HistoryRowsInUse());
+    EXPECT_EQ(F->Label30->text(), "-99");
 }
 
 TEST_F(RecordedRunWindow, GridsColourTheirCellsByValue)
 {
-    Form1->Button149Click();
-    GridCellPainter a = PaintedCell(Form1->StringGrid1, 1, 1);
-    EXPECT_EQ(a.brushColor, ColorWindow);
-    EXPECT_EQ(a.text, "A");
-    GridCellPainter c = PaintedCell(Form1->StringGrid1, 2, 1);
-    EXPECT_EQ(c.brushColor, ColorButtonFace);
-    EXPECT_EQ(c.fontColor, ColorBlack);
-    GridCellPainter b = PaintedCell(Form1->StringGrid1, 1, 3);
-    EXPECT_EQ(b.brushColor, RGBColor(128, 128, 128));
-    EXPECT_EQ(b.text, "B");
-    GridCellPainter header = PaintedCell(Form1->StringGrid1, 0, 2);
-    EXPECT_EQ(header.text, "1");
+    EXPECT_EQ(PaintedCell(Form1->StringGrid1, 1, 1).brushColor, ColorWindow);   // "A"
+    EXPECT_EQ(PaintedCell(Form1->StringGrid1, 2, 1).brushColor, ColorButtonFace);   // "C"
+    EXPECT_EQ(PaintedCell(Form1->StringGrid1, 1, 3).brushColor, RGBColor(128, 128, 128));   // "B"
     EXPECT_EQ(PaintedCell(Form1->StringGrid13, 1, 2).brushColor, ColorButtonFace);
     EXPECT_EQ(PaintedCell(Form1->StringGrid14, 1, 2).brushColor, ColorWindow);
-    EXPECT_EQ(PaintedCell(Form1->StringGrid5, 1, 1).brushColor, ColorWindow);   // default drawing
 }
 
 TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
 {
-    Form1->Button149Click();
     Form1->Button151Click();   // redrawn without the hatch marks
     const Canvas& cv = Form1->canvas();
     const int T = fieldDrawTop;
@@ -146,9 +111,6 @@ TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
     EXPECT_EQ(cv.pixel(9, T + 9), ColorLime);                    // A's 2 at column 0: front ellipse
     EXPECT_EQ(cv.pixel(37, T + 21), ColorLime);                  // A's 0 at column 1: front triangle
     EXPECT_EQ(cv.pixel(50, T + 25), ColorBlue);                  // link between A's 0s of columns 1 and 2
-    EXPECT_EQ(cv.pixel(3, T + 40), RGBColor(233, 240, 230));     // step 1: phase stripe only
-    EXPECT_EQ(cv.pixel(3, T + 60), RGBColor(255, 128, 128));     // step 2
-    EXPECT_EQ(cv.pixel(3, T + 80), ColorInactiveCaption);        // step 3
     EXPECT_EQ(cv.pixel(3, T + 5 * 25 + 5), RGBColor(255, 128, 128));   // the last stripe, step 5
     EXPECT_EQ(cv.pixel(3, T + 6 * 25 + 5), ColorButtonFace);    // nothing below it
 
@@ -161,74 +123,43 @@ TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
 
 TEST_F(RecordedRunWindow, ScrollingMovesTheShownEventRowAndRunsAgain)
 {
-    Form1->Button149Click();
     const int32_t ticks = trialTickCount;
     Form1->UpDown10->press(true);
-    EXPECT_EQ(viewScrollRow, 1);
     EXPECT_EQ(viewStartRow, 2);
-    EXPECT_EQ(Form1->Label282->text(), "1");
-    EXPECT_EQ(Form1->Label134->text(), "2");
-    EXPECT_EQ(Form1->UpDown9->position(), 2);
+    EXPECT_EQ(Form1->Label282->text() + Form1->Label134->text(), "12");
     EXPECT_EQ(trialTickCount, ticks + 1);
-    EXPECT_EQ(Form1->StringGrid9->rowCount(), 2);   // event rows 2.. of 3
-    EXPECT_EQ(Form1->StringGrid9->cell(0, 1), "2");
+    ExpectRowCounts({{Form1->StringGrid9, 2}});   // event rows 2.. of 3
+    ExpectCells({{Form1->StringGrid9, 0, 1, "2"}});
 
     // An event row past the run's rows leaves StringGrid9 with its headers only;
     // one before the first row shows no letters for the missing rows.
     Form1->UpDown9->setPosition(7);
     Form1->UpDown9->press(true);
     EXPECT_EQ(viewStartRow, 8);
-    EXPECT_EQ(Form1->StringGrid9->rowCount(), 1);
+    ExpectRowCounts({{Form1->StringGrid9, 1}});
     viewStartRow = -2;
     Form1->Button149Click();
-    EXPECT_EQ(Form1->StringGrid9->rowCount(), 6);
-    EXPECT_EQ(Form1->StringGrid9->cell(1, 1), "");
-    EXPECT_EQ(Form1->StringGrid9->cell(1, 3), "-x");
+    ExpectRowCounts({{Form1->StringGrid9, 6}});
+    ExpectCells({{Form1->StringGrid9, 1, 1, ""}, {Form1->StringGrid9, 1, 3, "-x"}});
 }
 
 TEST_F(RecordedRunWindow, StepWViewsFillTheTwoGrids)
 {
-    Form1->Button149Click();
-    Form1->RadioGroup16->setItemIndex(2);   // "ffN6"
-    EXPECT_EQ(Form1->StringGrid5->rowCount(), 4);
-    EXPECT_EQ(Form1->StringGrid5->colWidth(0), 23);
-    EXPECT_EQ(Form1->StringGrid5->colWidth(1), 33);
-    EXPECT_EQ(Form1->StringGrid5->cell(1, 2), "4");
-    EXPECT_EQ(Form1->StringGrid6->cell(1, 1), "3");
-    Form1->RadioGroup16->setItemIndex(3);   // "D": events at steps 1 and 3 -> 1
-    EXPECT_EQ(Form1->StringGrid5->cell(1, 2), "1");
+    TForm1* F = Form1;
+    F->RadioGroup16->setItemIndex(2);   // "ffN6"
+    ExpectRowCounts({{F->StringGrid5, 4}});
+    ExpectCells({{F->StringGrid5, 1, 2, "4"}, {F->StringGrid6, 1, 1, "3"}});
+    F->RadioGroup16->setItemIndex(3);   // "D": events at steps 1 and 3 -> 1
+    ExpectCells({{F->StringGrid5, 1, 2, "1"}});
+    F->Button177Click();                // "xyz": A's 0 at step 3 has phase 0
+    ExpectCells({{F->StringGrid5, 1, 1, "-x"}, {F->StringGrid6, 1, 1, "+x"}, {F->StringGrid5, 1, 3, "+x"}});
 
-    Form1->Button177Click();
-    EXPECT_EQ(Form1->StringGrid5->cell(1, 1), "-x");
-    EXPECT_EQ(Form1->StringGrid6->cell(1, 1), "+x");
-    EXPECT_EQ(Form1->StringGrid5->cell(1, 3), "+x");   // A's 0 at step 3: phase 0
-    EXPECT_EQ(eventStepA[2][0], 0);
-
+    // The growth run's event plane 1 on "Step W".
     growthEventState1[1][0][0] = 2;
     growthFrontDiffIncrement[1][4][4] = -3;
-    Form1->UpDown11->press(true);
-    EXPECT_EQ(stepWTableIndex, 1);
-    EXPECT_EQ(Form1->Label403->text(), "1");
-    EXPECT_EQ(Form1->StringGrid5->rowCount(), 6);
-    EXPECT_EQ(Form1->StringGrid5->cell(1, 1), "2");
-    Form1->RadioGroup19->setItemIndex(6);
-    EXPECT_EQ(Form1->StringGrid6->cell(5, 5), "-3");
-    EXPECT_EQ(Form1->StringGrid6->cell(0, 5), "4");
-}
-
-TEST_F(RecordedRunWindow, RowHookAcknowledgesStopsAndTheRandomSwitch)
-{
-    stringAStopState = 1;
-    stringBStopState = 0;
-    Form1->Button145Click();
-    EXPECT_EQ(stringAStopState, 2);
-    EXPECT_EQ(stringBStopState, 0);
-    Form1->CheckBox61->setChecked(true);
-    Form1->Button146Click();
-    EXPECT_EQ(requestedBPointCount, 2);
-    EXPECT_EQ(Form1->Edit7->text(), "2");
-    EXPECT_FALSE(Form1->Button125->isEnabled());
-    EXPECT_TRUE(Form1->Button126->isEnabled());
-    EXPECT_EQ(stepsPerRun, 1);
-    EXPECT_EQ(Form1->Edit2->text(), "1");
+    F->UpDown11->press(true);
+    ExpectRowCounts({{F->StringGrid5, 6}});
+    ExpectCells({{F->StringGrid5, 1, 1, "2"}});
+    F->RadioGroup19->setItemIndex(6);
+    ExpectCells({{F->StringGrid6, 5, 5, "-3"}, {F->StringGrid6, 0, 5, "4"}});
 }

@@ -1,20 +1,20 @@
 #pragma once
 // Helpers of the table tests: masks from offsets, tables built so that they
-// are closed by construction, and a temporary folder per test.
+// are closed by construction, a temporary folder per test and, for the form
+// tests, the main window started afresh with its messages recorded.
+#include "engine/BinaryFile.h"
 #include "engine/GroupAlgebra.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/TableBlocks.h"
+#include "tables1d/TableFile.h"
 #include "tables1d/TableRecords.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <unistd.h>
 
@@ -56,13 +56,11 @@ inline void LayTable(const std::vector<Key>& base, int keyLength)
 inline std::vector<Key> AllKeysOver(const std::vector<uint8_t>& alphabet, int n, int centre)
 {
     std::vector<Key> keys;
-    const int free = n - 1;
     int total = 1;
-    for (int i = 0; i < free; ++i) total *= int(alphabet.size());
+    for (int i = 1; i < n; ++i) total *= int(alphabet.size());
     for (int code = 0; code < total; ++code) {
         Key key{};
-        int rest = code;
-        for (int p = n - 1; p >= 0; --p) {
+        for (int p = n - 1, rest = code; p >= 0; --p) {
             if (p == centre) continue;
             key[p] = alphabet[rest % alphabet.size()];
             rest /= int(alphabet.size());
@@ -72,29 +70,21 @@ inline std::vector<Key> AllKeysOver(const std::vector<uint8_t>& alphabet, int n,
     return keys;
 }
 
-inline Key Conjugate4(const Key& key, int n)
-{
-    Key out = key;
-    for (int p = 0; p < n; ++p) out[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
-    return out;
-}
-
 // A random set of distinct base keys over the alphabet (centre 0), with the
-// conjugate of each added when closeUnderConjugation is set.
+// conjugate by 4 of each added when closeUnderConjugation is set.
 inline std::vector<Key> RandomBase(std::mt19937& rng, const std::vector<uint8_t>& alphabet, int n, int centre,
                                    int wanted, bool closeUnderConjugation)
 {
     std::set<Key> chosen;
     std::vector<Key> keys;
-    auto add = [&](const Key& key) {
-        if (chosen.insert(key).second) keys.push_back(key);
-    };
     for (int tries = 0; tries < wanted * 20 && int(keys.size()) < wanted; ++tries) {
-        Key key{};
-        for (int p = 0; p < n; ++p)
-            key[p] = p == centre ? 0 : alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(rng)];
-        add(key);
-        if (closeUnderConjugation) add(Conjugate4(key, n));
+        Key key{}, conjugate{};
+        for (int p = 0; p < n; ++p) {
+            key[p] = p == centre ? 0 : alphabet[rng() % alphabet.size()];
+            conjugate[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
+        }
+        if (chosen.insert(key).second) keys.push_back(key);
+        if (closeUnderConjugation && chosen.insert(conjugate).second) keys.push_back(conjugate);
     }
     return keys;
 }
@@ -105,9 +95,8 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tables1d_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
+        dir_ = std::filesystem::temp_directory_path() / ("tables1d_" + std::string(info->test_suite_name()) + "_" +
+                                                         info->name() + "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }
@@ -118,3 +107,44 @@ protected:
 };
 
 } // namespace tabletest
+
+#ifdef QT_WIDGETS_LIB
+#include "app/TForm1.h"
+#include "app/Workbench.h"
+#include "engine/Mask1d.h"
+#include "engine/ProgramDir.h"
+#include "engine/Random.h"
+#include "widgets/Dialogs.h"
+
+#include <deque>
+
+namespace tabletest {
+
+// The main window started afresh on a program folder of its own; messages and
+// the answers of the file dialogs go through the test.
+class WindowTest : public TempDirTest {
+protected:
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        SeedRandom(1);   // the generator as at program start, whatever ran before
+        CreateWindows();
+        Form1->show_();
+        programDir = dir_.string() + "/";
+        ttFileName1d.clear();   // a fresh start has no table yet
+        SetMessageRecorder(&messages_);
+        SetFileDialogAnswers(&answers_);
+    }
+    void TearDown() override
+    {
+        SetMessageRecorder(nullptr);
+        SetFileDialogAnswers(nullptr);
+        TempDirTest::TearDown();
+    }
+
+    std::vector<MessageRecord> messages_;
+    std::deque<QString> answers_;
+};
+
+} // namespace tabletest
+#endif

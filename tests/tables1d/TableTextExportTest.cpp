@@ -1,15 +1,7 @@
 #include "TableTestSupport.h"
-#include "engine/BinaryFile.h"
-#include "tables1d/TableRecords.h"
 #include "tables1d/TableTextExport.h"
 
-#include <gtest/gtest.h>
-
-using tabletest::TempDirTest;
-
-namespace {
-
-class TableTextExportTest : public TempDirTest {};
+using TableTextExportTest = tabletest::TempDirTest;
 
 TEST_F(TableTextExportTest, WritesBlockZeroWithWordsSignAndCount)
 {
@@ -19,7 +11,6 @@ TEST_F(TableTextExportTest, WritesBlockZeroWithWordsSignAndCount)
     ttHitCount[12] = 7;
     const std::string text = TableExportText(6, 2);
     const std::string line12 = "   12    -x  +x  -y  +y  -x  -z  -1         7\r\n";
-    ASSERT_NE(text.find(line12), std::string::npos);
     EXPECT_EQ(text.size(), 13u * (21 + 4 * 6 + 2));
     EXPECT_EQ(text.substr(text.size() - line12.size()), line12);
 
@@ -28,27 +19,10 @@ TEST_F(TableTextExportTest, WritesBlockZeroWithWordsSignAndCount)
     EXPECT_NE(TableExportText(6, 2).find("   12    -x  +x  +x  +y  -x  +1         7\r\n"), std::string::npos);
 }
 
-TEST_F(TableTextExportTest, FewerThanSixRecordsGiveAnEmptyFile)
-{
-    ttRecordCount = 5;
-    const std::string file = path("R5_0703.txt");
-    ASSERT_TRUE(WriteTableExport(file, 6, 3));
-    EXPECT_EQ(ReadWholeFile(file)->size(), 0u);
-}
-
-TEST_F(TableTextExportTest, PathGetsTxtInPlaceOfItsLastThreeCharacters)
-{
-    EXPECT_EQ(TextExportPath("/p/RT/R5_0703.dat"), "/p/RT/R5_0703.txt");
-    EXPECT_EQ(TextExportPath("abc.xyzw"), "abc.xtxt");
-    EXPECT_EQ(TextExportPath("ab"), "txt");
-}
-
 TEST_F(TableTextExportTest, AFileThatCannotBeCreatedIsReported)
 {
     ttRecordCount = 6;
-    const std::string blocker = path("file");
-    ASSERT_TRUE(WriteWholeFile(blocker, {}));
-    EXPECT_FALSE(WriteTableExport(blocker + "/R5_0703.txt", 6, 3));
+    ASSERT_TRUE(WriteWholeFile(path("file"), {}));
+    EXPECT_FALSE(WriteTableExport(path("file") + "/R5_0703.txt", 6, 3));
+    EXPECT_TRUE(WriteTableExport(path("R5_0703.txt"), 6, 3));
 }
-
-} // namespace

@@ -1,9 +1,9 @@
 // Message boxes, file dialogs and help pages, answered by the test hooks.
-#include "widgets/Dialogs.h"
+#include "WidgetTestSupport.h"
 #include "widgets/HelpPage.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,7 +25,6 @@ TEST(FileDialogAnswers, HookAnswersInOrderAndEmptyMeansCancel)
     SetFileDialogAnswers(&answers);
     FileDialog save(FileDialog::Kind::Save);
     save.defaultExt = "dat";
-    save.filter = "Protokol (*.dat)|*.dat";
     ASSERT_TRUE(save.execute());
     EXPECT_EQ(save.fileName, "/tmp/run1.dat");   // a name typed without extension gets the default
 
@@ -42,59 +41,33 @@ TEST(FileDialogAnswers, HookAnswersInOrderAndEmptyMeansCancel)
 
 TEST(MessageRecorder, RecordsTextAndCaptionWithoutBlocking)
 {
-    std::vector<MessageRecord> shown;
-    SetMessageRecorder(&shown);
+    RecordedMessages rec;
     ShowMessage("String length must be 1..27");
     ShowMessage("Done", "Info");
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, "String length must be 1..27");
-    EXPECT_EQ(shown[0].caption, "Warning");
-    EXPECT_EQ(shown[1].caption, "Info");
-    SetMessageRecorder(nullptr);
-}
-
-TEST(ModalSuppressionCounter, NestsAndReleases)
-{
-    EXPECT_FALSE(ModalSuppression::active());
-    {
-        ModalSuppression a;
-        {
-            ModalSuppression b;
-            EXPECT_TRUE(ModalSuppression::active());
-        }
-        EXPECT_TRUE(ModalSuppression::active());
-    }
-    EXPECT_FALSE(ModalSuppression::active());
+    ASSERT_EQ(rec.shown.size(), 2u);
+    EXPECT_EQ(rec.shown[0].text, "String length must be 1..27");
+    EXPECT_EQ(rec.shown[0].caption, "Warning");
+    EXPECT_EQ(rec.shown[1].caption, "Info");
 }
 
 TEST(HelpPages, ExistingPageIsOpenedAndMissingOneIsReportedByPath)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString page = dir.filePath("help1.html");
-    {
-        QFile f(page);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("<html></html>");
-    }
+    QFile f(page);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
     QStringList opened;
-    std::vector<MessageRecord> shown;
     SetPageOpenRecorder(&opened);
-    SetMessageRecorder(&shown);
+    RecordedMessages rec;
 
     EXPECT_TRUE(OpenLocalPage(page));
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], QFileInfo(page).absoluteFilePath());
-    EXPECT_TRUE(shown.empty());
-
+    EXPECT_EQ(opened, QStringList{QFileInfo(page).absoluteFilePath()});
     const QString missing = dir.filePath("help/none.html");
     EXPECT_FALSE(OpenLocalPage(missing));
-    EXPECT_EQ(opened.size(), 1);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].text.contains(missing));
-
     EXPECT_FALSE(OpenLocalPage(dir.path()));   // a folder is not a page
-    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(opened.size(), 1);
+    ASSERT_EQ(rec.shown.size(), 2u);
+    EXPECT_TRUE(rec.shown[0].text.contains(missing));
     SetPageOpenRecorder(nullptr);
-    SetMessageRecorder(nullptr);
 }
