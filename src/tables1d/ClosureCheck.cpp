@@ -52,9 +52,9 @@ public:
         std::fill(ttHitCount, ttHitCount + count_, 0);
         startCount_ = startCount;
         for (int32_t i = 0; i < startCount; ++i) {
+            records_[0] = i;
             if (n_ == 6) report(0);
             for (int p = 0; p < n_; ++p) grid_[pos_[p]] = ttKeys[i][p];
-            records_[0] = i;
             setProbe(0, i);
             if (place(1)) break;
         }
@@ -156,12 +156,19 @@ private:
         } else {
             rows = candidates(lv, shift);
         }
+        const bool reports = (n_ == 7 && level == 1) || (n_ >= 8 && level == 2);
         for (const int32_t r : rows) {
             records_[level] = r;
             setProbe(level, r);
-            if ((n_ == 7 && level == 1) || (n_ >= 8 && level == 2)) report(level);
+            if (reports) report(level);
             for (int p : lv.newPoints) grid_[shift + pos_[p]] = ttKeys[r][p];
             if (level == n_ - 1 ? complete() : place(level + 1)) return true;
+        }
+        // The full scan reports every record it tries at this level, the last
+        // one included; the progress shown after the level is the same here.
+        if (reports && (rows.empty() || rows.back() != count_ - 1)) {
+            records_[level] = count_ - 1;
+            report(level);
         }
         return false;
     }

@@ -45,8 +45,10 @@ struct ClosureProgress {
     int level = 0;
     std::array<int32_t, 3> records{};
 };
-// Called at each start record for 6 points, at each record placed at level 1
-// for 7 points, at level 2 for 8 and 9 points. May be empty.
+// Called at each start record for 6 points, at each record tried at level 1
+// for 7 points, at level 2 for 8 and 9 points (the scan tries every record;
+// the indexed check reports the records that fit and then the last record, so
+// the last report of each level, and of the whole check, is the same). May be empty.
 using ClosureProgressCallback = std::function<void(const ClosureProgress&)>;
 
 // Empty when the check can run on the list as it is; otherwise why not

@@ -25,11 +25,11 @@ public:
         std::fill(ttHitCount, ttHitCount + count_, 0);
         startCount_ = startCount;
         for (int32_t i = 0; i < startCount; ++i) {
+            records_[0] = i;
             if (n_ == 6) report(0);
             int32_t* level0 = row(0);
             std::fill(level0, level0 + width_, -1);
             for (int p = 0; p < n_; ++p) level0[pos_[p]] = ttKeys[i][p];
-            records_[0] = i;
             if (place(1)) break;
         }
         return outcome_;

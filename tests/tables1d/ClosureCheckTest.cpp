@@ -7,8 +7,12 @@ using namespace tabletest;
 
 namespace {
 
+// The last progress report of a check: what the status bar is left showing.
+ClosureProgress lastProgress;
+
 // Runs both forms of the check on the list as it is and expects the same
-// verdict, placements, stopping point, counts and globals; returns the outcome.
+// verdict, placements, stopping point, counts, globals and last progress
+// report; returns the outcome.
 ClosureOutcome ExpectBothAgree(const ClosureMask& mask, bool firstBlockOnly)
 {
     ClosureOutcome outcome;
@@ -16,10 +20,14 @@ ClosureOutcome ExpectBothAgree(const ClosureMask& mask, bool firstBlockOnly)
         BuildPermutedCopy(mask.pointCount);
         lastFoundIndex = -5;
         std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
-        outcome = byScan ? RunClosureCheckByScan(mask, firstBlockOnly) : RunClosureCheck(mask, firstBlockOnly);
+        lastProgress = {};
+        const auto progress = [](const ClosureProgress& p) { lastProgress = p; };
+        outcome = byScan ? RunClosureCheckByScan(mask, firstBlockOnly, progress)
+                         : RunClosureCheck(mask, firstBlockOnly, progress);
         return std::make_tuple(int(outcome.verdict), outcome.placements, outcome.lastPlacement, outcome.lastFound,
                                std::vector<int32_t>(ttHitCount, ttHitCount + ttRecordCount), lastFoundIndex,
-                               std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)));
+                               std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
+                               std::make_tuple(lastProgress.startCount, lastProgress.level, lastProgress.records));
     };
     const auto scan = run(true);
     EXPECT_EQ(run(false), scan);
@@ -37,6 +45,8 @@ TEST(ClosureCheck, ATableClosedByConstructionPassesAndCountsEveryPlacement)
         EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
         EXPECT_GT(outcome.placements, 100);
         EXPECT_EQ(std::accumulate(ttHitCount, ttHitCount + ttRecordCount, int64_t(0)), outcome.placements);
+        // Six points: the progress names the start record, the last one at the end.
+        EXPECT_EQ(lastProgress.records[0], ttRecordCount - 1);
     }
 }
 
