@@ -369,7 +369,7 @@ private:
     void ShowStepCount();
     void ResetRunMenuMarks();
     void SingleSteppingWhenMain0();
-    void WipeForRun(int left, int right);
+    void WipeForRun(int left, int right, bool fill = true);
     int WipeRightEdge() const;
     void PaintGuidePrefix(bool clearFirst);
     void StartFromBPointList();

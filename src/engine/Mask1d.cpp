@@ -59,10 +59,10 @@ void BuildNeighbourList(const Mask1dTicks& ticks, Mask1dDirection direction) {
 
 void DeriveMask1dFromNeighbours() {
   const int32_t n = std::clamp(mask1dPointCount, 0, kNeighbourSlots);
-  if (n <= 0) return;
   std::copy(neighbourOffsets, neighbourOffsets + n, mask1dOffsets);
   SortAscending(mask1dOffsets, n);
   for (int32_t i = 0; i < n && i < 10; ++i) mask1dPositions[i] = mask1dOffsets[i] - mask1dOffsets[0];
+  // Taken from the first offset also when nothing was copied (no direction).
   mask1dDoubleLeftReach = -2 * mask1dOffsets[0];
   for (int32_t i = 0; i < n; ++i) {
     if (mask1dOffsets[i] == 0) {

@@ -42,5 +42,5 @@ void BuildNeighbourList(const Mask1dTicks& ticks, Mask1dDirection direction);
 // Steps 6-7 of "Do from mask": the first mask1dPointCount entries of
 // neighbourOffsets sorted into mask1dOffsets, then positions, the double left
 // reach and the centre index (kept when no offset is 0). A point count of 0
-// changes nothing here.
+// copies nothing; the double left reach is still taken from mask1dOffsets[0].
 void DeriveMask1dFromNeighbours();

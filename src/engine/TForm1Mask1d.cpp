@@ -62,10 +62,12 @@ void TForm1::Button127Click()
     Label451->setText(QString::number(n));
     QLabel* const sorted[] = {Label442, Label443, Label444, Label445, Label446,
                               Label447, Label448, Label461, Label462};
+    // The first three labels always show their entry; the others only
+    // while the mask has that many points.
     for (int i = 0; i < 9; ++i) {
-        if (i < n)
+        if (i < 3 || i < n)
             sorted[i]->setText(QString::number(mask1dOffsets[i]));
-        else if (i >= 3)
+        else
             sorted[i]->setText("");
     }
     Label586->setText(QString::number(mask1dCentreIndex));

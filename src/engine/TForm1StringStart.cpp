@@ -39,12 +39,15 @@ int TForm1::WipeRightEdge() const
     return Timer101->isChecked() ? 500 : 704;
 }
 
-void TForm1::WipeForRun(int left, int right)
+// "Manage" and the brush always take the button-face colour; the rectangle
+// is filled only when fill is set ("Not Draw" skips it for the random starts).
+void TForm1::WipeForRun(int left, int right, bool fill)
 {
     SetColor(Manage, ColorButtonFace);
     canvas().brush.color = ColorButtonFace;
     canvas().brush.style = BrushStyle::Solid;
-    canvas().fillRect(left, 0, right, 704);
+    if (fill)
+        canvas().fillRect(left, 0, right, 704);
 }
 
 void TForm1::Button58Click()
@@ -56,8 +59,7 @@ void TForm1::Button58Click()
     ResetRunState();
     ResetRunMenuMarks();
     SingleSteppingWhenMain0();
-    if (!CheckBox43->isChecked())
-        WipeForRun(drawOriginX, WipeRightEdge());
+    WipeForRun(drawOriginX, WipeRightEdge(), !CheckBox43->isChecked());
     MakeRandomStart();
     Button3Click();
     ShowStepCount();
@@ -81,8 +83,7 @@ void TForm1::XXX1Click()
     ResetRunState();
     ResetRunMenuMarks();
     SingleSteppingWhenMain0();
-    if (!CheckBox43->isChecked())
-        WipeForRun(drawOriginX, 704);
+    WipeForRun(drawOriginX, 704, !CheckBox43->isChecked());
     const int32_t length = UsedStringLength();
     std::fill(stringA, stringA + length, uint8_t{2});
     DrawRandomPointLists(false);
@@ -122,7 +123,7 @@ void TForm1::StartFromBPointList()
 
 namespace {
 
-// The B list = the cells of string A (below the length) that hold value.
+// The B list = the cells (below the length) that hold value.
 void BPointsWhere(const uint8_t* cells, uint8_t value)
 {
     const int32_t length = UsedStringLength();
@@ -130,7 +131,6 @@ void BPointsWhere(const uint8_t* cells, uint8_t value)
     for (int32_t i = 0; i < length; ++i)
         if (cells[i] == value)
             bPointX[bPointCount++] = static_cast<int16_t>(i);
-    requestedBPointCount = bPointCount;
 }
 
 } // namespace
@@ -152,6 +152,7 @@ void TForm1::Button106Click()
     Button104Click();
     sq21Click();
     BPointsWhere(stringA, 1);
+    requestedBPointCount = bPointCount;   // "NB=" of later random starts too
     StartFromBPointList();
     Button6Click();
 }

@@ -35,12 +35,15 @@ TEST(Mask1d, LeftTwoRightOneAndThreeInBothDirections) {
   EXPECT_EQ(mask1dDoubleLeftReach, 4);
   EXPECT_EQ(mask1dCentreIndex, 1);
 
-  neighbourCount = 7;   // no direction: nothing listed, nothing derived
+  BuildMask1dFlags(Ticks({5}, {}));   // "Nac 122" leaves -5 first
+  neighbourCount = 7;   // no direction: nothing listed, nothing copied
   BuildNeighbourList(t, Mask1dDirection::None);
   EXPECT_EQ(mask1dPointCount, 0);
   EXPECT_EQ(neighbourCount, 7);
   DeriveMask1dFromNeighbours();
-  EXPECT_EQ(mask1dOffsets[0], -2);
+  EXPECT_EQ(mask1dOffsets[0], -5);
+  EXPECT_EQ(mask1dDoubleLeftReach, 10);   // still taken from the first offset
+  EXPECT_EQ(mask1dCentreIndex, 1);
 }
 
 TEST(Mask1d, EveryBoxTickedStaysInsideTheLists) {

@@ -97,6 +97,13 @@ TEST_F(LayoutGaps, DoFromMaskFillsTheNeighbourEditsAndTheSortedLabels)
     Form1->Edit33->setText("x");   // not a number: 0, every far edit hidden, no crash
     EXPECT_EQ(neighbourCount, 0);
     EXPECT_EQ(Form1->Edit33->text(), "0");
+
+    // no direction: the first three labels show what "Nac 122" left, the rest empty
+    Form1->Button122Click();   // mask1dOffsets = -2, 1, 3
+    Form1->CheckBox41->setChecked(false);
+    EXPECT_EQ(Form1->Label443->text(), "1");
+    EXPECT_EQ(Form1->Label444->text(), "3");
+    EXPECT_EQ(Form1->Label445->text(), "");
 }
 
 TEST_F(LayoutGaps, TrialParameterEditsSetTheirGlobals)

@@ -126,6 +126,21 @@ TEST_F(MainWindow, GoTicksStepsUntilTheRunEndsAndStopClosesNothingUnopened) {
     EXPECT_FALSE(Form1->Timer101->isChecked());
 }
 
+TEST_F(MainWindow, DualStartKeepsNBAndEveryStartRecoloursManage) {
+    SetStringA({1, 2, 2, 1, 2});
+    std::copy(stringA, stringA + 5, stringAStart);
+    Form1->Edit7->setText("4");
+    Form1->Button42Click();   // "D": 1 where the start string held 2
+    const uint8_t dual[] = {2, 1, 1, 2, 1};
+    EXPECT_TRUE(std::equal(dual, dual + 5, stringA));
+    EXPECT_EQ(requestedBPointCount, 4);   // "NB=" of the next random start is kept
+    Form1->Button10Click();
+    Form1->Button10Click();   // Reverse twice: "Manage" yellow
+    Form1->CheckBox43->setChecked(true);   // "Not Draw" skips the fill only
+    Form1->XXX1Click();
+    EXPECT_EQ(ColorOf(Form1->Manage), ColorButtonFace);
+}
+
 TEST_F(MainWindow, TimeTimesTwoDoublesUpToABound) {
     for (int k = 0; k < 3; ++k)
         Form1->Time21Click();
