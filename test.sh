@@ -6,9 +6,10 @@ here="$(cd "$(dirname "$0")" && pwd)"
 "$here/tools/install-deps.sh"
 build="$here/build/sanitize"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DWORKBENCH_SANITIZE=ON -DWORKBENCH_TESTS=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
+jobs="${JOBS:-$(nproc)}"
+cmake --build "$build" -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
-ctest -j"$(nproc)" --output-on-failure --timeout 300
+ctest -j"$jobs" --output-on-failure --timeout 300

@@ -1,0 +1,3 @@
+#include "mask2d/Mask2dPath.h"
+
+std::string ttFileName2d;
