@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every
 # test, each test case in its own process. Exits non-zero on any failure.
+# JOBS sets the number of parallel build and test jobs (default: all cores).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/tools/install-deps.sh"
