@@ -322,6 +322,35 @@ public:
     void Edit55Change();
     void RadioGroup20Click();
     void Button216Click();
+    // the other extra point edits "X6=" .. "Y8=" and the hidden buttons
+    void Edit56Change();
+    void Edit57Change();
+    void Edit58Change();
+    void Edit59Change();
+    void Edit60Change();
+    void Edit61Change();
+    void Button222Click();     // "ct P1M1 222": the reset cross and (-1, 1)
+    void Button226Click();     // "F filnRT2 226": the table path into ttFileName2d
+    void Button210Click();     // "DopXY 210": the extra point from the picker position
+    void Button213Click();     // clean-up after a placement: clear, "rand", path
+    void zMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void zMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Normalises table t, shows it in the labels of "Shift" and writes the
+    // eight coordinate edits (each changed text runs its handler).
+    void ShowMask2d(int t);
+    // Shows the current item's table again (ShowMask2d) and rebuilds the path.
+    void RebuildMask2d();
+    // Rebuilds the current item's table by its rules ("Cross": the cross in the
+    // reset order), shows it and rebuilds the path.
+    void ResetCurrentMask2d();
+    // The toolbar's table controls for two-dimensional work; sets isTwoDimMode.
+    void ShowTwoDimToolbar();
+    // While a table generator or a growth run goes on, the mask, the mode and
+    // the length must stay as its tables were started under: true, with a note
+    // in the status bar, when a change has to be refused.
+    bool Mask2dChangeRefused();
+    void DrawZPicture();
+    int mask2dAppliedItem = -1;   // the item the chooser last applied
 
     // --- two-dimensional panel switches ----------------------------------------
     // The toolbar's table controls for one-dimensional work; clears isTwoDimMode.

@@ -6,11 +6,15 @@
 #include "engine/IndexHelpers.h"
 #include "engine/ProgramDir.h"
 #include "engine/RunControls.h"
+#include "engine/SquareSize.h"
+#include "engine/StringLength.h"
+#include "engine/StringStart.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/TForm12.h"
 #include "lattice/TForm13.h"
 #include "lattice/TForm15.h"
 #include "lattice/VideoFrameSize.h"
+#include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RunViewState.h"
 #include "tables2d/TwoDimState.h"
@@ -104,6 +108,45 @@ TEST(Startup, MainWindowDefaultsAfterFirstShow)
     EXPECT_EQ(Form1->RichEdit6->lines(), QStringList{"(=0) 0 column = +1"});
 }
 
+// The chooser runs for "Cross +1" while the cross is not laid yet; "0 216"
+// then rebuilds the mask from the cross in its start-up order and (-1, 1).
+TEST(Startup, LeavesTheDefaultTwoDimensionalMaskAndItsTorusLength)
+{
+    StartMainWindow();
+
+    EXPECT_EQ(stringLength, 6);
+    EXPECT_EQ(Form1->Edit1->text(), "6");
+    EXPECT_EQ(squareRowCount, 6);
+    EXPECT_EQ(Form1->RadioGroup20->itemIndex(), 1);
+    EXPECT_EQ(mask2dPointCount, 6);
+    EXPECT_EQ(Form1->Label455->text(), "5");
+    EXPECT_EQ(extraPointX5, -1);
+    EXPECT_EQ(extraPointY5, 1);
+    const std::pair<int, int> expected[] = {{0, 0}, {1, 0}, {0, 1}, {0, -1}, {-1, 0}, {-1, 1}};
+    for (int p = 0; p < 6; ++p) {
+        EXPECT_EQ(mask2dPointTables[1][p].x, expected[p].first) << p;
+        EXPECT_EQ(mask2dPointTables[1][p].y, expected[p].second) << p;
+    }
+    EXPECT_EQ(mask2dMinX, -1);
+    EXPECT_EQ(mask2dMinY, -1);
+    EXPECT_EQ(mask2dSpanX, 5);
+    EXPECT_EQ(mask2dSpanY, 5);
+    EXPECT_EQ(ttFileName2d, programDir + "RT2/T5_-1+1.dat");
+    EXPECT_EQ(Form1->Label512->text().toStdString(), ttFileName2d);
+
+    // The edits of the first extra point, the others unused.
+    EXPECT_EQ(Form1->Edit55->text(), "1");
+    EXPECT_FALSE(Form1->Edit55->isHidden());
+    EXPECT_EQ(Form1->Edit56->text(), "X");
+    EXPECT_TRUE(Form1->Edit56->isHidden());
+
+    // Random start strings are on, the toolbar back in one-dimensional mode.
+    EXPECT_EQ(isRandomInitialString, 1);
+    EXPECT_TRUE(Form1->CheckBox61->isChecked());
+    EXPECT_EQ(isTwoDimMode, 0);
+    EXPECT_FALSE(Form1->Image17->isHidden());
+}
+
 TEST(Startup, SwitchesAndPanelsAfterFirstShow)
 {
     StartMainWindow();
@@ -176,7 +219,7 @@ TEST(Startup, FirstShowRunsTheHandlersInOrder)
 
     const QStringList expected{"Npr=0",   "St",       "n points=1", ">>",     "Npoint=1", "CP visible",
                                "rand",    "rand",     "Ordinary",   "Kind=1", "Size=9",   "Size=4",
-                               "sd=5",    "Ordinary", "Predictoms=2"};
+                               "sd=5",    "Ordinary", "Predictoms=2", "rand"};
     EXPECT_EQ(trace, expected);
 
     // A second showing changes nothing.

@@ -36,13 +36,13 @@ void SetStringA(std::initializer_list<uint8_t> cells)
 } // namespace
 
 TEST_F(MainWindow, StartUpLeavesARandomStartReadyToRun) {
-    EXPECT_EQ(stringLength, 27);   // the two-dimensional chooser that sets 6 is not built
+    EXPECT_EQ(stringLength, 6);   // the two-dimensional chooser's torus side
     EXPECT_EQ(stepsPerRun, 1);
     EXPECT_EQ(stepCount, 0);
     EXPECT_EQ(seriesStepCount, -17);
     EXPECT_EQ(Form1->RadioGroup2->itemIndex(), 1);
     EXPECT_FALSE(Form1->Timer1->enabled());
-    for (int i = 0; i < 27; ++i) {
+    for (int i = 0; i < stringLength; ++i) {
         EXPECT_NE(stringA[i], 0);
         EXPECT_EQ(stringB[i], stringA[i] == 1 ? 2 : 1);
         EXPECT_EQ(stringAStart[i], stringA[i]);
@@ -50,7 +50,7 @@ TEST_F(MainWindow, StartUpLeavesARandomStartReadyToRun) {
     std::ifstream in("CA/ca5.dat", std::ios::binary);   // the start string was stored
     char bytes[31] = {};
     ASSERT_TRUE(in.read(bytes, 31));
-    EXPECT_EQ(bytes[0], 27);
+    EXPECT_EQ(bytes[0], 6);
     EXPECT_EQ(static_cast<uint8_t>(bytes[4 + 5]), stringA[5]);
 }
 

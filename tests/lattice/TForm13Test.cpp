@@ -32,6 +32,14 @@ TEST(TForm13, RingBoxesThatStartUpUnticksStartTickedWithTheirHandlers)
                            form.CheckBox14})
         box->setChecked(false);
     EXPECT_FALSE(form.CheckBox14->isChecked());
+    // The panels follow the boxes; ring 11 is Panel10, rings 9 and 14 Panel11 and Panel15.
+    EXPECT_TRUE(form.Panel11->isHidden());
+    EXPECT_TRUE(form.Panel15->isHidden());
+    EXPECT_FALSE(form.Panel10->isHidden());
+    form.CheckBox2->setChecked(false);
+    EXPECT_TRUE(form.Panel3->isHidden());
+    form.CheckBox9->setChecked(true);
+    EXPECT_FALSE(form.Panel11->isHidden());
 }
 
 TEST(TForm13, RingBoxesAreCaptionedByTheirRingNumbers)
