@@ -1,0 +1,187 @@
+#include "lattice/LatticeStep.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "engine/StringCells.h"
+#include "engine/StringState.h"
+#include "lattice/LatticeRuleTable.h"
+#include "lattice/Square.h"
+
+int32_t oddZeroCellCount = 0;
+int32_t evenZeroCellCount = 0;
+
+namespace {
+
+// The neighbours of the four rings as (row, column) offsets, in the order of
+// the rule's table.
+struct Offset {
+  int dr, dc;
+};
+constexpr Offset kRing1[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+constexpr Offset kRing2[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr Offset kRing3[] = {{0, -2}, {0, 2}, {-2, 0}, {2, 0}};
+constexpr Offset kRing4[] = {{-1, -2}, {-1, 2}, {-2, -1}, {-2, 1}, {1, -2}, {1, 2}, {2, -1}, {2, 1}};
+
+// Full modulo; length >= 1.
+int Wrap(int i, int length) {
+  const int r = i % length;
+  return r < 0 ? r + length : r;
+}
+
+// Whether the square holds value 0 at (row, column) seen from inside the
+// square under the border; rows and columns are the used counts (>= 1).
+bool IsZeroNeighbour(int row, int column, int rows, int columns, SquareBorder border) {
+  if (border == SquareBorder::Circle) {
+    row = Wrap(row, rows);
+    column = Wrap(column, columns);
+  } else if (row < 0 || row >= rows || column < 0 || column >= columns) {
+    return false;
+  }
+  return squareCells[SquareIndex(row, column)] == 0;
+}
+
+template <size_t N>
+int16_t CountRing(const Offset (&ring)[N], int row, int column, int rows, int columns, SquareBorder border) {
+  int16_t n = 0;
+  for (const Offset& o : ring) n += IsZeroNeighbour(row + o.dr, column + o.dc, rows, columns, border) ? 1 : 0;
+  return n;
+}
+
+// Excitation of every entry index 225 c1 + 45 c2 + 9 c3 + c4 under a mode,
+// built once per step so that the cell loop only looks it up.
+using ExcitationTable = std::array<uint8_t, kLatticeRuleHalf>;
+
+ExcitationTable BuildExcitation(int mode) {
+  ExcitationTable t{};
+  for (int c1 = 0; c1 < 5; ++c1)
+    for (int c2 = 0; c2 < 5; ++c2)
+      for (int c3 = 0; c3 < 5; ++c3)
+        for (int c4 = 0; c4 < 9; ++c4) t[RuleEntryIndex(c1, c2, c3, c4)] = IsCellExcited(mode, c1, c2, c3, c4);
+  return t;
+}
+
+void StoreLastCounts(int c1, int c2, int c3, int c4) {
+  std::fill(std::begin(ringZeroCounts), std::end(ringZeroCounts), int16_t{0});
+  ringZeroCounts[1] = static_cast<int16_t>(c1);
+  ringZeroCounts[2] = static_cast<int16_t>(c2);
+  ringZeroCounts[3] = static_cast<int16_t>(c3);
+  ringZeroCounts[4] = static_cast<int16_t>(c4);
+}
+
+}  // namespace
+
+bool IsCellExcited(int mode, int c1, int c2, int c3, int c4) {
+  switch (mode) {
+    case 0: return c4 > 0 && c1 + c4 < 11;
+    case 1: return c4 > 0 && c1 + c4 < 11 && c3 == 0;
+    case 2: return c3 + c4 > 0 && c1 + c3 + c4 < 11 && c3 + c4 != 8;
+    case 3: return c3 + c4 != 0 && c1 + c3 + c4 < 11;
+    case 4: return latticeRuleTable[RuleEntryIndex(c1, c2, c3, c3)] != 0;
+    case 5: return latticeRuleTable[RuleEntryIndex(c1, c2, c3, c4)] != 0;
+    default: return false;
+  }
+}
+
+void CountRingZeros(int row, int column, SquareBorder border) {
+  std::fill(std::begin(ringZeroCounts), std::end(ringZeroCounts), int16_t{0});
+  const int rows = UsedSquareRows();
+  const int columns = UsedSquareColumns();
+  if (rows < 1 || columns < 1) return;
+  ringZeroCounts[1] = CountRing(kRing1, row, column, rows, columns, border);
+  ringZeroCounts[2] = CountRing(kRing2, row, column, rows, columns, border);
+  ringZeroCounts[3] = CountRing(kRing3, row, column, rows, columns, border);
+  ringZeroCounts[4] = CountRing(kRing4, row, column, rows, columns, border);
+}
+
+void ComputeNextSquareReference(int mode, SquareBorder border) {
+  const int rows = UsedSquareRows();
+  const int columns = UsedSquareColumns();
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c) {
+      CountRingZeros(r, c, border);
+      const uint8_t v = squareCells[SquareIndex(r, c)];
+      if (v > 2) continue;
+      const bool f = IsCellExcited(mode, ringZeroCounts[1], ringZeroCounts[2], ringZeroCounts[3], ringZeroCounts[4]);
+      squareNextCells[SquareIndex(r, c)] = NextCellValue(v, f);
+    }
+}
+
+// The fast form: the zero cells are laid into a grid with a margin of two
+// cells on every side, filled by the border (wrapped copies for "Circle",
+// nothing for "Frozen A"), so that every cell reads its 20 neighbours at
+// fixed offsets without a wrap or a test.
+void ComputeNextSquare(int mode, SquareBorder border) {
+  const int rows = UsedSquareRows();
+  const int columns = UsedSquareColumns();
+  if (rows < 1 || columns < 1) return;
+
+  constexpr int kMargin = 2;
+  constexpr int kPaddedSide = kSquareSide + 2 * kMargin;
+  static uint8_t zero[kPaddedSide * kPaddedSide];
+  const int stride = columns + 2 * kMargin;
+  for (int pr = 0; pr < rows + 2 * kMargin; ++pr) {
+    uint8_t* line = zero + pr * stride;
+    const int r = pr - kMargin;
+    const bool rowInside = r >= 0 && r < rows;
+    if (border == SquareBorder::FrozenA && !rowInside) {
+      std::memset(line, 0, stride);
+      continue;
+    }
+    const uint8_t* cells = squareCells + SquareIndex(rowInside ? r : Wrap(r, rows), 0);
+    for (int pc = 0; pc < stride; ++pc) {
+      const int c = pc - kMargin;
+      if (c >= 0 && c < columns)
+        line[pc] = cells[c] == 0;
+      else
+        line[pc] = border == SquareBorder::Circle ? cells[Wrap(c, columns)] == 0 : 0;
+    }
+  }
+
+  const ExcitationTable excited = BuildExcitation(mode);
+  const int s = stride;
+  int c1 = 0, c2 = 0, c3 = 0, c4 = 0;
+  for (int r = 0; r < rows; ++r) {
+    const uint8_t* z = zero + (r + kMargin) * stride + kMargin;
+    const uint8_t* cells = squareCells + SquareIndex(r, 0);
+    uint8_t* next = squareNextCells + SquareIndex(r, 0);
+    for (int c = 0; c < columns; ++c, ++z) {
+      c1 = z[-1] + z[1] + z[-s] + z[s];
+      c2 = z[-s - 1] + z[s - 1] + z[-s + 1] + z[s + 1];
+      c3 = z[-2] + z[2] + z[-2 * s] + z[2 * s];
+      c4 = z[-s - 2] + z[-s + 2] + z[-2 * s - 1] + z[-2 * s + 1] + z[s - 2] + z[s + 2] + z[2 * s - 1] + z[2 * s + 1];
+      const uint8_t v = cells[c];
+      if (v <= 2) next[c] = NextCellValue(v, excited[RuleEntryIndex(c1, c2, c3, c4)] != 0);
+    }
+  }
+  StoreLastCounts(c1, c2, c3, c4);
+}
+
+bool CountSquareCells(int32_t limit) {
+  zeroCellCountA = oneCellCountA = oddZeroCellCount = evenZeroCellCount = 0;
+  const int rows = UsedSquareRows();
+  const int columns = UsedSquareColumns();
+  for (int r = 0; r < rows; ++r) {
+    const uint8_t* cells = squareCells + SquareIndex(r, 0);
+    for (int c = 0; c < columns; ++c) {
+      if (cells[c] == 0) {
+        ++zeroCellCountA;
+        ++((r + c) % 2 != 0 ? oddZeroCellCount : evenZeroCellCount);
+      } else if (cells[c] == 1) {
+        ++oneCellCountA;
+      } else {
+        continue;
+      }
+      if (zeroCellCountA + oneCellCountA > limit) return false;
+    }
+  }
+  return true;
+}
+
+bool StepSquare(int mode, SquareBorder border) {
+  CopyUsedSquare(squareCells, squareNextCells);
+  ComputeNextSquare(mode, border);
+  CopyUsedSquare(squareNextCells, squareCells);
+  return CountSquareCells(1);
+}
