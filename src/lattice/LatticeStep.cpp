@@ -49,17 +49,22 @@ int16_t CountRing(const Offset (&ring)[N], int row, int column, int rows, int co
   return n;
 }
 
-// Excitation of every entry index 225 c1 + 45 c2 + 9 c3 + c4 under a mode,
-// built once per step so that the cell loop only looks it up.
-using ExcitationTable = std::array<uint8_t, kLatticeRuleHalf>;
-
-ExcitationTable BuildExcitation(int mode) {
-  ExcitationTable t{};
-  for (int c1 = 0; c1 < 5; ++c1)
-    for (int c2 = 0; c2 < 5; ++c2)
-      for (int c3 = 0; c3 < 5; ++c3)
-        for (int c4 = 0; c4 < 9; ++c4) t[RuleEntryIndex(c1, c2, c3, c4)] = IsCellExcited(mode, c1, c2, c3, c4);
-  return t;
+// The bytes a step looks its flag up in, by entry index 225 c1 + 45 c2 + 9 c3
+// + c4: the rule half itself for the table modes, a table of the formula
+// (made once) for the formula modes, nothing set for any other mode.
+const uint8_t* ExcitationLookup(int mode) {
+  using Lookup = std::array<uint8_t, kLatticeRuleHalf>;
+  static const std::array<Lookup, 5> formulas = [] {
+    std::array<Lookup, 5> all{};   // modes 0..3, then the empty one
+    for (int m = 0; m < 4; ++m)
+      for (int c1 = 0; c1 < 5; ++c1)
+        for (int c2 = 0; c2 < 5; ++c2)
+          for (int c3 = 0; c3 < 5; ++c3)
+            for (int c4 = 0; c4 < 9; ++c4) all[m][RuleEntryIndex(c1, c2, c3, c4)] = IsCellExcited(m, c1, c2, c3, c4);
+    return all;
+  }();
+  if (mode == 4 || mode == 5) return latticeRuleTable;
+  return formulas[mode >= 0 && mode < 4 ? mode : 4].data();
 }
 
 void StoreLastCounts(int c1, int c2, int c3, int c4) {
@@ -139,7 +144,9 @@ void ComputeNextSquare(int mode, SquareBorder border) {
     }
   }
 
-  const ExcitationTable excited = BuildExcitation(mode);
+  const uint8_t* excited = ExcitationLookup(mode);
+  // "random-3" reads the ring-3 count in place of the ring-4 count.
+  const bool ringThreeTwice = mode == 4;
   const int s = stride;
   int c1 = 0, c2 = 0, c3 = 0, c4 = 0;
   for (int r = 0; r < rows; ++r) {
@@ -152,7 +159,7 @@ void ComputeNextSquare(int mode, SquareBorder border) {
       c3 = z[-2] + z[2] + z[-2 * s] + z[2 * s];
       c4 = z[-s - 2] + z[-s + 2] + z[-2 * s - 1] + z[-2 * s + 1] + z[s - 2] + z[s + 2] + z[2 * s - 1] + z[2 * s + 1];
       const uint8_t v = cells[c];
-      if (v <= 2) next[c] = NextCellValue(v, excited[RuleEntryIndex(c1, c2, c3, c4)] != 0);
+      if (v <= 2) next[c] = NextCellValue(v, excited[RuleEntryIndex(c1, c2, c3, ringThreeTwice ? c3 : c4)] != 0);
     }
   }
   StoreLastCounts(c1, c2, c3, c4);
