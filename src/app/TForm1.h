@@ -374,6 +374,83 @@ public:
     void Timer101Click();
     void Timer10Timer();
 
+    // --- lattice automaton: step loop, acceptance test, random rules, rule files, FREEZE, IMPROVE ---
+    void Timer2Timer();
+    void Button32Click();           // one tick of the lattice step loop
+    void Button31Click();           // acceptance test of the rule table
+    void Button11Click();           // "Mk. rand."
+    void ChRandom1Click();          // weighted random table until accepted
+    void Button59Click();           // "+": random excited entries
+    void Button36Click();           // diagonal entries over the last index
+    void Button37Click();           // table of the formula "N3 p=3"
+    void Readrandom1Click();        // "Read Exr.dat"
+    void Writerandom1Click();       // "Write Exr.dat"
+    void Writerandom2Click();
+    void Writerandom3Click();
+    void Writerandom4Click();
+    void Writerandom5Click();
+    void ReadRCA1Click();
+    void WriteRCA1Click();
+    void OpenDialog1CanClose(const QString& fileName);   // the name the dialog closes with
+    void SaveDialog1CanClose(const QString& fileName);
+    void OpenDialog1Close();
+    // stored examples: Timer2 (or Timer1 for those with a side)
+    void N13Click();
+    void N22Click();
+    void N52Click();
+    void N42Click();
+    void N62Click();
+    void N71Click();
+    void N82Click();
+    void N102Click();
+    void N122Click();
+    void N152Click();
+    void N162Click();
+    void N172Click();
+    void N182Click();
+    void Ex171Click();
+    void Ex1847T301Click();
+    void Ex1847T302Click();
+    void Ex1847T303Click();
+    // presets of "EXPO_1"
+    void T2os1Click();
+    void T2IMP1Click();
+    void T3os1Click();
+    void N27Click();
+    void Star1Click();
+    void N26Click();
+    void T4vozb1Click();
+    void T4ust1Click();
+    void T4str1Click();
+    void Soliton1Click();
+    void Mousesoliton1Click();
+    void N112Click();
+    // FREEZE
+    void Nofreeze1Click();          // "Mask = 0"
+    void BEGIN1Click();
+    void Go1Click();
+    void Timer4Timer();
+    void do1syep1Click();           // "do 1 step"
+    void Button40Click();           // "Go 40": the FREEZE tick
+    void Finish1Click();            // "Do immediate"
+    void Drawfrozen1Click();
+    void Button41Click();           // "draw C/B 41": grey map of the mask
+    void Button39Click();           // "X ma": clear the masks
+    void Button38Click();
+    void N53Click();
+    // IMPROVE
+    void Button52Click();           // load the base table
+    void Begon1Click();             // "Begin"
+    void DO1Click();
+    void Timer5Timer();             // one trial
+    void Button45Click();           // the decision
+    void Stop1Click();
+    void T21Click();
+    void T31Click();
+    void Copymask1Click();
+    // The statistics reset "T" that "X ma" runs; defined with the change statistics.
+    void Button69Click();
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())
@@ -408,6 +485,14 @@ private:
     bool ReadStringFileNumber(int number, StringFileRecord& record);
     void FullStringLoad(int number, bool clearFirst);
     void DrawDigits(uint32_t value);
+    // lattice automaton helpers (src/lattice/TForm1*.cpp)
+    void ConnectLatticeCoreHandlers();
+    bool ReadRuleTableReporting(const std::string& path);
+    void WriteRuleTableReporting(const std::string& path);
+    void RunStoredExample(const char* file, int32_t side, int32_t steps, int mode, Timer* timer);
+    enum class PresetStart { None, Random, Centre, FourBPoints };
+    void LoadPreset(const char* file, int32_t steps, bool penTwo, PresetStart start);
+    void FinishRandomRule();
     bool hasBeenShown = false;
 };
 

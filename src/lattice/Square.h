@@ -25,3 +25,8 @@ inline int SquareIndex(int row, int column) { return row * kSquareSide + column;
 // square never leave its storage.
 int UsedSquareRows();
 int UsedSquareColumns();
+
+// The used cells of one grid copied into another of the square's shape.
+void CopyUsedSquare(const uint8_t* from, uint8_t* to);
+// The used cells of a grid of the square's shape set to value.
+void FillUsedSquare(uint8_t* grid, uint8_t value);

@@ -5,6 +5,7 @@
 
 void TForm1::ConnectLatticeHandlers()
 {
+    ConnectLatticeCoreHandlers();
     OnClick(RadioGroup1, Bind(&TForm1::RadioGroup1Click));
     OnClick(RadioGroup3, Bind(&TForm1::RadioGroup3Click));
     OnClick(RadioGroup5, Bind(&TForm1::RadioGroup5Click));
