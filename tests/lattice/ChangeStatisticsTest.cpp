@@ -96,20 +96,6 @@ TEST(ChangeStatistics, SpansCompareLayersAroundTheMiddle)
     EXPECT_EQ(vanishCountX3[1][1], 0);
 }
 
-TEST(ChangeStatistics, UniformSquareMarksNothing)
-{
-    LaySquare(5, {});
-    for (int k = 0; k < 6; ++k)
-        PushBoundaryMaps();
-    MakeSpanMarks();
-    for (int i = 0; i < kStatSide; ++i)
-        for (int j = 0; j < kStatSide; ++j) {
-            ASSERT_EQ(changeMarkX1[i][j], 0);
-            ASSERT_EQ(vanishCountY5[i][j], 0);
-            ASSERT_EQ(appearCountX3[i][j], 0);
-        }
-}
-
 TEST(ChangeStatistics, SquaresWiderThanTheMapsAreWatchedInTheirFirst70Cells)
 {
     // Side 99: row 0's upper neighbour is row 98, which lies outside the maps.
