@@ -448,8 +448,113 @@ public:
     void T21Click();
     void T31Click();
     void Copymask1Click();
-    // The statistics reset "T" that "X ma" runs; defined with the change statistics.
-    void Button69Click();
+
+    // --- lattice: change statistics, video frames, square patterns, start patterns, 70 x 70 views ---
+    // change statistics
+    void Button63Click();        // "Xizm pered 63": push the boundary maps
+    void Button67Click();        // "Xizm Yizm 67": span marks, counters and their dashes
+    void Button73Click();        // "NAK": the statistics display
+    void Button69Click();        // "T": reset the statistics
+    void Button65Click();        // "mak RES 65"
+    void N02Click();             // "=0"
+    // video frames
+    void Playvideo1Click();
+    void Timer3Timer();
+    void Button35Click();        // write the frame file framePath
+    void Recordvideo31Click();
+    void Timer8Timer();
+    void Button62Click();        // write the current strip slot
+    void Button70Click();
+    void N38Click();
+    void Maevideo1Click();
+    void Unmakevideo1Click();
+    void Maxkabeg1Click();
+    void MAXK51Click();
+    void DlSH1Click();
+    void Cadr1Click();
+    void NoDRAW1Click();
+    void MakeGrid1Click();
+    void Dntmove1Click();
+    void GLAVNUNV1Click();
+    void RisLoad1Click();
+    void Button71Click();        // "Load f 71"
+    // square pattern files
+    void Button68Click();        // "xsta 68": rebuild the point lists
+    void Button12Click();        // warm-up
+    void Read7021Click();
+    void N7031Click();
+    void Read7041Click();
+    void Read7051Click();
+    void N1a9231Click();
+    void N1a100001Click();
+    void N1a1Click();
+    void N1c1Click();
+    void N1k1Click();
+    void Button81Click();
+    void Read70xx21Click();
+    void XXX2Click();
+    void Read701Click();
+    void Read7022Click();
+    void Read702Click();
+    void N7011Click();
+    void Read70xx1Click();
+    void N70xx1Click();
+    void D1X1Click();
+    void N7021Click();
+    void N7032Click();
+    void N7051Click();
+    void N7041Click();
+    void cteobr1Click();
+    void zapobr1Click();
+    void Read311Click();
+    void Read711Click();
+    void Read7121Click();
+    void Read991Click();
+    void Button53Click();
+    void Readsqwrite1Click();
+    void ReadsqPARAD1Click();
+    void Edit10Change();
+    void UpDown6Click();
+    void Edit17Change();
+    // FREEZE's "X ma", which the pattern loaders run after loading. Declared
+    // here until the FREEZE commands are merged; their definition replaces the
+    // interim one in TForm1FreezeResetInterim.cpp.
+    // start patterns and the windows of the Initial menu
+    void NpointC1Click();
+    void N6Npoints1Click();
+    void CBCNtimes1Click();
+    void DO3Click();
+    void NrandpointB1Click();
+    void RANDOM2Click();
+    void Clearall1Click();
+    void Button56Click();
+    void CircleSquare1Click();
+    void ViewInitial1Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void Showvideo1Click();
+    void Showinitial1Click();
+    void ShowtMatrix1Click();
+    void Showgrafics1Click();
+    void Showt61Click();
+    void ShowPARADOXES1Click();
+    // paint, frame of the square, counters 0: the end of every start pattern
+    void FinishStartPattern();
+    // views of the 70 x 70 experiments
+    void N1abeg1Click();
+    void N5dbeg1Click();
+    void N5d121Click();
+    void Bstav1Click();
+    void Finstab1Click();
+    void N01Click();
+    void N110Click();
+    void N211Click();
+    void N35Click();
+    void N43Click();
+    void TEMP21Click();
+    void aTEMP21Click();
+    void Button80Click();        // "Risnum2 80": signs of the extremes of cellStatMap
+    void Viewv2m3m3m1Click();
 
 private:
     // A handler as a plain callable for the connect helpers.
@@ -494,6 +599,23 @@ private:
     void LoadPreset(const char* file, int32_t steps, bool penTwo, PresetStart start);
     void FinishRandomRule();
     bool hasBeenShown = false;
+
+    // lattice: helpers of the statistics, frames, pattern loaders and start patterns
+    void ConnectLatticeExperimentHandlers();
+    void PrepareStatBackground();
+    void ShowSquareSideOf70();
+    void ShowStepsPerRun(int32_t steps);
+    void ReverseSevenForwardTen();
+    void WarmUpTail();
+    void NoteLoader(const QString& note);
+    bool LoadSquarePattern(const std::string& path);
+    void LoadFamilyPreset(const char* path);
+    void LoadChosenPreset();
+    void LoadNormalPreset(const char* path, bool withFlips);
+    void LoadNormalPresetOr(const char* path, void (TForm1::*presetLoader)());
+    void LoadCPointPattern(const char* path);
+    void DrawPatternBlocks(const char* path, int origin, int size, TColor color);
+    bool WriteFrameCopies(int copies, QString& notes);
 };
 
 extern TForm1* Form1;

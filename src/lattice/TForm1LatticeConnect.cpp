@@ -18,4 +18,6 @@ void TForm1::ConnectLatticeHandlers()
     Timer10->setEnabled(false);
     OnTimer(Timer10, Bind(&TForm1::Timer10Timer));
     OnClick(Timer101, Bind(&TForm1::Timer101Click));
+
+    ConnectLatticeExperimentHandlers();
 }

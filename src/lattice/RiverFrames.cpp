@@ -1,0 +1,3 @@
+#include "lattice/RiverFrames.h"
+
+uint8_t riverFrames[kRiverFrameCount][kStatSide][kStatSide] = {};
