@@ -343,8 +343,6 @@ public:
     // Rebuilds the current item's table by its rules ("Cross": the cross in the
     // reset order), shows it and rebuilds the path.
     void ResetCurrentMask2d();
-    // The toolbar's table controls for two-dimensional work; sets isTwoDimMode.
-    void ShowTwoDimToolbar();
     // While a table generator or a growth run goes on, the mask, the mode and
     // the length must stay as its tables were started under: true, with a note
     // in the status bar, when a change has to be refused.
@@ -362,6 +360,50 @@ public:
     void CheckBox64Click();
     void CheckBox66Click();
     void Image17MouseDown();
+
+    // --- two-dimensional growth run, its generator and table files -------------
+    void Button158Click();     // "DO WORK 158": one growth step of both layers
+    void Button159Click();     // "II Nacalo 159": restart, seeding, Timer13
+    void Button179Click();     // "read 179": the side from "DAT/nacpos2.dat"
+    void Button161Click();     // "Pdb Pdb2 161": events of the finished run
+    void Button180Click();     // "opTonk 180": fronts and output values
+    void Button182Click();     // "tim13 182": step on without a restart
+    void Button178Click();     // "8-8 178": Timer16 restarts the run
+    void Button214Click();     // toolbar "TT 2d": start the generator
+    void Button215Click();     // toolbar "Stop": end it
+    void Button217Click();     // "ceat217": create or empty the table file
+    void Timer13Timer();
+    void Timer16Timer();
+    void Timer18Timer();
+    void Button162Click();     // "TT 2d" of "Mask crest": the five-point harvest
+    void Button176Click();     // six-point harvest
+    void Button219Click();     // seven-point harvest
+    void Button223Click();     // eight-point harvest
+    void Button224Click();     // nine-point harvest
+    void Button221Click();     // "Check TT 2 dim"
+    void Button218Click();     // "WR 218": write the list
+    void Button220Click();     // "(1 Read67 ANY": read the table path into the list
+    void OpenTT2dim1Click();   // File > "Open TT (2 dim.)"
+    void ControlBar1MouseDown();
+    // The toolbar's table controls for two-dimensional work; sets isTwoDimMode.
+    void ShowTwoDimToolbar();
+    // The toolbar's generator and counter groups for isTwoDimMode; a running
+    // generator keeps its "Stop" shown in either mode.
+    void ApplyToolbarMode();
+    // Layer 1 of the growth run on the main window's canvas.
+    void DrawGrowthLayer1();
+    // The harvester of mask2dPointCount points for the run just derived.
+    void HarvestGrowthRun();
+    // Lists the harvested keys of pointCount cells into the six blocks of the
+    // list and shows the counters; false (after a "Warning" box that stops the
+    // generator) when they would pass the list's capacity, nothing changed.
+    bool ListHarvestedTable(int pointCount);
+    // Writes the list to path; on failure a "Warning" box stops the generator.
+    bool WriteHarvestedTable(const std::string& path, int pointCount);
+    // The list in StringGrid12 as a harvest shows it: keys, value, count / 81.
+    void FillHarvestGrid(int pointCount);
+    // Toolbar counters of the two-dimensional tables: N, N/6, (N/6-1)/2.
+    void ShowTable2dCounters(int32_t recordCount);
 
     // --- lattice workbench switches that start-up runs ---------------------------
     void RadioGroup1Click();

@@ -6,6 +6,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "tables2d/GrowthGenerator.h"
+
 #include "engine/ProgramDir.h"
 #include "engine/SquareSize.h"
 #include "engine/StringLength.h"
@@ -90,24 +92,12 @@ void WriteCoordinateEdits(TForm1& f, int t)
 
 bool TForm1::Mask2dChangeRefused()
 {
-    const bool running = isGenerating1d || Timer17->enabled() || Timer18->enabled() || Timer13->enabled();
+    const bool running = isGenerating1d || isTableGenerator2dRunning || Timer17->enabled() || Timer18->enabled()
+                         || Timer13->enabled();
     if (running)
         StatusBar1->setSimpleText("The two-dimensional mask stays as it is while a table generator or a growth "
                                   "run goes on: press \"Stop\" first.");
     return running;
-}
-
-void TForm1::ShowTwoDimToolbar()
-{
-    isTwoDimMode = 1;
-    GroupBox31->setVisible(false);
-    GroupBox2->setVisible(false);
-    Button204->setVisible(false);
-    Button211->setVisible(false);
-    GroupBox51->setVisible(true);
-    GroupBox33->setVisible(true);
-    Button214->setVisible(true);
-    Button215->setVisible(false);
 }
 
 void TForm1::RadioGroup20Click()

@@ -1,6 +1,7 @@
 // Connects the controls of this subsystem to their TForm1 handlers.
 #include "app/TForm1.h"
 
+#include "widgets/ControlBar.h"
 #include "widgets/Handlers.h"
 
 void TForm1::ConnectTables2dHandlers()
@@ -14,4 +15,18 @@ void TForm1::ConnectTables2dHandlers()
     Image17->onMouseDown = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
         RunGuarded([this] { Image17MouseDown(); });
     };
+
+    // the growth run's generator and the two-dimensional tables
+    OnClick(Button214, Bind(&TForm1::Button214Click));
+    OnClick(Button215, Bind(&TForm1::Button215Click));
+    OnClick(Button162, Bind(&TForm1::Button162Click));
+    OnClick(Button218, Bind(&TForm1::Button218Click));
+    OnClick(Button220, Bind(&TForm1::Button220Click));
+    OnTimer(Timer13, Bind(&TForm1::Timer13Timer));
+    OnTimer(Timer16, Bind(&TForm1::Timer16Timer));
+    OnTimer(Timer18, Bind(&TForm1::Timer18Timer));
+    OnClick(OpenTT2dim1, Bind(&TForm1::OpenTT2dim1Click));
+    connect(ControlBar1, &ControlBar::freeAreaClicked, this, [this](int, int) {
+        RunGuarded([this] { ControlBar1MouseDown(); });
+    });
 }

@@ -1,0 +1,42 @@
+// The five-point harvest ("TT 2d" of "Mask crest"): the windows of the cross
+// in the last growth run enter the five-cell tables, and the table gathered
+// since their last clear is listed, multiplied by the group, written to
+// "RR4.dat" and shown on "CH II".
+#include "app/TForm1.h"
+
+#include "mask2d/Mask2dTables.h"
+#include "runs/RecordedRun.h"
+#include "tables1d/TableGenerator.h"
+#include "tables2d/FivePointHarvest.h"
+#include "tables2d/GrowthGenerator.h"
+#include "tables2d/GrowthRun.h"
+#include "tables2d/HarvestListing.h"
+#include "tables2d/TableFile2d.h"
+#include "widgets/Dialogs.h"
+
+#include <algorithm>
+
+void TForm1::Button162Click()
+{
+    if (!isRunSuccessful) return;
+    // Outside the generator's own runs other commands may have written the
+    // tables since the last harvest: the listing starts from a full scan.
+    if (!isTableGenerator2dRunning || isGenerating1d) ForgetNormalisedKeys();
+
+    // Point table 0 as it was laid last, whatever mask is chosen.
+    Mask2dPoint cross[5];
+    std::copy_n(mask2dPointTables[0], 5, cross);
+    const FivePointWalk walk = WalkFivePointWindows(growthSetup.side, cross);
+    NoteHarvestMask(RadioGroup20->itemIndex());
+    if (walk.conflict) {
+        StatusBar1->setSimpleText(QString("Event %1, cell (%2, %3): a key followed by 0 has another value.")
+                                      .arg(walk.event)
+                                      .arg(walk.i)
+                                      .arg(walk.j));
+        ShowMessage("TTT ", "Warning");
+        return;
+    }
+    if (!ListHarvestedTable(5)) return;
+    WriteHarvestedTable(kFivePointTableFile, 5);
+    FillHarvestGrid(5);
+}

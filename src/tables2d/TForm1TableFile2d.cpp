@@ -1,0 +1,155 @@
+// The two-dimensional table file of the current mask: the writer "WR 218",
+// the reader "(1 Read67 ANY" with its grid on "CH II", and the grid and
+// counters the harvests share.
+#include "app/TForm1.h"
+
+#include "mask2d/Mask2dPath.h"
+#include "mask2d/Mask2dTables.h"
+#include "tables1d/TableFile.h"
+#include "tables1d/TableGenerator.h"
+#include "tables1d/TableRecords.h"
+#include "tables2d/GrowthGenerator.h"
+#include "tables2d/HarvestListing.h"
+#include "tables2d/TableFile2d.h"
+#include "widgets/Dialogs.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kCellWords[6] = {"-x", "-y", "-z", "+x", "+y", "+z"};
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// Header row, record numbers and the words of the first pointCount key cells
+// of records 0..count-1; a cell outside 0..5 leaves its grid cell as it was.
+void FillKeyColumns(StringGrid* grid, int32_t count, int pointCount)
+{
+    grid->setCell(0, 0, "N");
+    for (int p = 0; p < pointCount; ++p) grid->setCell(p + 1, 0, QString::number(p));
+    for (int32_t i = 0; i < count; ++i) {
+        grid->setCell(0, i + 1, QString::number(i));
+        for (int p = 0; p < pointCount; ++p)
+            if (ttKeys[i][p] <= 5) grid->setCell(p + 1, i + 1, kCellWords[ttKeys[i][p]]);
+    }
+}
+
+} // namespace
+
+// "WR 218": five-point tables go to "RR4.dat" in the current directory, six
+// to nine points to the table path of the mask.
+void TForm1::Button218Click()
+{
+    const int k = mask2dPointCount;
+    if (k < kHarvestMinPoints || k > kHarvestMaxPoints) return;
+    const std::string path = k == 5 ? std::string(kFivePointTableFile) : ttFileName2d;
+    if (path.empty()) {
+        ShowMessage("No two-dimensional mask is chosen: the table has no file to go to.", "Warning");
+        return;
+    }
+    const TableFileStatus status = WriteTable2dFile(path, k);
+    if (status != TableFileStatus::Ok) ShowMessage(Text(DescribeTableFileStatus(status, path, k)), "Warning");
+}
+
+// "(1 Read67 ANY": the file at the table path, its point count taken from its
+// name. A file that cannot be read whole changes nothing.
+void TForm1::Button220Click()
+{
+    const std::string path = ttFileName2d;
+    if (path.empty()) {
+        ShowMessage("No two-dimensional table is chosen: choose a mask or open a table first.", "Warning");
+        return;
+    }
+    const int k = Table2dPathPointCount(path).value_or(mask2dPointCount);
+    TableFileContent content;
+    const TableFileStatus status = ReadTableFile(path, k, content);
+    if (status != TableFileStatus::Ok) {
+        ShowMessage(Text(DescribeTableFileStatus(status, path, k)), "Warning");
+        return;
+    }
+    Label458->setText(Text(path));
+    Label12->setText(Text(path));
+    mask2dPointCount = k;
+    LoadTableContent(content, k);
+
+    const int32_t n = ttRecordCount;
+    Label463->setText(QString::number(n));
+    Label469->setText(QString::number(k));
+    ShowTable2dCounters(n);
+    int64_t countSum = 0;
+    for (int32_t i = 0; i < n; ++i) countSum += ttHitCount[i];
+    RadioGroup22->setItemIndex(-1);
+    RadioGroup22->setItemIndex(countSum != 0 ? 2 : 1);
+    if (k < kHarvestMinPoints || k > kHarvestMaxPoints) return;
+
+    StringGrid* grid = StringGrid12;
+    grid->setRowCount(n + 1);
+    grid->setColCount(k + 3);
+    grid->setColWidth(0, 53);
+    for (int p = 1; p <= k; ++p) grid->setColWidth(p, 28);
+    grid->setColWidth(k + 1, 33);
+    grid->setColWidth(k + 2, k <= 6 ? 88 : 78);
+    FillKeyColumns(grid, n, k);
+    grid->setCell(k + 1, 0, "d");
+    grid->setCell(k + 2, 0, "N");
+    for (int32_t i = 0; i < n; ++i) {
+        grid->setCell(k + 1, i + 1, ttKeys[i][0] < 3 ? "-1" : "+1");
+        grid->setCell(k + 2, i + 1, QString::number(ttHitCount[i]));
+    }
+}
+
+// "UUU" of the two-dimensional toolbar: N, N / 6 and (N / 6 - 1) / 2.
+void TForm1::ShowTable2dCounters(int32_t recordCount)
+{
+    const int32_t block = recordCount / 6;
+    Label379->setText(QString::number(recordCount));
+    Label441->setText(QString::number(block));
+    Label452->setText(QString::number((block - 1) / 2));
+}
+
+bool TForm1::ListHarvestedTable(int pointCount)
+{
+    const std::optional<int32_t> listed = ListNormalisedKeys(pointCount, kGeneratorMaxKeys);
+    if (!listed) {
+        if (isTableGenerator2dRunning) Button215Click();
+        ShowMessage(QString("More than %1 keys have been harvested: the table of six times as many records would "
+                            "exceed the capacity of %2 records. The generator stopped; the table list and its "
+                            "file keep the last table that fitted.")
+                        .arg(kGeneratorMaxKeys)
+                        .arg(kTableCapacity),
+                    "Warning");
+        return false;
+    }
+    const int32_t keys = *listed;
+    ShowTable2dCounters(6 * keys);
+    return BuildHarvestedList(keys, pointCount);
+}
+
+bool TForm1::WriteHarvestedTable(const std::string& path, int pointCount)
+{
+    const TableFileStatus status = WriteTable2dFile(path, pointCount);
+    if (status == TableFileStatus::Ok) return true;
+    // The same failure would come back after every run.
+    if (isTableGenerator2dRunning) Button215Click();
+    ShowMessage(Text(DescribeTableFileStatus(status, path, pointCount)) + " The generator stopped.", "Warning");
+    return false;
+}
+
+void TForm1::FillHarvestGrid(int pointCount)
+{
+    const int k = std::clamp(pointCount, 0, kTableKeyBytes);
+    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
+    StringGrid* grid = StringGrid12;
+    grid->setRowCount(n + 1);
+    grid->setColCount(k + 3);
+    grid->setColWidth(0, 38);
+    for (int p = 1; p <= k + 1; ++p) grid->setColWidth(p, 28);
+    grid->setColWidth(k + 2, 33);
+    FillKeyColumns(grid, n, k);
+    grid->setCell(k + 1, 0, "d");
+    grid->setCell(k + 2, 0, "N");
+    for (int32_t i = 0; i < n; ++i) {
+        grid->setCell(k + 1, i + 1, QString::number(ttValues[i]));
+        grid->setCell(k + 2, i + 1, QString::number(ttHitCount[i] / 81));
+    }
+}

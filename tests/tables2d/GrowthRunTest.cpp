@@ -1,0 +1,130 @@
+// The growth step on small tori worked by hand, the seeding's draws, and the
+// events, elements and fronts derived from hand-laid histories.
+#include "Tables2dTestSupport.h"
+
+#include "engine/Random.h"
+#include "engine/StringState.h"
+#include "tables2d/GrowthEventDerivation.h"
+
+using namespace table2dtest;
+
+namespace {
+
+using Cells = std::vector<std::vector<uint8_t>>;
+
+void LayLayer1(const Cells& rows)
+{
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (size_t j = 0; j < rows[i].size(); ++j) growthLayer1Cells[i][j] = rows[i][j];
+}
+
+Cells Layer1(int n)
+{
+    Cells rows(n, std::vector<uint8_t>(n));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) rows[i][j] = growthLayer1Cells[i][j];
+    return rows;
+}
+
+void StepLayer1(const GrowthSetup& setup)
+{
+    StepGrowthLayer(growthLayer1Cells, growthLayer1History, stepCount, stopTimeA, stringAStopState, setup);
+}
+
+TEST(GrowthRun, StepsOfSmallToriWorkedByHand)
+{
+    LayStartupMask2dTables();
+    // The 0 empties its four neighbours and becomes 1 (all reads come from the
+    // step's copy, so the 2s beside the new 0s stay); the lone 1 has no 0 beside it.
+    LayLayer1({{2, 2, 2, 2}, {2, 1, 2, 2}, {2, 2, 0, 2}, {2, 2, 2, 2}});
+    StepLayer1(MakeGrowthSetup(4, 0));
+    EXPECT_EQ(Layer1(4), (Cells{{2, 2, 2, 2}, {2, 0, 0, 2}, {2, 0, 1, 0}, {2, 2, 0, 2}}));
+    EXPECT_EQ(stringAStopState, 0);   // 0s are left
+
+    // "Cross +1" with its extra point 6 columns to the left: on a 4 x 4 torus
+    // two to the right, a cell the cross does not reach.
+    mask2dPointTables[1][5] = {-6, 0};
+    LayLayer1({{1, 2, 0, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}});
+    StepLayer1(MakeGrowthSetup(4, 1));
+    EXPECT_EQ(growthLayer1Cells[0][0], 2);
+    LayLayer1({{1, 2, 0, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}});
+    StepLayer1(MakeGrowthSetup(4, 0));
+    EXPECT_EQ(growthLayer1Cells[0][0], 0);
+
+    // A layer of nothing but 2 stops after one step; a step past the 500
+    // history planes is not recorded and makes the run unsuccessful.
+    LayLayer1(Cells(4, std::vector<uint8_t>(4, 2)));
+    isRunSuccessful = 1;
+    StepLayer1(MakeGrowthSetup(4, 0));
+    EXPECT_EQ(stringAStopState, 1);
+    stepCount = kGrowthHistoryPlanes;
+    StepLayer1(MakeGrowthSetup(4, 0));
+    EXPECT_EQ(isRunSuccessful, 0);
+}
+
+TEST(GrowthRun, TheRandomSeedingTakesItsDrawsInOrder)
+{
+    // Two blocks of four draws, two cells of two, n, then 9n cells of two.
+    SeedRandom(12345);
+    for (int k = 0; k < 12; ++k) Rand();
+    const int32_t n = Rand() % 8;
+    for (int k = 0; k < 18 * n; ++k) Rand();
+    const int32_t next = Rand();
+
+    SeedRandom(12345);
+    ResetGrowthRun(10);
+    SeedGrowthLayerRandomly(10);
+    EXPECT_EQ(Rand(), next);
+    const Cells first = Layer1(10);
+    SeedRandom(12345);
+    ResetGrowthRun(10);
+    SeedGrowthLayerRandomly(10);
+    EXPECT_EQ(Layer1(10), first);
+
+    SeedRandom(7);   // a side below 2 has no blocks: nothing is drawn
+    SeedGrowthLayerRandomly(1);
+    EXPECT_EQ(randomState, 7u);
+}
+
+TEST(GrowthEvents, EventsElementsAndFrontsWorkedByHand)
+{
+    // 2 x 2 torus. Every cell but (0, 0): layer 1 has a 2 at plane 1, a 0 at
+    // 3 and a 2 at 5; layer 2 a 0 at 0, a 2 at 3 and a 0 at 4. Cell (0, 0)
+    // has a 2 at plane 0 in both layers.
+    const uint8_t cell1[6] = {1, 2, 1, 0, 1, 2}, cell2[6] = {0, 1, 1, 2, 0, 1};
+    const uint8_t first1[6] = {2, 1, 1, 0, 1, 2}, first2[6] = {2, 1, 1, 2, 0, 1};
+    for (int t = 0; t < 6; ++t)
+        for (int c = 0; c < 4; ++c) {
+            growthLayer1History[t][c / 2][c % 2] = c == 0 ? first1[t] : cell1[t];
+            growthLayer2History[t][c / 2][c % 2] = c == 0 ? first2[t] : cell2[t];
+        }
+    stopTimeA = stopTimeB = 6;
+    const GrowthEventCounts counts = DeriveGrowthEvents(2);
+    EXPECT_FALSE(counts.mismatch);
+    EXPECT_EQ(historyRowCount, 3);
+    EXPECT_EQ(growthEventStep1[1][1][1], 3);
+    EXPECT_EQ(growthZeroEventStep1[1][1][1], 3);
+    // Elements: the step mod 3, plus 3 for a 0.
+    EXPECT_EQ(growthEventElement1[1][1][1], 3);
+    EXPECT_EQ(growthEventElement2[2][1][1], 4);
+    ASSERT_EQ(counts.warnings.size(), 1u);
+    EXPECT_EQ(GrowthEventWarningText(counts.warnings[0]), "t=0 x=0 y=0 Q+Q*=2");
+
+    growthFrontDiffIncrement[2][1][1] = 77;
+    DeriveGrowthFronts(2);
+    // The fronts pair each event of layer 1 with layer 2's event of the other
+    // kind: 1 against 0, 3 against 3, 5 against 4.
+    EXPECT_EQ(growthFrontStep2[0][1][1], 0);
+    EXPECT_EQ(growthFrontDiffIncrement[0][1][1], -1);
+    EXPECT_EQ(growthFrontDiffIncrement[1][1][1], 1);
+    EXPECT_EQ(growthFrontDiffIncrement[2][1][1], 77);   // the last event has no successor
+    EXPECT_EQ(growthFrontStep2[0][0][0], -1);           // same kind: no front 2
+
+    // A run stepped past its histories is derived from the 500 planes it has.
+    stopTimeA = stopTimeB = 2000;
+    DeriveGrowthEvents(27);
+    DeriveGrowthFronts(27);
+    EXPECT_LE(historyRowCount, kGrowthHistoryPlanes);
+}
+
+} // namespace
