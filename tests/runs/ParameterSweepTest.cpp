@@ -36,18 +36,14 @@ TEST(ParameterSweep, RefusesRangesItCannotRun)
   EXPECT_NE(SweepParameterProblem(), "");   // the edits' first texts: lengths 50..149
   SetRange(5, 8, 3, 11, 10);
   EXPECT_EQ(SweepParameterProblem(), "");
-  SetRange(0, 3, 3, 11, 10);                // a length of 0
-  EXPECT_NE(SweepParameterProblem(), "");
-  SetRange(20, 29, 3, 11, 10);              // 28 cells
-  EXPECT_NE(SweepParameterProblem(), "");
-  SetRange(5, 8, 0, 11, 10);                // 11 B-count steps: past the tables
-  EXPECT_NE(SweepParameterProblem(), "");
-  SetRange(5, 8, 4895, 4902, 10);           // B counts past the point lists
-  EXPECT_NE(SweepParameterProblem(), "");
-  SetRange(5, 8, 3, 11, 0);                 // no run per point
-  EXPECT_NE(SweepParameterProblem(), "");
-  SetRange(INT32_MIN, INT32_MAX, 3, 11, 1);
-  EXPECT_NE(SweepParameterProblem(), "");
+  // A length of 0 or 28, 11 B-count steps, B counts past the point lists, no
+  // run per point, a range whose width overflows.
+  const int32_t refused[][5] = {{0, 3, 3, 11, 10},    {20, 29, 3, 11, 10}, {5, 8, 0, 11, 10},
+                                {5, 8, 4895, 4902, 10}, {5, 8, 3, 11, 0},   {INT32_MIN, INT32_MAX, 3, 11, 1}};
+  for (const auto& r : refused) {
+    SetRange(r[0], r[1], r[2], r[3], r[4]);
+    EXPECT_NE(SweepParameterProblem(), "") << r[0] << " " << r[2] << " " << r[4];
+  }
 }
 
 TEST(ParameterSweep, PointsRunLengthsOutermostAndCountEveryRun)
