@@ -1,6 +1,7 @@
 #include "runs/SixLetterLearning.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "engine/Mask1d.h"
 #include "engine/StringState.h"
@@ -53,28 +54,35 @@ void ResetSixLetterItem(int item) {
 }
 
 std::string LetterAmbiguityText(const LetterAmbiguity& a) {
-  auto num = [](int64_t v) { return std::to_string(v); };
+  std::string text;
+  const auto put = [&text](std::initializer_list<std::string> pieces) {
+    for (const std::string& piece : pieces) text += piece;
+  };
+  const auto num = [](int64_t v) { return std::to_string(v); };
   const int16_t* k = a.keys;
-  const std::string head = "Y" + num(a.row + 1) + " X" + num(a.column) + " (" + num(a.next) + ") ";
   switch (a.n) {
     case 3:
-      return "Y" + num(a.row) + " X" + num(a.column) + "   " + num(k[0]) + " " + num(k[1]) + "|" + num(k[2]) +
-             "    T" + num(a.stored) + " E" + num(a.next);
+      put({"Y", num(a.row), " X", num(a.column), "   ", num(k[0]), " ", num(k[1]), "|", num(k[2]), "    T",
+           num(a.stored), " E", num(a.next)});
+      break;
     case 4:
-      return head + "  " + num(k[0]) + "  " + num(k[1]) + "  " + num(k[2]) + "  " + num(k[3]) + "    T" +
-             num(a.stored) + "    AMBIGUITY!!!  ";
+      put({"Y", num(a.row + 1), " X", num(a.column), " (", num(a.next), ") ", "  ", num(k[0]), "  ", num(k[1]),
+           "  ", num(k[2]), "  ", num(k[3]), "    T", num(a.stored), "    AMBIGUITY!!!  "});
+      break;
     case 5:
     case 6:
-      return head + "   " + num(k[0]) + " " + num(k[1]) + "|" + num(k[2]) + "|" + num(k[3]) + "    T" +
-             num(a.stored) + "    AMBIGUITY!!!  ";
-    case 7: {
-      std::string text = head + "   " + num(k[0]);
-      for (int j = 1; j < 7; ++j) text += " " + num(k[j]);
-      return text + "    AMBIGUITY!!!  " + "    T" + num(a.stored);
-    }
+      put({"Y", num(a.row + 1), " X", num(a.column), " (", num(a.next), ") ", "   ", num(k[0]), " ", num(k[1]),
+           "|", num(k[2]), "|", num(k[3]), "    T", num(a.stored), "    AMBIGUITY!!!  "});
+      break;
+    case 7:
+      put({"Y", num(a.row + 1), " X", num(a.column), " (", num(a.next), ") ", "   ", num(k[0])});
+      for (int j = 1; j < 7; ++j) put({" ", num(k[j])});
+      put({"    AMBIGUITY!!!  ", "    T", num(a.stored)});
+      break;
     default:
-      return {};
+      break;
   }
+  return text;
 }
 
 namespace {
