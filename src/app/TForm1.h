@@ -272,6 +272,84 @@ public:
     void Button183Click();     // "Show 183"
     void UpDown11Click();
 
+    // --- run analyses: learned small tables, resolution tables, marker theory, sweep ---
+    // learning small tables and the trial series
+    void Button119Click();     // "D Theory +R 119": the learning step
+    void Button101Click();
+    void Button110Click();
+    void Button117Click();
+    void Button118Click();
+    void Button120Click();     // "W 120"
+    void Button121Click();     // "R 121"
+    void Button124Click();     // "Clear"
+    void Button125Click();     // "Start test"
+    void Button126Click();     // "Stop"
+    void Button103Click();     // one trial
+    void Timer11Timer();
+    void Starttest1Click();
+    void Stoptest1Click();
+    void Clearresults1Click();
+    void Edit51Change();
+    void Edit32Change();
+    void UpDown7Click();
+    // resolution tables
+    void Button130Click();     // "Show RT1"
+    void Button131Click();     // "Show Rt2"
+    void Button132Click();     // "Comp.+"
+    void Button133Click();     // "Show RTU"
+    void Button136Click();     // "2 <= U"
+    void Button137Click();     // "1 => 2"
+    void Button138Click();     // "I"
+    void Copy121Click();
+    void Copy1Inv21Click();
+    void Copy211Click();
+    void Copy1U1Click();
+    void CopyU11Click();
+    void CopyU21Click();
+    void Cytcr1Click();
+    void Res01231Click();
+    void N0colomn1Click();
+    void ResNfbleN11Click();
+    void ResTableN21Click();
+    void ResT0c1c11Click();
+    void N7Click();
+    // marker theory check
+    void Button98Click();      // "Theory 98"
+    void Button92Click();      // "Ris Th 92"
+    void Button96Click();
+    void Button97Click();
+    void Button99Click();
+    void Button95Click();
+    void Button94Click();
+    void Button100Click();
+    void Button108Click();
+    void Button112Click();
+    void Button114Click();
+    void Button115Click();
+    void Button105Click();
+    void Button113Click();
+    void Button111Click();
+    void Button107Click();     // "M=-100 107"
+    void Button109Click();
+    void CheckBox36Click();
+    void CheckBox37Click();
+    // parameter sweep
+    void Maketable1Click();
+    void Timer9Timer();
+    void Conec1Click();
+    void PConec1Click();
+    void isPlosk1Click();
+    void Edit11Change();
+    void Edit12Change();
+    void Edit13Change();
+    void Edit14Change();
+    void Edit15Change();
+    void Edit16Change();
+    // The end of an engine run while a sweep runs: the run counted into its
+    // point (runSteps = stepCount at the end, before the predictors), then the
+    // next run armed or, after the last, "Conec".
+    void CountSweepRunEnd(int32_t runSteps);
+
     // --- one-dimensional tables ------------------------------------------------
     void Button163Click();     // "I AL34=0": clear-all
     void Button170Click();     // "I AL=0 170": the two-dimensional clear
@@ -615,6 +693,10 @@ private:
     void ConnectMask2dHandlers();
     void ConnectTables2dHandlers();
     void ConnectLatticeHandlers();
+    // run analyses (src/runs/TForm1*.cpp)
+    void ConnectRunAnalysisHandlers();
+    void ShowSixLetterCells();
+    void ShowRt2Labels(bool withOffsets);
     void FormShowDefaults();
     // string engine helpers (src/engine/TForm1*.cpp)
     void FinishStringRun();

@@ -36,7 +36,7 @@ int32_t LeftDivideKey8(int16_t g, int16_t k0, int16_t k1, int16_t k2, int16_t k3
 void LeftDivideKey9(int16_t g, int16_t k0, int16_t k1, int16_t k2, int16_t k3, int16_t k4,
                     int16_t k5, int16_t k6, int16_t k7, int16_t k8);
 
-// rtProbeRow[i] = rtProbeSource[i]*g for i below rt1Width (taken within 0..8,
-// so the 8-byte row is never overrun). A g outside 1..5 writes nothing; a
+// rtProbeRow[i] = rtProbeSource[i]*g for i below rt1Width (taken within the
+// row's cells, so the probe row is never overrun). A g outside 1..5 writes nothing; a
 // source cell outside 0..5 leaves its row cell as it was.
 void RightMultiplyRow(int16_t g);

@@ -1,5 +1,5 @@
 #include "engine/ResolutionProbe.h"
 
-uint8_t rtProbeSource[8] = {};
-uint8_t rtProbeRow[8] = {};
+uint8_t rtProbeSource[10] = {};
+uint8_t rtProbeRow[10] = {};
 int32_t rt1Width = 0;

@@ -8,6 +8,7 @@
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "lattice/TrialBatch.h"
+#include "runs/LearningTrials.h"
 
 #include <QLabel>
 
@@ -81,10 +82,22 @@ void TForm1::Timer1Timer()
 void TForm1::FinishStringRun()
 {
     Timer1->setEnabled(false);
-    if (isTestRunning)
+    // The predictors use stepCount as their row counter; the sweep counts the run's own.
+    const int32_t runSteps = stepCount;
+    // Only a series started by "Start test" goes on to its next trial (the
+    // recorded run sets isTestRunning too, and must not start one).
+    if (isTrialSeriesActive)
         Timer11->setEnabled(true);
-    // "Marker Work" and "Direct Work 3" hand the finished run to their
-    // predictors here once those are built; "NOT" hands it to nobody.
+    switch (RadioGroup12->itemIndex()) {
+    case 1:
+        Button98Click();   // "Marker Work"
+        break;
+    case 2:
+        Button119Click();  // "Direct Work 3"
+        break;
+    default:               // "NOT"
+        break;
+    }
     RecordRunEnd();
 
     ShowStepCount();
@@ -115,6 +128,7 @@ void TForm1::FinishStringRun()
     Label32->setText(Number(traceMatchZeroBTwoA));
     Label38->setText(Number(traceMatchZeroACompareA));
     Label66->setText(Number(traceMatchZeroBCompareB));
+    CountSweepRunEnd(runSteps);
 }
 
 // The trial statistics: the mask labels of tab M1 and the counters on the

@@ -76,15 +76,7 @@ void TForm1::Button148Click()
     for (int32_t r = 0; r < rows; ++r)
         RichEdit10->addLine(QString::fromStdString(ParityLine(r)), ColorBlack);
 
-    QLabel* const column0[] = {Label30, Label39, Label41, Label42, Label43};
-    QLabel* const column1[] = {Label44, Label45, Label46, Label47, Label48};
-    QLabel* const column2[] = {Label49, Label50, Label51};
-    for (int r = 0; r < 5; ++r) {
-        column0[r]->setText(Decimal(sixLetterHistory[r][0]));
-        column1[r]->setText(Decimal(sixLetterHistory[r][1]));
-    }
-    for (int r = 0; r < 3; ++r)
-        column2[r]->setText(Decimal(sixLetterHistory[r][2]));
+    ShowSixLetterCells();
 }
 
 void TForm1::Button147Click()

@@ -47,4 +47,6 @@ void TForm1::ConnectRunHandlers()
     StringGrid14->onDrawCell = [this](GridCellPainter& cell) { StringGrid14DrawCell(cell); };
     StringGrid5->onDrawCell = [this](GridCellPainter& cell) { StringGrid5DrawCell(cell); };
     StringGrid6->onDrawCell = [this](GridCellPainter& cell) { StringGrid6DrawCell(cell); };
+
+    ConnectRunAnalysisHandlers();
 }

@@ -54,12 +54,12 @@ TEST(GroupAlgebra, RightMultiplyRowWritesOnlyInsideItsRow) {
   std::memcpy(rtProbeSource, source, 8);
   rt1Width = 8;
   for (int16_t g = 1; g <= 5; ++g) {
-    std::memset(rtProbeRow, 0xAB, 8);
+    std::memset(rtProbeRow, 0xAB, sizeof rtProbeRow);
     RightMultiplyRow(g);
     for (int i = 0; i < 8; ++i)   // a source cell outside the group leaves its row cell
       EXPECT_EQ(rtProbeRow[i], source[i] <= 5 ? kProduct[source[i]][g] : 0xAB) << i << " g " << g;
   }
-  std::memset(rtProbeRow, 0xAB, 8);
+  std::memset(rtProbeRow, 0xAB, sizeof rtProbeRow);
   for (int16_t g : {0, 6, -1, 300}) RightMultiplyRow(g);
   for (int32_t width : {0, -5}) {
     rt1Width = width;
@@ -69,7 +69,7 @@ TEST(GroupAlgebra, RightMultiplyRowWritesOnlyInsideItsRow) {
   rt1Width = 3;
   RightMultiplyRow(1);
   for (int i = 0; i < 8; ++i) EXPECT_EQ(rtProbeRow[i], i < 3 ? kProduct[source[i]][1] : 0xAB);
-  // A width above the row's eight cells is clamped (the sanitizer reports any overrun).
+  // A width above the row's ten cells is clamped (the sanitizer reports any overrun).
   rt1Width = 1000;
   RightMultiplyRow(4);
   EXPECT_EQ(rtProbeRow[7], kProduct[2][4]);

@@ -111,6 +111,7 @@ TEST_F(MainWindow, GoTicksStepsUntilTheRunEndsAndStopClosesNothingUnopened) {
     SetStringA({1, 1, 1});
     std::fill(stringB, stringB + 3, uint8_t{2});
     stepsPerRun = 1;
+    Form1->RadioGroup12->setItemIndex(0);   // no predictor reuses stepCount as its row counter
     Form1->Button6Click();
     for (int k = 0; k < 10 && Form1->Timer1->enabled(); ++k)
         Timer::fireForTest(*Form1->Timer1);
