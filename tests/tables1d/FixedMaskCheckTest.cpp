@@ -53,21 +53,6 @@ void LayPadded(const Form& form)
     LayPaddedClosedTable(form.check.mask.pointCount, form.centre, form.check.scope.blockSize);
 }
 
-TEST(FixedMaskCheck, EachFormHasItsRangeBlocksAndReferenceCell)
-{
-    const int32_t ranges[4] = {54, 162, 702, 594};
-    const int32_t references[4] = {2, 4, 6, 6};   // grid position: twice the centre's position
-    const std::vector<Form> forms = AllForms();
-    for (size_t f = 0; f < forms.size(); ++f) {
-        EXPECT_EQ(forms[f].check.scope.recordCount, ranges[f]);
-        EXPECT_EQ(forms[f].check.scope.blockSize * 6, ranges[f]);
-        EXPECT_EQ(forms[f].check.mask.doubleLeftReach, references[f]);
-        EXPECT_EQ(forms[f].check.scope.progressLevel, 0);
-    }
-    EXPECT_EQ(forms[2].check.mask.positions, (std::array<int32_t, 10>{0, 2, 3, 4, 5}));
-    EXPECT_EQ(forms[0].check.scope.permuted, PermutedTest::StopWhenReferenceIsZero);
-}
-
 TEST(FixedMaskCheck, AClosedTablePassesAndABrokenOneStopsWithItsVerdict)
 {
     for (const Form& form : AllForms()) {

@@ -1,5 +1,5 @@
-// The in-place multiplication, the mirror classes of a mask (1,1) table and
-// the "ddTol" column sums of a mask (3,1) table along the event rows.
+// The in-place multiplication and the "ddTol" column sums of a mask (3,1)
+// table along the event rows (the mirror classes are tested through their command).
 #include "TableTestSupport.h"
 #include "engine/StringLength.h"
 #include "runs/EventTables.h"
@@ -29,29 +29,6 @@ TEST(FixedMaskTools, InPlaceMultiplicationRewritesBlocksOneToFiveOnly)
         }
         EXPECT_EQ(ttValues[r], r);
         EXPECT_EQ(ttHitCount[r], -r);
-    }
-}
-
-TEST(FixedMaskTools, MirrorKeysAmongTheFirstNineRecordsFormAClass)
-{
-    const uint8_t keys[10][3] = {{0, 1, 2}, {1, 1, 1}, {2, 1, 0}, {3, 4, 5}, {0, 1, 2},
-                                 {5, 4, 3}, {1, 1, 1}, {4, 0, 1}, {1, 0, 4}, {2, 1, 0}};   // row 9 is not scanned
-    ttRecordCount = 54;
-    for (int r = 0; r < 10; ++r) {
-        std::copy(keys[r], keys[r] + 3, ttKeys[r]);
-        ttValues[r] = 10 + r;
-    }
-    EXPECT_EQ(GroupMirrorClasses(), 5);
-    EXPECT_EQ(ttRecordCount, 5);
-    // A class takes mirror keys only: the second (0,1,2) opens a class of its
-    // own, while the symmetric (1,1,1) is its own mirror and joins.
-    const uint8_t classKeys[5][3] = {{0, 1, 2}, {1, 1, 1}, {3, 4, 5}, {0, 1, 2}, {4, 0, 1}};
-    const int32_t sizes[5] = {2, 2, 2, 1, 2};
-    const int32_t values[5] = {10, 11, 13, 14, 17};
-    for (int s = 0; s < 5; ++s) {
-        EXPECT_TRUE(std::equal(classKeys[s], classKeys[s] + 3, ttKeys[s])) << s;
-        EXPECT_EQ(symmetryClassSize[s], sizes[s]) << s;
-        EXPECT_EQ(ttValues[s], values[s]) << s;
     }
 }
 
