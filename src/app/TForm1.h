@@ -395,6 +395,36 @@ public:
     // One generation pass for a mask of pointCount points.
     void GenerationPass(int pointCount);
 
+    // --- fixed-mask tables: builders, files, checks, tools, backward learning ---
+    void Button153Click();     // "TT 1d" of "mask(1,1) 35": learn one run into the layers of tt3
+    void Button165Click();     // "w": the list to "RT/RT11.dat"
+    void Button154Click();     // "Open" of "mask(1,1) 35": "RT/R2_0101.dat"
+    void Button171Click();     // "TT 1d" of "mask(3,1)": learn one run into tt4, write "RT/RT31.dat"
+    void Button173Click();     // "Stop 173": the mask (3,1) loop on or off
+    void Timer12Timer();
+    void Button174Click();     // "Open" of "mask(3,1)": "RT/R3_0301.dat"
+    void Button195Click();     // "II mk AL 195": the mask (7,3) pass, "RT/RT73.dat"
+    void Button191Click();     // "Open" of "mask (5,3)": "RT/R4_0503.dat"
+    void Button194Click();     // "(1 Read73": "RT/R5_0703.dat" into the current table file
+    void Button164Click();     // closure check of mask (1,1)
+    void Button169Click();     // closure check of mask (3,1)
+    void Button192Click();     // "Check T 1dim": closure check of mask (5,3)
+    void Button196Click();     // "III Check 196": closure check of mask (7,3)
+    void Button155Click();     // "mk rtt6[162][6] 155": blocks 1..5 from block 0, in place
+    void Button156Click();     // "TPP Check/6 156": mirror classes of the mask (1,1) table
+    void Button157Click();     // "ddTol 157": column sums of the mask (3,1) table's values
+    void Button189Click();     // "mk OB 189": mask (1,1) learned backwards, "RT/RT11OB.dat"
+    void Button190Click();     // "mk OB 190": mask (3,1) learned backwards, "RT/RT31OB.dat"
+    // The 14 labels of "ddTol" one pixel left when the view row is odd, right when even.
+    void MoveColumnSumLabels();
+    // The list in StringGrid11 as a table of keyCells (3 or 4) cells with its
+    // values; key cells from the permuted copy when permutedView.
+    void FillFixedMaskGrid(int keyCells, bool permutedView);
+    // The mirror classes of "TPP Check/6" in StringGrid11: key, value, size.
+    void FillMirrorClassGrid();
+    // FillTable1dGrid with the sign read from key cell centreIndex.
+    void FillTable1dGridCentred(int pointCount, int centreIndex);
+
     // --- two-dimensional mask editor ------------------------------------------
     void Edit54Change();
     void Edit55Change();
@@ -690,6 +720,12 @@ private:
     void ConnectStringEngineHandlers();
     void ConnectRunHandlers();
     void ConnectTables1dHandlers();
+    // fixed-mask tables (src/tables1d/TForm1FixedMask*.cpp)
+    void ConnectFixedMaskHandlers();
+    // The openers of "RT/R2_0101.dat" and "RT/R3_0301.dat": false, after a
+    // message, when the file was refused (then nothing has changed).
+    bool OpenMask11Table();
+    bool OpenMask31Table();
     void ConnectMask2dHandlers();
     void ConnectTables2dHandlers();
     void ConnectLatticeHandlers();

@@ -284,6 +284,8 @@ void TForm1::UpDown9Click()
     Label134->setText(QString::number(viewStartRow));
     Button151Click();
     Button149Click();
+    Button157Click();
+    MoveColumnSumLabels();
 }
 
 void TForm1::UpDown10Click()

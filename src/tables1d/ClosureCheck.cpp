@@ -28,23 +28,46 @@ std::string WhyClosureCheckCannotRun(const ClosureMask& mask, int32_t recordCoun
     return "";
 }
 
+ClosureScope GeneralClosureScope(const ClosureMask& mask, int32_t recordCount, bool firstBlockOnly)
+{
+    ClosureScope scope;
+    scope.recordCount = recordCount;
+    scope.blockSize = BlockSize(recordCount);
+    scope.startCount = firstBlockOnly ? scope.blockSize : recordCount;
+    scope.permuted = mask.pointCount <= 8 ? PermutedTest::Stop : PermutedTest::Skip;
+    scope.progressLevel = mask.pointCount <= 6 ? 0 : mask.pointCount == 7 ? 1 : 2;
+    return scope;
+}
+
+bool IsClosureScopeUsable(const ClosureMask& mask, const ClosureScope& scope)
+{
+    const int n = mask.pointCount;
+    if (n < 1 || n > 9) return false;
+    for (int p = 1; p < n; ++p)
+        if (mask.positions[p] <= mask.positions[p - 1]) return false;
+    if (mask.positions[0] != 0 || mask.positions[n - 1] > 64) return false;
+    return scope.recordCount >= 0 && scope.recordCount <= kTableCapacity && scope.blockSize >= 1 &&
+           scope.startCount >= 0 && scope.startCount <= scope.recordCount && scope.progressLevel >= 0 &&
+           scope.progressLevel <= 2;
+}
+
 namespace {
 
 class IndexedSearch {
 public:
-    IndexedSearch(const ClosureMask& mask, const ClosureProgressCallback& progress)
+    IndexedSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
         : n_(mask.pointCount), pos_(mask.positions), reach_(mask.doubleLeftReach),
-          count_(ttRecordCount), block_(BlockSize(ttRecordCount)),
-          width_(2 * mask.positions[mask.pointCount - 1] + 1), grid_(size_t(width_), -1),
-          progress_(progress)
+          count_(scope.recordCount), block_(scope.blockSize), permuted_(scope.permuted),
+          progressLevel_(scope.progressLevel), width_(2 * mask.positions[mask.pointCount - 1] + 1),
+          grid_(size_t(width_), -1), progress_(progress)
     {
         buildLevels();
         blockOf_.resize(size_t(count_));
-        for (int32_t r = 0; r < count_; ++r) blockOf_[r] = std::min(r / block_, 255);
+        for (int32_t r = 0; r < count_; ++r) blockOf_[r] = uint8_t(std::min(r / block_, 255));
         int all[kTableKeyBytes];
         for (int p = 0; p < n_; ++p) all[p] = p;
         keyIndex_.build(ttKeys, count_, all, n_);
-        if (n_ <= 8) permutedIndex_.build(ttKeysPermuted, count_, all, n_);
+        if (permuted_ != PermutedTest::Skip) permutedIndex_.build(ttKeysPermuted, count_, all, n_);
     }
 
     ClosureOutcome run(int32_t startCount)
@@ -53,7 +76,7 @@ public:
         startCount_ = startCount;
         for (int32_t i = 0; i < startCount; ++i) {
             records_[0] = i;
-            if (n_ == 6) report(0);
+            if (progressLevel_ == 0) report(0);
             for (int p = 0; p < n_; ++p) grid_[pos_[p]] = ttKeys[i][p];
             setProbe(0, i);
             if (place(1)) break;
@@ -156,7 +179,7 @@ private:
         } else {
             rows = candidates(lv, shift);
         }
-        const bool reports = (n_ == 7 && level == 1) || (n_ >= 8 && level == 2);
+        const bool reports = level == progressLevel_;
         for (const int32_t r : rows) {
             records_[level] = r;
             setProbe(level, r);
@@ -177,7 +200,8 @@ private:
     {
         ++outcome_.placements;
         for (int l = 0; l < n_; ++l) outcome_.lastPlacement[l] = records_[l];
-        // Block numbers stay below 12 (N < 6B + 6), so they fit the byte cells.
+        // Block numbers of the general scope stay below 12 (N < 6B + 6), and
+        // those of a fixed range below 6, so they fit the byte cells.
         const int32_t found = keyIndex_.firstPacked(probe_);
         outcome_.lastFound = found >= 0;
         if (found < 0) {
@@ -187,10 +211,11 @@ private:
         lastFoundIndex = found;
         ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
 
-        if (n_ <= 8) {
+        if (permuted_ != PermutedTest::Skip) {
             const int32_t permuted = permutedIndex_.firstPacked(probe_);
             const int32_t reference = reach_ >= 0 && reach_ < width_ ? grid_[reach_] : -1;
             if (permuted < 0 || permuted / block_ != reference) {
+                if (permuted_ == PermutedTest::StopWhenReferenceIsZero && reference != 0) return false;
                 outcome_.verdict = ClosureVerdict::PermutedMismatch;
                 return true;
             }
@@ -203,6 +228,8 @@ private:
     const int32_t reach_;
     const int32_t count_;
     const int32_t block_;
+    const PermutedTest permuted_;
+    const int progressLevel_;
     const int32_t width_;
     std::vector<int32_t> grid_;   // one cell per position; -1 where no level has set it
     const ClosureProgressCallback& progress_;
@@ -223,6 +250,13 @@ ClosureOutcome RunClosureCheck(const ClosureMask& mask, bool firstBlockOnly,
                                const ClosureProgressCallback& progress)
 {
     if (!WhyClosureCheckCannotRun(mask, ttRecordCount).empty()) return {};
-    IndexedSearch search(mask, progress);
-    return search.run(firstBlockOnly ? BlockSize(ttRecordCount) : ttRecordCount);
+    return RunClosureCheck(mask, GeneralClosureScope(mask, ttRecordCount, firstBlockOnly), progress);
+}
+
+ClosureOutcome RunClosureCheck(const ClosureMask& mask, const ClosureScope& scope,
+                               const ClosureProgressCallback& progress)
+{
+    if (!IsClosureScopeUsable(mask, scope)) return {};
+    IndexedSearch search(mask, scope, progress);
+    return search.run(scope.startCount);
 }

@@ -12,10 +12,10 @@ namespace {
 
 class ScanSearch {
 public:
-    ScanSearch(const ClosureMask& mask, const ClosureProgressCallback& progress)
+    ScanSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
         : n_(mask.pointCount), pos_(mask.positions), reach_(mask.doubleLeftReach),
-          count_(ttRecordCount), block_(BlockSize(ttRecordCount)),
-          width_(2 * mask.positions[mask.pointCount - 1] + 1),
+          count_(scope.recordCount), block_(scope.blockSize), permuted_(scope.permuted),
+          progressLevel_(scope.progressLevel), width_(2 * mask.positions[mask.pointCount - 1] + 1),
           grid_(size_t(10) * size_t(width_), -1), progress_(progress)
     {
     }
@@ -26,7 +26,7 @@ public:
         startCount_ = startCount;
         for (int32_t i = 0; i < startCount; ++i) {
             records_[0] = i;
-            if (n_ == 6) report(0);
+            if (progressLevel_ == 0) report(0);
             int32_t* level0 = row(0);
             std::fill(level0, level0 + width_, -1);
             for (int p = 0; p < n_; ++p) level0[pos_[p]] = ttKeys[i][p];
@@ -53,7 +53,7 @@ private:
     {
         for (int32_t r = 0; r < count_; ++r) {
             records_[level] = r;
-            if ((n_ == 7 && level == 1) || (n_ >= 8 && level == 2)) report(level);
+            if (level == progressLevel_) report(level);
             int32_t* cells = row(level);
             std::copy(row(level - 1), row(level - 1) + width_, cells);
             bool fits = true;
@@ -86,10 +86,11 @@ private:
         lastFoundIndex = found;
         ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
 
-        if (n_ <= 8) {
+        if (permuted_ != PermutedTest::Skip) {
             const int32_t permuted = firstMatch(ttKeysPermuted);
             const int32_t reference = reach_ >= 0 && reach_ < width_ ? row(n_ - 1)[reach_] : -1;
             if (permuted < 0 || permuted / block_ != reference) {
+                if (permuted_ == PermutedTest::StopWhenReferenceIsZero && reference != 0) return false;
                 outcome_.verdict = ClosureVerdict::PermutedMismatch;
                 return true;
             }
@@ -112,6 +113,8 @@ private:
     const int32_t reach_;
     const int32_t count_;
     const int32_t block_;
+    const PermutedTest permuted_;
+    const int progressLevel_;
     const int32_t width_;
     std::vector<int32_t> grid_;
     const ClosureProgressCallback& progress_;
@@ -126,6 +129,13 @@ ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, bool firstBlockOnl
                                      const ClosureProgressCallback& progress)
 {
     if (!WhyClosureCheckCannotRun(mask, ttRecordCount).empty()) return {};
-    ScanSearch search(mask, progress);
-    return search.run(firstBlockOnly ? BlockSize(ttRecordCount) : ttRecordCount);
+    return RunClosureCheckByScan(mask, GeneralClosureScope(mask, ttRecordCount, firstBlockOnly), progress);
+}
+
+ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, const ClosureScope& scope,
+                                     const ClosureProgressCallback& progress)
+{
+    if (!IsClosureScopeUsable(mask, scope)) return {};
+    ScanSearch search(mask, scope, progress);
+    return search.run(scope.startCount);
 }

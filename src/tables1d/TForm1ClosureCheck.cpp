@@ -4,10 +4,10 @@
 #include "engine/Mask1d.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
+#include "tables1d/TForm1ClosureStatus.h"
 #include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
-#include <QElapsedTimer>
 
 namespace {
 
@@ -49,25 +49,10 @@ void TForm1::Button200Click()
         return;
     }
 
-    // The status bar follows the search, redrawn a few times a second at most.
-    QElapsedTimer sinceShown;
-    sinceShown.start();
-    ClosureProgress latest;
-    bool anyProgress = false;
-    const auto progress = [&](const ClosureProgress& p) {
-        latest = p;
-        anyProgress = true;
-        if (sinceShown.elapsed() < 50) return;
-        StatusBar1->setSimpleText(ProgressText(p, n));
-        sinceShown.restart();
-    };
-    const ClosureOutcome outcome = RunClosureCheck(mask, CheckBox68->isChecked(), progress);
-    if (anyProgress) StatusBar1->setSimpleText(ProgressText(latest, n));
-
-    if (outcome.verdict == ClosureVerdict::Unlocked)
-        ShowMessage("IS UNLOCKED", "Warning");
-    else if (outcome.verdict == ClosureVerdict::PermutedMismatch)
-        ShowMessage("IS OOOOOOOOOOO", "Warning");
+    const ClosureOutcome outcome = RunClosureCheckShowingProgress(
+        StatusBar1, mask, GeneralClosureScope(mask, ttRecordCount, CheckBox68->isChecked()),
+        [n](const ClosureProgress& p) { return ProgressText(p, n); });
+    ShowClosureVerdict(outcome.verdict);
 
     // The counts reached, also after a failure, go to the grid, the file and the export.
     FillTable1dGrid(n);

@@ -7,7 +7,6 @@
 #include "engine/BinaryFile.h"
 #include "engine/Mask1d.h"
 #include "engine/Random.h"
-#include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"
@@ -101,13 +100,7 @@ void TForm1::GenerationPass(int n)
     if (!isRunSuccessful) return;
     Button168Click();
 
-    EventRowsView rows;
-    rows.elements = &eventElementA[0][0];
-    rows.outputs = &eventFrontDiffIncrement[0][0];
-    rows.stride = kEventColumns;
-    rows.rowCapacity = kEventRows;
-    rows.rowCount = historyRowCount;
-    const LearnOutcome learned = LearnWindows(rows, mask);
+    const LearnOutcome learned = LearnWindows(RecordedRunEventRows(), mask);
 
     if (learned.planeHits > 0) {
         StatusBar1->setSimpleText(

@@ -18,7 +18,9 @@ int IndexColumnWidth(int pointCount)
 
 } // namespace
 
-void TForm1::FillTable1dGrid(int pointCount)
+void TForm1::FillTable1dGrid(int pointCount) { FillTable1dGridCentred(pointCount, mask1dCentreIndex); }
+
+void TForm1::FillTable1dGridCentred(int pointCount, int centre)
 {
     const int n = std::clamp(pointCount, 0, kTableKeyBytes);
     const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
@@ -35,7 +37,6 @@ void TForm1::FillTable1dGrid(int pointCount)
     grid->setCell(n + 1, 0, "d");
     grid->setCell(n + 2, 0, "N");
 
-    const int centre = mask1dCentreIndex;
     for (int32_t i = 0; i < count; ++i) {
         const int row = i + 1;
         grid->setCell(0, row, QString::number(i));

@@ -47,4 +47,6 @@ void TForm1::ConnectTables1dHandlers()
     OnClick(Button212, Bind(&TForm1::Button212Click));
     OnClick(Button229, Bind(&TForm1::Button229Click));
     OnClick(Button230, Bind(&TForm1::Button230Click));
+
+    ConnectFixedMaskHandlers();
 }

@@ -22,8 +22,6 @@ std::string TwoDigits(int32_t value)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int32_t RecordBytes(int keyLength) { return keyLength + 8; }
-
 } // namespace
 
 std::string TableFileBaseName(int32_t pointCount, int32_t leftBits, int32_t rightBits)
@@ -61,6 +59,12 @@ int32_t MaskPointCount(int32_t leftBits, int32_t rightBits)
 
 TableFileStatus ReadTableFile(const std::string& path, int keyLength, TableFileContent& out)
 {
+    return ReadRecordFile(path, RecordLayout{keyLength, true, true}, out);
+}
+
+TableFileStatus ReadRecordFile(const std::string& path, const RecordLayout& layout, TableFileContent& out)
+{
+    const int keyLength = layout.keyBytes;
     if (keyLength < 1 || keyLength > kTableKeyBytes) return TableFileStatus::BadKeyLength;
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return TableFileStatus::Missing;
@@ -71,20 +75,22 @@ TableFileStatus ReadTableFile(const std::string& path, int keyLength, TableFileC
     if (!reader.readInt32(count)) return TableFileStatus::Short;
     if (count < 0) return TableFileStatus::Malformed;
     if (count > kTableCapacity) return TableFileStatus::OverCapacity;
-    if (reader.remaining() < size_t(count) * size_t(RecordBytes(keyLength))) return TableFileStatus::Short;
+    const size_t recordBytes = size_t(keyLength) + (layout.withCounts ? 8 : 4);
+    if (reader.remaining() < size_t(count) * recordBytes) return TableFileStatus::Short;
 
     TableFileContent content;
     content.recordCount = count;
     content.keys.resize(size_t(count) * keyLength);
     content.values.resize(count);
-    content.counts.resize(count);
+    content.counts.assign(size_t(count), 0);
     for (int32_t i = 0; i < count; ++i) {
         uint8_t* key = &content.keys[size_t(i) * keyLength];
         if (!reader.readBytes(key, size_t(keyLength)) || !reader.readInt32(content.values[i]) ||
-            !reader.readInt32(content.counts[i]))
+            (layout.withCounts && !reader.readInt32(content.counts[i])))
             return TableFileStatus::Short;
-        for (int j = 0; j < keyLength; ++j)
-            if (key[j] > 5) return TableFileStatus::Malformed;
+        if (layout.groupCellsOnly)
+            for (int j = 0; j < keyLength; ++j)
+                if (key[j] > 5) return TableFileStatus::Malformed;
     }
     out = std::move(content);
     return TableFileStatus::Ok;

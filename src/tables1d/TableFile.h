@@ -50,6 +50,19 @@ struct TableFileContent {
 
 TableFileStatus ReadTableFile(const std::string& path, int keyLength, TableFileContent& out);
 
+// The records of one file: key bytes per record (1..10), whether a count
+// follows each value, and whether key cells outside 0..5 make it Malformed.
+struct RecordLayout {
+    int keyBytes = 0;
+    bool withCounts = true;
+    bool groupCellsOnly = true;
+};
+
+// Any file of an int32 N and N records of this layout, read whole and checked
+// (ReadTableFile is the layout of the current table files). Counts are 0 when
+// the layout has none; on any failure out is untouched.
+TableFileStatus ReadRecordFile(const std::string& path, const RecordLayout& layout, TableFileContent& out);
+
 // Replaces the list by content: N, the first keyLength bytes of each key row
 // (the rest of a row keeps its bytes), values and counts.
 void LoadTableContent(const TableFileContent& content, int keyLength);

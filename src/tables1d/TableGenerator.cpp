@@ -3,6 +3,8 @@
 #include "engine/GroupAlgebra.h"
 #include "engine/IndexHelpers.h"
 #include "engine/StringLength.h"
+#include "runs/EventTables.h"
+#include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableRecords.h"
 
@@ -46,6 +48,17 @@ bool HeldByAnotherPlane(int32_t index)
 }
 
 } // namespace
+
+EventRowsView RecordedRunEventRows()
+{
+    EventRowsView rows;
+    rows.elements = &eventElementA[0][0];
+    rows.outputs = &eventFrontDiffIncrement[0][0];
+    rows.stride = kEventColumns;
+    rows.rowCapacity = kEventRows;
+    rows.rowCount = historyRowCount;
+    return rows;
+}
 
 bool IsGeneratorMaskUsable(int pointCount, const int32_t* offsets)
 {

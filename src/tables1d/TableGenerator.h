@@ -30,6 +30,10 @@ struct EventRowsView {
     int32_t rowCount = 0;
 };
 
+// The event rows of the last recorded run: eventElementA, its output values
+// eventFrontDiffIncrement and historyRowCount rows.
+EventRowsView RecordedRunEventRows();
+
 // The window: pointCount offsets around the centre, ascending, 0 included.
 struct GeneratorMask {
     int pointCount = 0;
