@@ -2,6 +2,7 @@
 // through the File menu, the closure check, the writer's guard and the
 // refusals that leave the table as it was.
 #include "TableTestSupport.h"
+#include "../engine/FileSizeLimit.h"
 
 using namespace tabletest;
 
@@ -71,7 +72,49 @@ TEST_F(TForm1Tables1dTest, BadFilesAndNamesAreRefusedAndNothingChanges)
         EXPECT_EQ(ttFileName1d, good);
         EXPECT_EQ(mask1dLeftBits, 7);
         EXPECT_EQ(ttRecordCount, 192);
+        if (name == std::string("R4_0701.dat"))   // the short file names the mask it was read with
+            EXPECT_NE(messages_[0].text.indexOf("(7,1) of 5 points"), -1);
     }
+}
+
+TEST_F(TForm1Tables1dTest, AFileTheFarBoxesWouldMisreadLeavesTableMaskAndPathTogether)
+{
+    const std::string good = openClosedTable73();
+    Form1->CheckBox9->setChecked(true);   // left distance 7 (view "Extended"): a seven-point mask
+    const std::vector<int32_t> offsets(mask1dOffsets, mask1dOffsets + 10);
+    const int32_t points = mask1dPointCount;
+    ASSERT_EQ(points, 7);
+    const std::string other = path("other/R5_0703.dat");   // a sound six-point table elsewhere
+    ASSERT_TRUE(CreateEmptyFile(other));
+    ASSERT_EQ(WriteListToTableFile(other, 6), TableFileStatus::Ok);
+    ttRecordCount = 186;
+
+    open(other);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].text.indexOf("(71,3) of 7 points"), -1) << messages_[0].text.toStdString();
+    EXPECT_EQ(ttFileName1d, good);
+    EXPECT_EQ(mask1dPointCount, points);
+    EXPECT_EQ(std::vector<int32_t>(mask1dOffsets, mask1dOffsets + 10), offsets);
+    EXPECT_EQ(ttRecordCount, 186);
+    EXPECT_TRUE(Form1->CheckBox9->isChecked());
+
+    Form1->CheckBox9->setChecked(false);  // without the far box the same file opens
+    open(other);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(ttFileName1d, other);
+    EXPECT_EQ(ttRecordCount, 192);
+}
+
+TEST_F(TForm1Tables1dTest, AFreshProgramGeneratesIntoAnOpenedTableWithoutAFalseContradiction)
+{
+    const std::string file = openClosedTable73();
+    Form1->Button204->click();
+    for (int i = 0; i < 120 && Form1->Timer17->enabled() && Form1->Label353->text() != "1"; ++i)
+        Timer::fireForTest(*Form1->Timer17);
+    EXPECT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_EQ(Form1->Label353->text(), "1");
+    EXPECT_EQ(BytesOf(file).size(), size_t(4 + ttRecordCount * (6 + 8)));
+    Form1->Button211->click();
 }
 
 TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerdict)
@@ -115,6 +158,25 @@ TEST_F(TForm1Tables1dTest, RefusalsSayWhyAndChangeNothing)
     EXPECT_EQ(ttHitCount[2], 7);
     EXPECT_EQ(BytesOf(file), before);
     EXPECT_FALSE(std::filesystem::exists(path("RT/R5_0703.txt")));
+}
+
+TEST_F(TForm1Tables1dTest, ASaveOnAFullDiskKeepsTheTableAndItsExportAndSaysSo)
+{
+    const std::string file = openClosedTable73();
+    Form1->Button200->click();   // counts, table file and export written
+    const auto table = BytesOf(file), text = BytesOf(path("RT/R5_0703.txt"));
+    ASSERT_FALSE(text.empty());
+    messages_.clear();
+    std::fill_n(ttHitCount, ttRecordCount, 3);
+    {
+        FileSizeLimit fullDisk(1000);
+        Form1->Button233->click();   // "1/6 => All" writes the table
+        Form1->Button236Click();     // "Save to XLS"
+    }
+    ASSERT_EQ(messages_.size(), 2u);
+    for (const MessageRecord& m : messages_) EXPECT_NE(m.text.indexOf("keeps its previous content"), -1);
+    EXPECT_EQ(BytesOf(file), table);
+    EXPECT_EQ(BytesOf(path("RT/R5_0703.txt")), text);
 }
 
 } // namespace
