@@ -9,6 +9,7 @@
 #include "engine/Mask1d.h"
 #include "engine/StringEngine.h"
 #include "engine/StringFiles.h"
+#include "tables1d/ClosureCheck.h"
 
 #include <functional>
 
@@ -332,6 +333,13 @@ public:
     bool WriteTable1dFile();
     // Empty when "TT 1d" can start on the current mask and table path, else why not.
     QString WhyGeneratorCannotStart() const;
+    void Button160Click();     // "perestan 160"
+    // The table grid of "CH I" starts below the fixed-mask groups while any of
+    // them is shown, so that none lies over the table.
+    void KeepTableGridBelowMaskGroups();
+    void PlaceTableGrid();
+    // Step 9 of "CHECK TT 1 dim": the hidden labels of its last placement.
+    void ShowCheckTrace(const ClosureOutcome& outcome, int pointCount);
 
     // --- two-dimensional mask editor ------------------------------------------
     void Edit54Change();

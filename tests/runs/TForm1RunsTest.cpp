@@ -10,8 +10,11 @@
 #include "tables2d/TwoDimState.h"
 #include "../engine/TempWorkDir.h"
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 
@@ -99,6 +102,27 @@ TEST_F(RecordedRunWindow, GridsColourTheirCellsByValue)
     EXPECT_EQ(PaintedCell(Form1->StringGrid1, 1, 3).brushColor, RGBColor(128, 128, 128));   // "B"
     EXPECT_EQ(PaintedCell(Form1->StringGrid13, 1, 2).brushColor, ColorButtonFace);
     EXPECT_EQ(PaintedCell(Form1->StringGrid14, 1, 2).brushColor, ColorWindow);
+
+    // The letter of a cell drawn on a tall cell: its ink begins 5 pixels right
+    // of and below the corner, within one line of text.
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Form1->StringGrid1->paintCell(&painter, image.rect(), 1, 3, false);   // "B" on grey
+    }
+    const QRgb grey = qRgb(128, 128, 128);
+    int left = 60, top = 60;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (image.pixel(x, y) != grey) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+            }
+    EXPECT_GE(left, 5);
+    EXPECT_LE(left, 7);
+    EXPECT_GE(top, 5);
+    EXPECT_LT(top, 5 + Form1->StringGrid1->fontMetrics().height());
 }
 
 TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)

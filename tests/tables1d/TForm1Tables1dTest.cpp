@@ -72,8 +72,9 @@ TEST_F(TForm1Tables1dTest, BadFilesAndNamesAreRefusedAndNothingChanges)
         EXPECT_EQ(ttFileName1d, good);
         EXPECT_EQ(mask1dLeftBits, 7);
         EXPECT_EQ(ttRecordCount, 192);
-        if (name == std::string("R4_0701.dat"))   // the short file names the mask it was read with
+        if (name == std::string("R4_0701.dat")) {   // the short file names the mask it was read with
             EXPECT_NE(messages_[0].text.indexOf("(7,1) of 5 points"), -1);
+        }
     }
 }
 
@@ -127,6 +128,15 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
     EXPECT_EQ(content.counts, std::vector<int32_t>(ttHitCount, ttHitCount + 192));
     EXPECT_GT(*std::max_element(content.counts.begin(), content.counts.end()), 0);
     EXPECT_EQ(ReadWholeFile(path("RT/R5_0703.txt"))->size(), 32u * (21 + 4 * 6 + 2));
+    // What was checked, and the hidden trace of the last placement.
+    EXPECT_EQ(Form1->lblCheckN->text() + " " + Form1->lblCheckPoints->text() + " " + Form1->lblCheckReach->text(),
+              "192 6 6");
+    EXPECT_EQ(Form1->lblHitCount26->text(), QString::number(ttHitCount[26]));
+    EXPECT_EQ(Form1->lblLastFound->text(), QString::number(lastFoundIndex));
+    EXPECT_EQ(Form1->lblFoundFlag->text(), "1");
+    for (const QLabel* placed : {Form1->lblPlaced0, Form1->lblPlaced5})
+        EXPECT_LT(uint32_t(placed->text().toInt()), 192u) << placed->text().toStdString();
+    EXPECT_EQ(Form1->lblPlaced6->text(), "");
 
     const int32_t block = ttRecordCount / 6;
     Form1->CheckBox68->setChecked(false);   // from every block, so the exchanged records are placed
@@ -134,11 +144,22 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "IS UNLOCKED");
+    EXPECT_EQ(Form1->lblFoundFlag->text(), "0");
 
     LayTable(AllKeysOver({0, 3}, 6, 3), 6);   // keys whose conjugates are missing
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "IS OOOOOOOOOOO");
+}
+
+TEST_F(TForm1Tables1dTest, PerestanShowsTheSubstitutionOfTheSixElements)
+{
+    Form1->Button160->click();
+    QString shown;
+    for (const QLabel* label : {Form1->Label384, Form1->Label385, Form1->Label386, Form1->Label387, Form1->Label388,
+                                Form1->Label389})
+        shown += label->text();
+    EXPECT_EQ(shown, "354021");
 }
 
 TEST_F(TForm1Tables1dTest, RefusalsSayWhyAndChangeNothing)
