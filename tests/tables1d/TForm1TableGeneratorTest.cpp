@@ -88,6 +88,37 @@ TEST_F(TForm1TableGeneratorTest, AWriteThatFailsIsReportedOnceAndEndsTheChain)
     EXPECT_TRUE(fileBytes().empty());
 }
 
+TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOtherPlanes)
+{
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);   // "RT/RT53.dat" lies below the current folder
+    Form1->Button187Click();   // "mk" (5,3), then "mk": offsets -3, -1, 0, 1, 2
+    Form1->Button228Click();
+    ASSERT_TRUE(WriteWholeFile("RT/RT53.dat", std::vector<uint8_t>(8, 9)));
+    const auto successfulPass = [] {
+        Form1->Label353->setText("0");
+        for (int i = 0; i < 60 && Form1->Label353->text() != "1"; ++i) Form1->Button167Click();
+        return Form1->Label353->text() == "1";
+    };
+    ASSERT_TRUE(successfulPass());
+    EXPECT_TRUE(messages_.empty());
+    const int32_t keys = Form1->Label449->text().toInt();
+    EXPECT_EQ(ReadWholeFile("RT/RT53.dat")->size(), size_t(4 + 6 * keys * (5 + 8)));   // five key bytes
+    EXPECT_EQ(fileBytes(), std::vector<uint8_t>(40, 7));   // the table path is not written
+    EXPECT_FALSE(Form1->Timer17->enabled());   // a single pass arms nothing
+
+    // Keys the two-dimensional builder saw followed by 5: a window followed by
+    // the identity is reported, and the pass still writes its table.
+    std::fill(tt5Used + 5 * kKeys5, tt5Used + 6 * kKeys5, uint8_t(1));
+    std::filesystem::remove("RT/RT53.dat");
+    ASSERT_TRUE(CreateEmptyFile("RT/RT53.dat"));
+    ASSERT_TRUE(successfulPass());
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "WRONG MASK!!");
+    EXPECT_GT(ReadWholeFile("RT/RT53.dat")->size(), 4u);
+    std::filesystem::current_path(previous);
+}
+
 TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndEndsTheChain)
 {
     // Every key already holds a value no run produces.

@@ -3,6 +3,9 @@
 // refusals that leave the table as it was.
 #include "TableTestSupport.h"
 #include "../engine/FileSizeLimit.h"
+#include "tables1d/KeyIndexedTables.h"
+
+#include <numeric>
 
 using namespace tabletest;
 
@@ -47,7 +50,29 @@ TEST_F(TForm1Tables1dTest, OpenRebuildsTheMaskFromTheNameAndCancelReopensTheTabl
     EXPECT_FALSE(Form1->CheckBox17->isChecked());
     ASSERT_EQ(ttRecordCount, 192);
     EXPECT_EQ(ttValues[191], 191 % 5 - 2);
-    EXPECT_EQ(Form1->StringGrid11->cell(1, 33), "-y");   // record 32 = 1 * (0 0 0 0 0 0)
+    EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 1);   // "TrT not checked": every count 0
+    // The toolbar: N, N / 6 and (N / 6 - 1) / 2.
+    EXPECT_EQ(Form1->Label303->text() + " " + Form1->Label449->text() + " " + Form1->Label450->text(), "192 32 15");
+
+    // The grid: index, six key words, the centre's sign under "d", the count under "N".
+    const StringGrid* grid = Form1->StringGrid11;
+    EXPECT_EQ(grid->rowCount(), 193);
+    EXPECT_EQ(grid->colCount(), 9);
+    const QString header[] = {"N", "0", "1", "2", "3", "4", "5", "d", "N"};
+    const int widths[] = {38, 28, 28, 28, 28, 28, 28, 33, 98};
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(grid->cell(c, 0), header[c]) << c;
+        EXPECT_EQ(grid->colWidth(c), widths[c]) << c;
+    }
+    EXPECT_EQ(grid->cell(1, 33), "-y");   // record 32 = 1 * (0 0 0 0 0 0)
+    // Record i of block b has centre cell b: "-1" for blocks 0 to 2, "+1" from 3.
+    EXPECT_EQ(grid->cell(0, 96) + grid->cell(4, 96) + grid->cell(7, 96), "95-z-1");
+    EXPECT_EQ(grid->cell(0, 97) + grid->cell(4, 97) + grid->cell(7, 97), "96+x+1");
+    EXPECT_EQ(grid->cell(8, 192), "0");   // the count of record 191
+    for (const auto& [points, width] : {std::pair{5, 38}, {7, 45}, {8, 53}, {9, 53}}) {
+        Form1->FillTable1dGrid(points);
+        EXPECT_EQ(grid->colWidth(0), width) << points;
+    }
 
     ttHitCount[4] = 99;   // changed in memory only
     ttRecordCount = 3;
@@ -56,6 +81,53 @@ TEST_F(TForm1Tables1dTest, OpenRebuildsTheMaskFromTheNameAndCancelReopensTheTabl
     EXPECT_EQ(ttFileName1d, file);
     EXPECT_EQ(ttRecordCount, 192);
     EXPECT_EQ(ttHitCount[4], 0);
+
+    ttHitCount[7] = 1;   // one count in the file: the table has been checked
+    ASSERT_EQ(WriteListToTableFile(file, 6), TableFileStatus::Ok);
+    open("");
+    EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 2);
+}
+
+TEST_F(TForm1Tables1dTest, OpenTicksTheBoxesOfDistancesOneToSix)
+{
+    ttRecordCount = 6;   // a four-point table of mask (33,1): left distances 1 and 6, right 1
+    const std::string file = path("RT/R3_3301.dat");
+    ASSERT_TRUE(CreateEmptyFile(file));
+    ASSERT_EQ(WriteListToTableFile(file, 4), TableFileStatus::Ok);
+    Form1->CheckBox7->setChecked(true);
+    open(file);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(Form1->CheckBox8->isChecked());
+    EXPECT_FALSE(Form1->CheckBox7->isChecked());
+    EXPECT_TRUE(Form1->CheckBox14->isChecked());
+    EXPECT_EQ(mask1dLeftBits, 33);
+    EXPECT_EQ(mask1dPointCount, 4);
+    EXPECT_EQ((std::vector<int32_t>(mask1dOffsets, mask1dOffsets + 4)), (std::vector<int32_t>{-6, -1, 0, 1}));
+}
+
+TEST_F(TForm1Tables1dTest, TheTwoDimensionalClearWaitsForNprZero)
+{
+    const auto fill = [] {
+        ttRecordCount = 12;
+        tt6Used[5] = tt7Used[5] = 1;
+        tt6Value[5] = 3;
+    };
+    fill();
+    Form1->CheckBox58->setChecked(false);
+    Form1->Button170->click();
+    EXPECT_EQ(ttRecordCount, 12);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5] + tt6Value[5], 5);
+    Form1->Button163->click();   // clear-all empties its own tables all the same
+    EXPECT_EQ(ttRecordCount, 0);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5], 0);
+    EXPECT_EQ(tt6Value[5], kEmptyKeyValue);
+
+    fill();
+    Form1->CheckBox58->setChecked(true);
+    Form1->Button170->click();
+    EXPECT_EQ(ttRecordCount, 0);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5], 0);
+    EXPECT_EQ(tt6Value[5], kEmptyKeyValue);
 }
 
 TEST_F(TForm1Tables1dTest, BadFilesAndNamesAreRefusedAndNothingChanges)
@@ -138,8 +210,14 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
         EXPECT_LT(uint32_t(placed->text().toInt()), 192u) << placed->text().toStdString();
     EXPECT_EQ(Form1->lblPlaced6->text(), "");
 
+    // "/6" (checked) starts placements from block 0 only; unchecked, from every block.
+    const auto total = [] { return std::accumulate(ttHitCount, ttHitCount + ttRecordCount, int64_t(0)); };
+    const int64_t fromFirstBlock = total();
+    Form1->CheckBox68->setChecked(false);
+    Form1->Button200->click();
+    EXPECT_EQ(total(), 6 * fromFirstBlock);
+
     const int32_t block = ttRecordCount / 6;
-    Form1->CheckBox68->setChecked(false);   // from every block, so the exchanged records are placed
     std::swap_ranges(ttKeys[block + 5], ttKeys[block + 5] + 6, ttKeys[2 * block + 5]);
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 1u);
