@@ -6,8 +6,10 @@
 #include "widgets/Form.h"
 #include "widgets/Timer.h"
 
+#include "engine/Mask1d.h"
 #include "engine/StringEngine.h"
 #include "engine/StringFiles.h"
+#include "tables1d/ClosureCheck.h"
 
 #include <functional>
 
@@ -122,6 +124,15 @@ public:
     // Shows neighbourCount and neighbourOffsets[0..9] in the edits of "Offsets";
     // the edit of entry j >= 3 is shown only while the list is longer than j.
     void ShowNeighbourList();
+    // --- one-dimensional mask: the "Mask" boxes in one place ---
+    // The box of left (right) distance d, 1 to 11; nullptr for any other d.
+    QCheckBox* LeftMaskBox(int d) const;
+    QCheckBox* RightMaskBox(int d) const;
+    // Distances 1 to 10 as the boxes stand.
+    Mask1dTicks ReadMaskTicks() const;
+    // The boxes of distances 1 to `distances` ticked exactly where the bit
+    // masks have bit d - 1; the farther boxes keep their state.
+    void SetNearMaskBoxes(int32_t leftBits, int32_t rightBits, int distances);
     // engine, run controls, mouse
     void Button1Click();
     void Button2Click();
@@ -394,6 +405,19 @@ public:
     void Button230Click();     // nine points
     // One generation pass for a mask of pointCount points.
     void GenerationPass(int pointCount);
+    // --- one-dimensional tables: corrections ---
+    // WRITE 1 with its outcome: false when nothing was written (a refusal or a
+    // failure is reported; a missing file is noted in the status bar).
+    bool WriteTable1dFile();
+    // Empty when "TT 1d" can start on the current mask and table path, else why not.
+    QString WhyGeneratorCannotStart() const;
+    void Button160Click();     // "perestan 160"
+    // The table grid of "CH I" starts below the fixed-mask groups while any of
+    // them is shown, so that none lies over the table.
+    void KeepTableGridBelowMaskGroups();
+    void PlaceTableGrid();
+    // Step 9 of "CHECK TT 1 dim": the hidden labels of its last placement.
+    void ShowCheckTrace(const ClosureOutcome& outcome, int pointCount);
 
     // --- fixed-mask tables: builders, files, checks, tools, backward learning ---
     void Button153Click();     // "TT 1d" of "mask(1,1) 35": learn one run into the layers of tt3
@@ -748,7 +772,12 @@ private:
     void RunFarOffsetClick();
     void WriteStringFileNumber(int number);
     bool ReadStringFileNumber(int number, StringFileRecord& record);
-    void FullStringLoad(int number, bool clearFirst);
+    // The string file loads; false when the file could not be read (reported
+    // in the status bar, nothing of it taken).
+    bool FullStringLoad(int number, bool clearFirst);
+    bool BareStringLoad();
+    void TakeBareLoad(const StringFileRecord& record);
+    bool RestartFromStoredString();
     void DrawDigits(uint32_t value);
     // lattice automaton helpers (src/lattice/TForm1*.cpp)
     void ConnectLatticeCoreHandlers();

@@ -82,6 +82,10 @@ void TForm1::FormShowDefaults()
     ShowNumber(Edit55, extraPointY5);
     RadioGroup20->setItemIndex(1);
     RadioGroup20Click();
+    // The chooser ends with the two-dimensional clear: with "Npr=0" checked it
+    // fills the key-indexed value tables with their empty marker, on which the
+    // generators' contradiction test relies from the first pass on.
+    Button170Click();
 
     // 4. The string length the chooser left, and the square's side with it.
     ShowNumber(Edit1, stringLength);
@@ -126,12 +130,10 @@ void TForm1::FormShowDefaults()
     CheckBox49->setChecked(false);
     ShowNumber(Edit52, stopStepA);
     ShowNumber(Edit53, stopStepB);
-    CheckBox3->setChecked(true);
-    CheckBox14->setChecked(true);
-    for (QCheckBox* box : {CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8, CheckBox9, CheckBox10,
-                           CheckBox11, CheckBox12, CheckBox13, CheckBox15, CheckBox16, CheckBox17,
-                           CheckBox18, CheckBox19, CheckBox20, CheckBox21, CheckBox22, CheckBox23, CheckBox24})
-        box->setChecked(false);
+    for (int d = 1; d <= kStringMaxDistance; ++d) {
+        LeftMaskBox(d)->setChecked(d == 1);
+        RightMaskBox(d)->setChecked(d == 1);
+    }
     // tab "T-TD"
     Label299->setText("27");
     RadioGroup4->setItemIndex(0);

@@ -1,8 +1,13 @@
 #include "engine/BinaryFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
+#include <string>
 #include <system_error>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -56,28 +61,44 @@ bool CreateParentFolders(const fs::path& path) {
   return fs::is_directory(parent, ec);
 }
 
-bool WriteAll(std::ostream& out, std::span<const uint8_t> bytes) {
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  return static_cast<bool>(out);
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += size_t(n);
+  }
+  return true;
+}
+
+// The permission bits a replaced file had, or those a new file gets.
+mode_t ModeFor(const fs::path& path) {
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
 }
 
 }  // namespace
 
-bool WriteWholeFile(const fs::path& path, std::span<const uint8_t> bytes) {
-  if (!CreateParentFolders(path)) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  return WriteAll(out, bytes);
+bool SaveFileSafely(const fs::path& path, std::span<const uint8_t> bytes) {
+  if (path.empty() || !CreateParentFolders(path)) return false;
+  std::string name = path.string() + ".save-XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(path)) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(name.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(name.c_str());
+  return ok;
 }
 
 bool OverwriteFileStart(const fs::path& path, std::span<const uint8_t> bytes) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return false;
-  // in|out opens an existing file without creating or truncating it.
-  std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
-  if (!out) return false;
-  return WriteAll(out, bytes);
+  auto content = ReadWholeFile(path);
+  if (!content) return false;
+  if (content->size() < bytes.size()) content->resize(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), content->begin());
+  return SaveFileSafely(path, *content);
 }
-
-bool CreateEmptyFile(const fs::path& path) { return WriteWholeFile(path, {}); }

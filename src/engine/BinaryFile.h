@@ -39,13 +39,25 @@ class ByteWriter {
   std::vector<uint8_t> bytes_;
 };
 
-// Creates the missing folders, then creates or truncates the file and writes
-// bytes. True only when everything was written.
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Every writer saves through SaveFileSafely, so that a save never destroys
+// the file it replaces: the whole new content goes to a temporary file beside
+// the old one (same folder, so the rename cannot cross file systems), which is
+// then renamed over it. Missing folders are created. A file that is replaced
+// keeps its permission bits. On any failure (a full disk, a folder that cannot
+// be written) the old file is exactly as it was, no temporary file is left and
+// the result is false, for the caller to report.
+bool SaveFileSafely(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
-// Writes bytes over the start of an EXISTING file, neither creating nor
-// truncating it (bytes past the written part stay). False if it is missing.
+// SaveFileSafely under the name the readers' counterparts use: creates or
+// replaces the file with exactly bytes.
+inline bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  return SaveFileSafely(path, bytes);
+}
+
+// Writes bytes over the start of an EXISTING file, keeping its bytes past the
+// written part; the file is never created. Saved through SaveFileSafely, so a
+// failure leaves the whole old file. False if it is missing or unreadable.
 bool OverwriteFileStart(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 // Creates the missing folders and an empty file (an existing one is emptied).
-bool CreateEmptyFile(const std::filesystem::path& path);
+inline bool CreateEmptyFile(const std::filesystem::path& path) { return SaveFileSafely(path, {}); }

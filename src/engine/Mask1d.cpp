@@ -57,6 +57,13 @@ void BuildNeighbourList(const Mask1dTicks& ticks, Mask1dDirection direction) {
   mask1dPointCount = count;
 }
 
+int32_t NeighbourListLength(const Mask1dTicks& ticks, Mask1dDirection direction) {
+  if (direction == Mask1dDirection::None) return 0;
+  int32_t ticked = 0;
+  for (int d = 0; d < kMask1dMaxDistance; ++d) ticked += int32_t(ticks.left[d]) + int32_t(ticks.right[d]);
+  return 1 + std::min(ticked, kNeighbourSlots - 1);
+}
+
 void DeriveMask1dFromNeighbours() {
   const int32_t n = std::clamp(mask1dPointCount, 0, kNeighbourSlots);
   std::copy(neighbourOffsets, neighbourOffsets + n, mask1dOffsets);

@@ -39,6 +39,10 @@ void BuildMask1dFlags(const Mask1dTicks& ticks);
 // besides the centre are listed (the farthest ticks beyond that are dropped).
 void BuildNeighbourList(const Mask1dTicks& ticks, Mask1dDirection direction);
 
+// The point count BuildNeighbourList gives for these ticks, without building
+// anything: 0 with no direction, else the centre plus the listed offsets.
+int32_t NeighbourListLength(const Mask1dTicks& ticks, Mask1dDirection direction);
+
 // Steps 6-7 of "Do from mask": the first mask1dPointCount entries of
 // neighbourOffsets sorted into mask1dOffsets, then positions, the double left
 // reach and the centre index (kept when no offset is 0). A point count of 0

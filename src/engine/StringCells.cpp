@@ -37,12 +37,23 @@ bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const Str
 }
 
 void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
-                     StringBorder border) {
+                     StringBorder border, int16_t* leftZeros, int16_t* rightZeros) {
   length = std::clamp(length, 0, kStringCells);
   int16_t left[15];
   int16_t right[15];
   for (int32_t i = 0; i < length; ++i)
-    next[i] = NextCellValue(cells[i], CountZerosAround(cells, length, i, mask, border, left, right));
+    next[i] = NextCellValue(cells[i], CountZerosAround(cells, length, i, mask, border, leftZeros ? leftZeros : left,
+                                                       rightZeros ? rightZeros : right));
+}
+
+void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
+                            StringBorder border, uint8_t stopState, int32_t* balance, int32_t* localTime,
+                            int16_t* leftZeros, int16_t* rightZeros) {
+  length = std::clamp(length, 0, kStringCells);
+  StepStringCells(cells, next, length, mask, border, leftZeros, rightZeros);
+  std::copy(next, next + length, cells);
+  if (stopState != 0) return;
+  AdvanceCellCounters(cells, length, balance, localTime);
 }
 
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)

@@ -36,8 +36,17 @@ bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const Str
                       StringBorder border, int16_t* leftZeros, int16_t* rightZeros);
 
 // next[i] for i < length from the old cells only. length is clamped to 0..27.
+// The zeros counted around the last cell are left in leftZeros / rightZeros
+// (15 entries each) when they are given.
 void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
-                     StringBorder border);
+                     StringBorder border, int16_t* leftZeros = nullptr, int16_t* rightZeros = nullptr);
+
+// One step of one string, the rule every run of the strings shares (the
+// engine and the recorded run): the next cells from the old ones, copied back,
+// then, while the string runs (stopState 0), its counters (AdvanceCellCounters).
+void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
+                            StringBorder border, uint8_t stopState, int32_t* balance, int32_t* localTime,
+                            int16_t* leftZeros = nullptr, int16_t* rightZeros = nullptr);
 
 // The counters of a string that still runs, after a step: a cell holding 2
 // gains 2 of balance and local time, any other cell loses 1 of balance and

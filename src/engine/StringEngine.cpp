@@ -11,35 +11,6 @@
 
 namespace {
 
-// Steps one string and, while it runs, its balance and local time.
-void StepOneString(uint8_t* cells, uint8_t* next, int32_t length, uint8_t stopState, int32_t* balance,
-                   int32_t* localTime, const StringStepSettings& s) {
-  for (int32_t i = 0; i < length; ++i)
-    next[i] = NextCellValue(cells[i],
-                            CountZerosAround(cells, length, i, s.mask, s.border, leftZeroCounts, rightZeroCounts));
-  std::copy(next, next + length, cells);
-  if (stopState != 0) return;
-  AdvanceCellCounters(cells, length, balance, localTime);
-}
-
-// Counts the cells and takes the stop record of a string without a 0 cell.
-void CheckStop(const uint8_t* cells, int32_t length, int32_t& zeros, int32_t& ones, int32_t& twos,
-               uint8_t& saved, uint8_t* stopped, uint8_t& stopState, int32_t& stopTime) {
-  zeros = ones = twos = 0;
-  for (int32_t i = 0; i < length; ++i) {
-    if (cells[i] == 0) ++zeros;
-    else if (cells[i] == 1) ++ones;
-    else ++twos;
-  }
-  if (zeros != 0 || stepCount < 2 || stopState != 0) return;
-  if (saved == 0) {
-    std::copy(cells, cells + length, stopped);
-    saved = 1;
-  }
-  stopState = 1;
-  stopTime = stepCount;
-}
-
 bool BothStopped() { return stringAStopState != 0 && stringBStopState != 0; }
 
 void AddParity(int32_t time, int oddCount, int evenCount) {
@@ -50,16 +21,45 @@ void AddParity(int32_t time, int oddCount, int evenCount) {
 
 }  // namespace
 
+StringStopRecord StopRecordA() {
+  return {zeroCellCountA, oneCellCountA, twoCellCountA, isStoppedStringASaved, stoppedStringA, stringAStopState,
+          stopTimeA};
+}
+
+StringStopRecord StopRecordB() {
+  return {zeroCellCountB, oneCellCountB, twoCellCountB, isStoppedStringBSaved, stoppedStringB, stringBStopState,
+          stopTimeB};
+}
+
+void TestNoZeroStop(const uint8_t* cells, int32_t length, int32_t copyLength, bool stopHere,
+                    const StringStopRecord& r) {
+  length = std::clamp(length, 0, kStringCells);
+  r.zeros = r.ones = r.twos = 0;
+  for (int32_t i = 0; i < length; ++i) {
+    if (cells[i] == 0) ++r.zeros;
+    else if (cells[i] == 1) ++r.ones;
+    else ++r.twos;
+  }
+  if (r.zeros != 0 || stepCount < 2 || r.stopState != 0) return;
+  if (r.saved == 0) {
+    std::copy(cells, cells + std::clamp(copyLength, 0, kStringCells), r.stoppedCopy);
+    r.saved = 1;
+  }
+  if (!stopHere) return;
+  r.stopState = 1;
+  r.stopTime = stepCount;
+}
+
 void StepStrings(const StringStepSettings& s) {
   const int32_t length = UsedStringLength();
-  StepOneString(stringA, stringANext, length, stringAStopState, balanceA, localTimeA, s);
-  StepOneString(stringB, stringBNext, length, stringBStopState, balanceB, localTimeB, s);
+  StepStringWithCounters(stringA, stringANext, length, s.mask, s.border, stringAStopState, balanceA, localTimeA,
+                         leftZeroCounts, rightZeroCounts);
+  StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB,
+                         leftZeroCounts, rightZeroCounts);
   stepCount += isTimeReversed ? -1 : 1;
   if (s.stopAt101 && stepCount >= 101) stringAStopState = stringBStopState = 1;
-  CheckStop(stringA, length, zeroCellCountA, oneCellCountA, twoCellCountA, isStoppedStringASaved, stoppedStringA,
-            stringAStopState, stopTimeA);
-  CheckStop(stringB, length, zeroCellCountB, oneCellCountB, twoCellCountB, isStoppedStringBSaved, stoppedStringB,
-            stringBStopState, stopTimeB);
+  TestNoZeroStop(stringA, length, length, true, StopRecordA());
+  TestNoZeroStop(stringB, length, length, true, StopRecordB());
 }
 
 StringBatchResult RunStringBatch(const StringStepSettings& s, bool trialMode) {

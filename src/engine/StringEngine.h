@@ -19,6 +19,26 @@ struct StringStepSettings {
 // stringLength (clamped to 0..27) and the globals of StringState.h.
 void StepStrings(const StringStepSettings& settings);
 
+// The stop record of one string (the globals of StringState.h for A or B).
+struct StringStopRecord {
+  int32_t& zeros;
+  int32_t& ones;
+  int32_t& twos;
+  uint8_t& saved;        // isStoppedStringXSaved
+  uint8_t* stoppedCopy;  // stoppedStringX
+  uint8_t& stopState;
+  int32_t& stopTime;
+};
+StringStopRecord StopRecordA();
+StringStopRecord StopRecordB();
+
+// The no-zero test after a step, shared by the engine and the recorded run:
+// counts the 0, 1 and 2 cells below length; a string without a 0 cell, from
+// step 2 on and while it still runs, keeps its first stopped copy of the run
+// (copyLength cells) and, when stopHere, stops at stepCount.
+void TestNoZeroStop(const uint8_t* cells, int32_t length, int32_t copyLength, bool stopHere,
+                    const StringStopRecord& record);
+
 enum class StringBatchEnd {
   LimitReached,   // the batch made its steps (or none for a limit <= 0)
   RunFinished,    // both strings stopped with stepCount >= 3 (no trial)
@@ -53,6 +73,3 @@ void ComputeTraceMatches();
 
 // The left (or right) Mask boxes of distances 1..5 as bits (distance d = bit d-1).
 int32_t MaskBitsOfDistances1To5(const bool* ticks /* index d = 1..11 */);
-
-// Integer quotient for the statistics labels; 0 for a zero count.
-inline int32_t AverageOf(int32_t sum, int32_t count) { return count == 0 ? 0 : sum / count; }

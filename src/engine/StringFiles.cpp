@@ -49,7 +49,7 @@ std::string StringFileMessage(StringFileStatus status, const std::string& path) 
     case StringFileStatus::Short: return "String file " + path + " is too short";
     case StringFileStatus::BadLength: return "String file " + path + " holds a length outside 0..27";
     case StringFileStatus::BadCell: return "String file " + path + " holds a cell other than 0, 1 or 2";
-    case StringFileStatus::WriteFailed: return "String file " + path + " could not be written";
+    case StringFileStatus::WriteFailed: return "String file " + path + " could not be written; it keeps its previous content";
   }
   return {};
 }

@@ -5,23 +5,44 @@
 #include "app/FormHelpers.h"
 #include "engine/Mask1d.h"
 
+#include <QSignalBlocker>
+
+#include <algorithm>
 #include <array>
 
-namespace {
-
-Mask1dTicks ReadTicks(const TForm1& f)
+QCheckBox* TForm1::LeftMaskBox(int d) const
 {
-    const QCheckBox* left[] = {f.CheckBox3, f.CheckBox4, f.CheckBox5, f.CheckBox6, f.CheckBox7,
-                               f.CheckBox8, f.CheckBox9, f.CheckBox10, f.CheckBox11, f.CheckBox12};
-    const QCheckBox* right[] = {f.CheckBox14, f.CheckBox15, f.CheckBox16, f.CheckBox17, f.CheckBox18,
-                                f.CheckBox19, f.CheckBox20, f.CheckBox21, f.CheckBox22, f.CheckBox23};
+    QCheckBox* const boxes[] = {CheckBox3, CheckBox4,  CheckBox5,  CheckBox6,  CheckBox7, CheckBox8,
+                                CheckBox9, CheckBox10, CheckBox11, CheckBox12, CheckBox13};
+    return d >= 1 && d <= kStringMaxDistance ? boxes[d - 1] : nullptr;
+}
+
+QCheckBox* TForm1::RightMaskBox(int d) const
+{
+    QCheckBox* const boxes[] = {CheckBox14, CheckBox15, CheckBox16, CheckBox17, CheckBox18, CheckBox19,
+                                CheckBox20, CheckBox21, CheckBox22, CheckBox23, CheckBox24};
+    return d >= 1 && d <= kStringMaxDistance ? boxes[d - 1] : nullptr;
+}
+
+Mask1dTicks TForm1::ReadMaskTicks() const
+{
     Mask1dTicks ticks;
-    for (int d = 0; d < kMask1dMaxDistance; ++d) {
-        ticks.left[d] = left[d]->isChecked();
-        ticks.right[d] = right[d]->isChecked();
+    for (int d = 1; d <= kMask1dMaxDistance; ++d) {
+        ticks.left[d - 1] = LeftMaskBox(d)->isChecked();
+        ticks.right[d - 1] = RightMaskBox(d)->isChecked();
     }
     return ticks;
 }
+
+void TForm1::SetNearMaskBoxes(int32_t leftBits, int32_t rightBits, int distances)
+{
+    for (int d = 1; d <= std::min(distances, kMask1dMaxDistance); ++d) {
+        LeftMaskBox(d)->setChecked((leftBits >> (d - 1)) & 1);
+        RightMaskBox(d)->setChecked((rightBits >> (d - 1)) & 1);
+    }
+}
+
+namespace {
 
 // The edits of neighbourOffsets[0..9] in list order.
 std::array<QLineEdit*, 10> NeighbourEdits(const TForm1& f)
@@ -37,7 +58,7 @@ void TForm1::Button122Click()
 {
     Image17->setVisible(false);
     ShowOneDimToolbar();
-    BuildMask1dFlags(ReadTicks(*this));
+    BuildMask1dFlags(ReadMaskTicks());
     Label107->setText(QString::number(mask1dLeftBits));
     Label108->setText(QString::number(mask1dRightBits));
 }
@@ -50,12 +71,18 @@ void TForm1::Button127Click()
         direction = Mask1dDirection::LeftToRight;
     else if (CheckBox45->isChecked())
         direction = Mask1dDirection::RightToLeft;
-    BuildNeighbourList(ReadTicks(*this), direction);
+    BuildNeighbourList(ReadMaskTicks(), direction);
     ShowNeighbourList();
     const int32_t n = mask1dPointCount;
-    // Choosing "Npoint" runs its handler, which may lay down its default
-    // neighbour list; the second pass of Button129Click restores the ticks.
-    RadioGroup15->setItemIndex(n - 3 >= 0 && n - 3 <= 6 ? n - 3 : -1);
+    // Choosing an item of "Npoint" runs its handler, which lays down its
+    // default neighbour list; the second pass of Button129Click restores the
+    // ticks. A point count without an item selects nothing, and runs nothing.
+    if (n - 3 >= 0 && n - 3 <= 6) {
+        RadioGroup15->setItemIndex(n - 3);
+    } else {
+        const QSignalBlocker silent(RadioGroup15);
+        RadioGroup15->setItemIndex(-1);
+    }
     Label453->setText(QString::number(n - 1));
     DeriveMask1dFromNeighbours();
 

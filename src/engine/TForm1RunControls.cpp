@@ -107,7 +107,9 @@ void TForm1::Button22Click()
     paintShiftRows = 12;
     RadioGroup10->setItemIndex(0);
     RadioGroup11->setItemIndex(1);
-    ReadCA1Click();
+    // "Read square"; a string that could not be read is not run.
+    if (!FullStringLoad(1, false))
+        return;
     stepCount = 0;
     Button6Click();
 }
@@ -133,7 +135,8 @@ void TForm1::Button24Click()
 void TForm1::Button25Click()
 {
     RadioGroup11->setItemIndex(1);
-    sq21Click();
+    if (!BareStringLoad())
+        return;
     stepCount = 0;
 }
 

@@ -20,14 +20,10 @@ QString Number(int32_t v) { return QString::number(v); }
 
 StringStepSettings TForm1::ReadStringSettings() const
 {
-    const QCheckBox* left[] = {CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
-                               CheckBox9, CheckBox10, CheckBox11, CheckBox12, CheckBox13};
-    const QCheckBox* right[] = {CheckBox14, CheckBox15, CheckBox16, CheckBox17, CheckBox18, CheckBox19,
-                                CheckBox20, CheckBox21, CheckBox22, CheckBox23, CheckBox24};
     StringStepSettings s;
     for (int d = 1; d <= kStringMaxDistance; ++d) {
-        s.mask.left[d] = left[d - 1]->isChecked();
-        s.mask.right[d] = right[d - 1]->isChecked();
+        s.mask.left[d] = LeftMaskBox(d)->isChecked();
+        s.mask.right[d] = RightMaskBox(d)->isChecked();
     }
     s.border = RadioGroup2->itemIndex() == 0 ? StringBorder::FrozenA : StringBorder::Circle;
     s.stopAt101 = CheckBox37->isChecked();

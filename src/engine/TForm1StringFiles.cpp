@@ -67,15 +67,27 @@ void TForm1::Wsq51Click() { WriteStringFileNumber(5); }
 // "R sq(2)": the length and string A only; the square takes the length.
 void TForm1::sq21Click()
 {
+    BareStringLoad();
+}
+
+bool TForm1::BareStringLoad()
+{
     StringFileRecord record;
     if (!ReadStringFileNumber(2, record))
-        return;
+        return false;
+    TakeBareLoad(record);
+    return true;
+}
+
+void TForm1::TakeBareLoad(const StringFileRecord& record)
+{
     TakeRecord(record, false);
     squareRowCount = squareColumnCount = stringLength;
     ShowNumber(Edit1, stringLength);
 }
 
-void TForm1::FullStringLoad(int number, bool clearFirst)
+// The resets of the load happen whether or not the file could be read.
+bool TForm1::FullStringLoad(int number, bool clearFirst)
 {
     ResetStops();
     ResetStringBalances();
@@ -87,11 +99,13 @@ void TForm1::FullStringLoad(int number, bool clearFirst)
     stepCount = 0;
     seriesStepCount = -17;
     StringFileRecord record;
-    if (ReadStringFileNumber(number, record)) {
+    const bool read = ReadStringFileNumber(number, record);
+    if (read) {
         TakeRecord(record, true);
         ShowNumber(Edit5, stringLength);
     }
     Button3Click();
+    return read;
 }
 
 void TForm1::ReadCA1Click() { FullStringLoad(1, false); }

@@ -163,8 +163,8 @@ void TForm1::UpDown5Click()
 {
     paintTimeOffset = UpDown5->position();
     Label69->setText(QString::number(paintTimeOffset));
-    Button106Click();
-    Button6Click();
+    if (RestartFromStoredString())
+        Button6Click();
 }
 
 void TForm1::UpDown8Click()

@@ -148,13 +148,25 @@ void TForm1::Button102Click()
 
 void TForm1::Button106Click()
 {
+    RestartFromStoredString();
+}
+
+// "R" from "CA/ca2.dat". The file is read before anything changes: when it
+// cannot be read (a missing file is the normal first run) the status bar says
+// so and nothing is reset, started or run.
+bool TForm1::RestartFromStoredString()
+{
+    StringFileRecord stored;
+    if (!ReadStringFileNumber(2, stored))
+        return false;
     PaintGuidePrefix(true);
     Button104Click();
-    sq21Click();
+    TakeBareLoad(stored);
     BPointsWhere(stringA, 1);
     requestedBPointCount = bPointCount;   // "NB=" of later random starts too
     StartFromBPointList();
     Button6Click();
+    return true;
 }
 
 void TForm1::Button42Click()

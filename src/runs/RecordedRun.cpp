@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/RunControls.h"
+#include "engine/StringEngine.h"
 #include "engine/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
@@ -56,43 +57,6 @@ void BeginRecordedRows() {
   std::copy(stringB, stringB + kStringCells, prTableB[0]);
 }
 
-namespace {
-
-// One step of one string: cells from the old string only, then the counters
-// of a string that still runs.
-void StepOne(uint8_t* cells, uint8_t* next, int32_t length, const RecordedRunSettings& s, uint8_t stopState,
-             int32_t* balance, int32_t* localTime) {
-  StepStringCells(cells, next, length, s.mask, s.border);
-  std::copy(next, next + length, cells);
-  if (stopState != 0) return;
-  AdvanceCellCounters(cells, length, balance, localTime);
-}
-
-void CountCells(const uint8_t* cells, int32_t length, int32_t& zeros, int32_t& ones, int32_t& twos) {
-  zeros = ones = twos = 0;
-  for (int32_t i = 0; i < length; ++i) {
-    if (cells[i] == 0) ++zeros;
-    else if (cells[i] == 1) ++ones;
-    else ++twos;
-  }
-}
-
-// The no-zero stop test of one string.
-void TestStop(const uint8_t* cells, int32_t zeros, bool unStop, uint8_t& saved, uint8_t* stoppedCopy,
-              uint8_t& stopState, int32_t& stopTime) {
-  if (zeros != 0 || stepCount <= 1 || stopState != 0) return;
-  if (saved == 0) {
-    std::copy(cells, cells + kStringCells, stoppedCopy);
-    saved = 1;
-  }
-  if (!unStop) {
-    stopState = 1;
-    stopTime = stepCount;
-  }
-}
-
-}  // namespace
-
 RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow) {
   const int32_t length = UsedStringLength();
   RecordedRunResult result;
@@ -101,13 +65,12 @@ RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::func
   while (goOn) {
     ++seriesStepCount;
     isRunSuccessful = 0;
-    StepOne(stringA, stringANext, length, s, stringAStopState, balanceA, localTimeA);
-    StepOne(stringB, stringBNext, length, s, stringBStopState, balanceB, localTimeB);
+    StepStringWithCounters(stringA, stringANext, length, s.mask, s.border, stringAStopState, balanceA, localTimeA);
+    StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB);
     stepCount += isTimeReversed ? -1 : 1;
-    CountCells(stringA, length, zeroCellCountA, oneCellCountA, twoCellCountA);
-    TestStop(stringA, zeroCellCountA, s.unStop, isStoppedStringASaved, stoppedStringA, stringAStopState, stopTimeA);
-    CountCells(stringB, length, zeroCellCountB, oneCellCountB, twoCellCountB);
-    TestStop(stringB, zeroCellCountB, s.unStop, isStoppedStringBSaved, stoppedStringB, stringBStopState, stopTimeB);
+    // With "unStop" the no-zero test only keeps the stopped copy.
+    TestNoZeroStop(stringA, length, kStringCells, !s.unStop, StopRecordA());
+    TestNoZeroStop(stringB, length, kStringCells, !s.unStop, StopRecordB());
     if (s.unStop) {
       if (stepCount > stopStepA) {
         stringAStopState = 1;
@@ -118,12 +81,10 @@ RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::func
         stopTimeB = stopStepB;
       }
     }
+    // With "unStop" the stop times already are the stop steps: a string stops
+    // only where its stop step is passed, which sets its stop time with it.
     if (stringAStopState != 0 && stringBStopState != 0 && stepCount > 2) {
       isRunSuccessful = 1;
-      if (s.unStop) {
-        stopTimeA = stopStepA;
-        stopTimeB = stopStepB;
-      }
       goOn = false;
     }
     if (row >= kRecordedRowLimit) {

@@ -10,6 +10,8 @@
 #include "runs/SixLetterHistory.h"
 #include "runs/TForm1RunGridLayout.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
@@ -39,7 +41,8 @@ void FillHistoryGrid(StringGrid* grid, const int16_t (*table)[kStringCells])
             grid->setCell(c + 1, r + 1, Decimal(table[r][c]));
 }
 
-// The colour and letter of a data cell holding value 0, 1 or 2.
+// The colour and letter of a data cell holding value 0, 1 or 2: the cell is
+// filled and its letter written 5 pixels right of and below its corner.
 void PaintValueCell(GridCellPainter& cell, int32_t value)
 {
     switch (value) {
@@ -50,6 +53,13 @@ void PaintValueCell(GridCellPainter& cell, int32_t value)
     }
     cell.fontColor = ColorBlack;
     cell.text = CellLetter(value);
+    if (!cell.painter)
+        return;
+    cell.painter->fillRect(cell.rect, ToQColor(cell.brushColor));
+    cell.painter->setPen(ToQColor(cell.fontColor));
+    cell.painter->drawText(cell.rect.adjusted(5, 5, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                           cell.text);
+    cell.defaultDrawing = false;
 }
 
 // The data cell (col - 1, row - 1) behind a grid cell, when it lies below

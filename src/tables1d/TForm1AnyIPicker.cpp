@@ -121,12 +121,7 @@ void TForm1::Button208Click()
     mask1dRightBits = pair.rightBits;
     for (QLabel* label : {Label107, Label416, Label541}) label->setText(QString::number(pair.leftBits));
     for (QLabel* label : {Label417, Label545}) label->setText(QString::number(pair.rightBits));
-    QCheckBox* left[] = {CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7};
-    QCheckBox* right[] = {CheckBox14, CheckBox15, CheckBox16, CheckBox17, CheckBox18};
-    for (int b = 0; b < 5; ++b) {
-        left[b]->setChecked((pair.leftBits >> b) & 1);
-        right[b]->setChecked((pair.rightBits >> b) & 1);
-    }
+    SetNearMaskBoxes(pair.leftBits, pair.rightBits, 5);
     Button122Click();
     if (CheckBox46->isChecked()) Button129Click();
 }

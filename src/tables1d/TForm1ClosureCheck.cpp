@@ -43,6 +43,9 @@ void TForm1::Button200Click()
             return;
         }
     }
+    lblCheckN->setText(QString::number(ttRecordCount));
+    lblCheckPoints->setText(QString::number(n));
+    lblCheckReach->setText(QString::number(mask1dDoubleLeftReach));
     Button188Click();
     if (!checkable) {
         Button236Click();
@@ -53,11 +56,31 @@ void TForm1::Button200Click()
         StatusBar1, mask, GeneralClosureScope(mask, ttRecordCount, CheckBox68->isChecked()),
         [n](const ClosureProgress& p) { return ProgressText(p, n); });
     ShowClosureVerdict(outcome.verdict);
+    ShowCheckTrace(outcome, n);
 
     // The counts reached, also after a failure, go to the grid, the file and the export.
     FillTable1dGrid(n);
     Button231Click();
     Button236Click();
+}
+
+// The hidden trace of a check: the records of its last placement, the last
+// record found, whether the last composed key was found, and the first counts.
+void TForm1::ShowCheckTrace(const ClosureOutcome& outcome, int pointCount)
+{
+    QLabel* const placed[] = {lblPlaced0, lblPlaced1, lblPlaced2, lblPlaced3, lblPlaced4,
+                              lblPlaced5, lblPlaced6, lblPlaced7, lblPlaced8};
+    for (int level = 0; level < 9; ++level)
+        placed[level]->setText(level < pointCount ? QString::number(outcome.lastPlacement[level]) : QString());
+    lblLastFound->setText(QString::number(lastFoundIndex));
+    lblFoundFlag->setText(outcome.lastFound ? "1" : "0");
+    QLabel* const hits[] = {lblHitCount0,  lblHitCount1,  lblHitCount2,  lblHitCount3,  lblHitCount4,
+                            lblHitCount5,  lblHitCount6,  lblHitCount7,  lblHitCount8,  lblHitCount9,
+                            lblHitCount10, lblHitCount11, lblHitCount12, lblHitCount13, lblHitCount14,
+                            lblHitCount15, lblHitCount16, lblHitCount17, lblHitCount18, lblHitCount19,
+                            lblHitCount20, lblHitCount21, lblHitCount22, lblHitCount23, lblHitCount24,
+                            lblHitCount25, lblHitCount26};
+    for (int i = 0; i < 27; ++i) hits[i]->setText(QString::number(ttHitCount[i]));
 }
 
 // "1/6 => All"

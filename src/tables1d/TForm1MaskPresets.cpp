@@ -26,18 +26,6 @@ struct MaskPreset {
     bool buildMaskTwice = false;
 };
 
-QCheckBox* LeftBox(TForm1& f, int distance)
-{
-    QCheckBox* boxes[] = {f.CheckBox3, f.CheckBox4, f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox8};
-    return boxes[distance - 1];
-}
-
-QCheckBox* RightBox(TForm1& f, int distance)
-{
-    QCheckBox* boxes[] = {f.CheckBox14, f.CheckBox15, f.CheckBox16, f.CheckBox17, f.CheckBox18, f.CheckBox19};
-    return boxes[distance - 1];
-}
-
 void ApplyPreset(TForm1& f, const MaskPreset& p)
 {
     mask1dPointCount = p.pointCount;
@@ -53,10 +41,10 @@ void ApplyPreset(TForm1& f, const MaskPreset& p)
         squareRowCount = *p.length;
         squareColumnCount = *p.length;
     }
-    for (int d : p.leftOn) LeftBox(f, d)->setChecked(true);
-    for (int d : p.leftOff) LeftBox(f, d)->setChecked(false);
-    for (int d : p.rightOn) RightBox(f, d)->setChecked(true);
-    for (int d : p.rightOff) RightBox(f, d)->setChecked(false);
+    for (int d : p.leftOn) f.LeftMaskBox(d)->setChecked(true);
+    for (int d : p.leftOff) f.LeftMaskBox(d)->setChecked(false);
+    for (int d : p.rightOn) f.RightMaskBox(d)->setChecked(true);
+    for (int d : p.rightOff) f.RightMaskBox(d)->setChecked(false);
     if (p.buildMaskTwice) {
         f.Button127Click();
         f.Button127Click();

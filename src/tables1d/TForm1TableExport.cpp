@@ -22,5 +22,6 @@ void TForm1::Button236Click()
     }
     const std::string path = TextExportPath(ttFileName1d);
     if (!WriteTableExport(path, mask1dPointCount, mask1dCentreIndex))
-        ShowMessage(QString::fromStdString("The text export " + path + " could not be written."));
+        ShowMessage(QString::fromStdString("The text export " + path +
+                                           " could not be written (is the disk full?); it keeps its previous content."));
 }

@@ -39,18 +39,6 @@ bool ReadCurrentTable(TForm1& f)
     return true;
 }
 
-// The mask boxes of distances 1 to 6 as the two bit masks say; the farther
-// boxes keep their state.
-void SetNearMaskBoxes(TForm1& f, int32_t leftBits, int32_t rightBits)
-{
-    QCheckBox* left[6] = {f.CheckBox3, f.CheckBox4, f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox8};
-    QCheckBox* right[6] = {f.CheckBox14, f.CheckBox15, f.CheckBox16, f.CheckBox17, f.CheckBox18, f.CheckBox19};
-    for (int b = 0; b < 6; ++b) {
-        left[b]->setChecked((leftBits >> b) & 1);
-        right[b]->setChecked((rightBits >> b) & 1);
-    }
-}
-
 } // namespace
 
 // WRITE 1. The file must exist (it is created when its table is started) and
@@ -58,8 +46,13 @@ void SetNearMaskBoxes(TForm1& f, int32_t leftBits, int32_t rightBits)
 // table is never written with a key length its file's name contradicts.
 void TForm1::Button231Click()
 {
+    WriteTable1dFile();
+}
+
+bool TForm1::WriteTable1dFile()
+{
     const int n = mask1dPointCount;
-    if (ttFileName1d.empty()) return;
+    if (ttFileName1d.empty()) return false;
     const auto name = ParseTableFileName(ttFileName1d);
     if (!name || name->pointCount != n) {
         ShowMessage(QString("The table of %1 points was not written to %2: that file holds tables of %3.")
@@ -67,13 +60,14 @@ void TForm1::Button231Click()
                         .arg(Text(ttFileName1d))
                         .arg(name ? QString("%1 points").arg(name->pointCount)
                                   : QString("a mask its name does not give")));
-        return;
+        return false;
     }
     const TableFileStatus status = WriteListToTableFile(ttFileName1d, n);
     if (status == TableFileStatus::Missing)
         StatusBar1->setSimpleText(Text("Not written: " + ttFileName1d + " does not exist."));
     else if (status != TableFileStatus::Ok)
         ShowMessage(Text(DescribeTableFileStatus(status, ttFileName1d, n)));
+    return status == TableFileStatus::Ok;
 }
 
 // READ 1
@@ -100,20 +94,28 @@ void TForm1::Button199Click()
     }
 }
 
-// File > "Open TT (1 dim.)". The chosen file is checked (its name gives a
-// mask, its records fit that mask) before the mask or the table changes.
+namespace {
+
+// The bit mask of the ticked distances 1..10 of one side.
+int32_t TickBits(const bool* ticks)
+{
+    int32_t bits = 0;
+    for (int d = 0; d < kMask1dMaxDistance; ++d)
+        if (ticks[d]) bits |= 1 << d;
+    return bits;
+}
+
+} // namespace
+
+// File > "Open TT (1 dim.)". The chosen file is checked before anything
+// changes: its name must give a mask, the mask that "mk" will build from it
+// (the boxes of distances 7 to 10 are kept as they are) must have the point
+// count the name gives, and its records must fit that mask. A refused file
+// leaves the table, its mask and its path as they belonged together.
 void TForm1::OpenTT1dim1Click()
 {
     Image17->setVisible(false);
-    isTwoDimMode = 0;
-    GroupBox31->setVisible(true);
-    GroupBox2->setVisible(true);
-    Button204->setVisible(true);
-    Button211->setVisible(false);
-    GroupBox33->setVisible(false);
-    GroupBox51->setVisible(false);
-    Button214->setVisible(false);
-    Button215->setVisible(false);
+    ShowOneDimToolbar();
 
     FileDialog dialog(FileDialog::Kind::Open);
     dialog.initialDir = Text(programDir + "RT");
@@ -143,10 +145,37 @@ void TForm1::OpenTT1dim1Click()
                         .arg(name->pointCount));
         return;
     }
+
+    // The mask the rebuild below will make: the name's distances 1 to 6 with
+    // the far boxes as they stand; without "Auto" the point count stays.
+    Mask1dTicks ticks = ReadMaskTicks();
+    for (int d = 0; d < 6; ++d) {
+        ticks.left[d] = (name->leftBits >> d) & 1;
+        ticks.right[d] = (name->rightBits >> d) & 1;
+    }
+    const Mask1dDirection direction = CheckBox41->isChecked()   ? Mask1dDirection::LeftToRight
+                                      : CheckBox45->isChecked() ? Mask1dDirection::RightToLeft
+                                                                : Mask1dDirection::None;
+    const int32_t readPoints = CheckBox46->isChecked() ? NeighbourListLength(ticks, direction) : name->pointCount;
+    const QString readMask = QString("the mask (%1,%2) of %3 points")
+                                 .arg(TickBits(ticks.left))
+                                 .arg(TickBits(ticks.right))
+                                 .arg(readPoints);
+    if (readPoints != name->pointCount) {
+        ShowMessage(QString("%1 holds a table of %2 points, but it would be read with %3 (the \"Mask\" boxes of "
+                            "distances 7 to 10 and \">>\"/\"<<\" stay as they are). The file was not opened; the "
+                            "table, its mask and its path are as they were.")
+                        .arg(Text(path))
+                        .arg(name->pointCount)
+                        .arg(readMask));
+        return;
+    }
     TableFileContent content;
     const TableFileStatus status = ReadTableFile(path, name->pointCount, content);
     if (status != TableFileStatus::Ok) {
-        ShowMessage(Text(DescribeTableFileStatus(status, path, name->pointCount)));
+        ShowMessage(QString("Read with %1: %2 The table, its mask and its path are as they were.")
+                        .arg(readMask)
+                        .arg(Text(DescribeTableFileStatus(status, path, name->pointCount))));
         return;
     }
 
@@ -160,7 +189,7 @@ void TForm1::OpenTT1dim1Click()
     mask1dRightBits = name->rightBits;
     for (QLabel* label : {Label107, Label416, Label541}) label->setText(QString::number(name->leftBits));
     for (QLabel* label : {Label108, Label417, Label545}) label->setText(QString::number(name->rightBits));
-    SetNearMaskBoxes(*this, name->leftBits, name->rightBits);
+    SetNearMaskBoxes(name->leftBits, name->rightBits, 6);
     Button228Click();
     Button234Click();
     ShowTableCounters(ttRecordCount);

@@ -25,11 +25,34 @@ const char* const kFivePointTableFile = "RT/RT53.dat";
 
 } // namespace
 
+// Whether the generator can learn the current mask into the current table
+// file; empty when it can, else why not. Nothing is touched here, so a refused
+// start leaves the file and the chain as they were.
+QString TForm1::WhyGeneratorCannotStart() const
+{
+    const int n = mask1dPointCount;
+    if (ttFileName1d.empty()) return "No table file is chosen: pick a mask on \"ANY I\" or open a table first.";
+    GeneratorMask mask;
+    std::copy(mask1dOffsets, mask1dOffsets + std::clamp(n, 0, kGeneratorMaxPoints), mask.offsets);
+    if (!IsGeneratorMaskUsable(n, mask.offsets))
+        return QString("The generator learns masks of %1 to %2 points, built from the \"Mask\" boxes; the mask "
+                       "has %3 points or is not built yet (press \"mk\" or pick it on \"ANY I\").")
+            .arg(kGeneratorMinPoints)
+            .arg(kGeneratorMaxPoints)
+            .arg(n);
+    const auto name = ParseTableFileName(ttFileName1d);
+    if (!name || name->pointCount != n)
+        return Text("The table file " + ttFileName1d + " is not a table of the mask's " + std::to_string(n) +
+                    " points: pick the mask on \"ANY I\" or open a table of this mask, so that its file is "
+                    "named for it. The file was not touched.");
+    return {};
+}
+
 // "TT 1d": the table file is created empty, then the chain starts.
 void TForm1::Button204Click()
 {
-    if (ttFileName1d.empty()) {
-        ShowMessage("No table file is chosen: pick a mask on \"ANY I\" or open a table first.");
+    if (const QString why = WhyGeneratorCannotStart(); !why.isEmpty()) {
+        ShowMessage(why);
         return;
     }
     if (!CreateEmptyFile(ttFileName1d)) {
@@ -130,19 +153,25 @@ void TForm1::GenerationPass(int n)
         return;
     }
     const int32_t keyCount = *listed;
-    Label303->setText(QString::number(6 * keyCount));
-    Label449->setText(QString::number(keyCount));
-    Label450->setText(QString::number((keyCount - 1) / 2));
+    ShowTableCounters(6 * keyCount);
     TakeListedKeys(keyCount, n);
     Button181Click();
+    // A fresh table has been checked by nothing: no count of an earlier check
+    // (in the list's rows before, or under the blocks the multiplication made)
+    // may reach its file.
+    std::fill_n(ttHitCount, std::clamp(ttRecordCount, 0, kTableCapacity), 0);
 
+    // A failed write is reported once: the chain ends rather than report again
+    // on every tick.
+    bool written = true;
     if (n == 5) {
         const TableFileStatus status = WriteListToTableFile(kFivePointTableFile, 5);
-        if (status != TableFileStatus::Ok && status != TableFileStatus::Missing)
-            ShowMessage(Text(DescribeTableFileStatus(status, kFivePointTableFile, 5)));
+        written = status == TableFileStatus::Ok || status == TableFileStatus::Missing;
+        if (!written) ShowMessage(Text(DescribeTableFileStatus(status, kFivePointTableFile, 5)));
     }
     FillTable1dGrid(n);
-    if (n >= 6) Button231Click();
+    if (n >= 6 && !WriteTable1dFile()) written = false;
+    if (!written && isGenerating1d) Button211Click();
 
     // A five-point window held by another plane contradicts the mask as well:
     // the pass is written, and the chain ends rather than report on every pass.

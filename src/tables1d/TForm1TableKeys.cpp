@@ -1,6 +1,8 @@
-// Clearing the key-indexed tables and multiplying the table list by the group.
+// Clearing the key-indexed tables, multiplying the table list by the group,
+// and the substitution of "Perestan".
 #include "app/TForm1.h"
 
+#include "engine/GroupAlgebra.h"
 #include "engine/Mask1d.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"
@@ -52,4 +54,11 @@ void TForm1::Button181Click()
 void TForm1::Button188Click()
 {
     BuildPermutedCopy(TableKeyLength());
+}
+
+// "perestan 160": the substitution j -> 5 * (2 * j) of the six elements.
+void TForm1::Button160Click()
+{
+    QLabel* const shown[] = {Label384, Label385, Label386, Label387, Label388, Label389};
+    for (int j = 0; j < 6; ++j) shown[j]->setText(QString::number(GroupProduct(5, GroupProduct(2, j))));
 }

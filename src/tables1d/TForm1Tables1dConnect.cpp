@@ -16,6 +16,8 @@ void TForm1::ConnectTables1dHandlers()
     OnClick(Button181, Bind(&TForm1::Button181Click));
     OnClick(Button188, Bind(&TForm1::Button188Click));
     OnClick(Button236, Bind(&TForm1::Button236Click));
+    OnClick(Button160, Bind(&TForm1::Button160Click));
+    KeepTableGridBelowMaskGroups();
 
     // mask presets
     OnClick(Button202, Bind(&TForm1::Button202Click));

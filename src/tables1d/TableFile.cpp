@@ -154,7 +154,7 @@ std::string DescribeTableFileStatus(TableFileStatus status, const std::string& p
                " points cannot be read or written: the key length must be 1 to " +
                std::to_string(kTableKeyBytes) + ".";
     case TableFileStatus::WriteFailed:
-        return "The table file " + path + " could not be written.";
+        return "The table file " + path + " could not be written (is the disk full?); it keeps its previous content.";
     }
     return "";
 }

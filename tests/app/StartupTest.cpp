@@ -17,6 +17,7 @@
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RunViewState.h"
+#include "tables1d/KeyIndexedTables.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 #include "widgets/HelpPage.h"
@@ -187,6 +188,17 @@ TEST(Startup, SwitchesAndPanelsAfterFirstShow)
     EXPECT_TRUE(Form13->CheckBox11->isChecked());
     EXPECT_FALSE(Form13->CheckBox9->isChecked());
     EXPECT_FALSE(Form13->CheckBox14->isChecked());
+}
+
+TEST(Startup, TheKeyIndexedValueTablesStartEmpty)
+{
+    StartMainWindow();
+    // The chooser's two-dimensional clear ran with "Npr=0" checked, so the
+    // generators' contradiction test sees empty entries, not values 0.
+    const auto empty = [](uint8_t v) { return v == kEmptyKeyValue; };
+    EXPECT_TRUE(std::all_of(std::begin(tt5Value), std::end(tt5Value), empty));
+    EXPECT_TRUE(std::all_of(std::begin(tt6Value), std::end(tt6Value), empty));
+    EXPECT_TRUE(std::all_of(std::begin(tt7Value), std::end(tt7Value), empty));
 }
 
 // Observers connected after the handlers see each handler's run in the order

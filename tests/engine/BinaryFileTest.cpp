@@ -1,11 +1,14 @@
-// Little-endian files: round trip, short data, missing files, and writes that
-// create, truncate or only overwrite.
+// Little-endian files: round trip, short data, missing files, and saves that
+// create, replace or only overwrite the start, and never destroy the old file.
 #include "engine/BinaryFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <string>
 
+#include "FileSizeLimit.h"
 #include "TempWorkDir.h"
 
 namespace fs = std::filesystem;
@@ -89,6 +92,41 @@ TEST(BinaryFile, OverwriteKeepsTheRestAndNeverCreates) {
   EXPECT_EQ(ReadWholeFile("table.dat"), (Bytes{7, 7, 3, 4, 5}));
   ASSERT_TRUE(OverwriteFileStart("table.dat", Bytes{0, 0, 0, 0, 0, 0, 9}));   // extends it
   EXPECT_EQ(ReadWholeFile("table.dat"), (Bytes{0, 0, 0, 0, 0, 0, 9}));
+}
+
+// The names in the folder besides the given ones (a temporary file left over).
+std::vector<std::string> OtherFiles(const fs::path& folder, const std::vector<std::string>& known) {
+  std::vector<std::string> others;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (std::find(known.begin(), known.end(), name) == known.end()) others.push_back(name);
+  }
+  return others;
+}
+
+TEST(BinaryFile, AFailedSaveLeavesTheOldFileWhole) {
+  TempWorkDir dir;
+  Bytes old(12604);
+  for (size_t i = 0; i < old.size(); ++i) old[i] = uint8_t(i * 7);
+  ASSERT_TRUE(WriteWholeFile("table.dat", old));
+  ASSERT_TRUE(WriteWholeFile("small.dat", Bytes{1, 2, 3}));
+  fs::permissions("table.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  {
+    FileSizeLimit fullDisk(4096);
+    const Bytes bigger(20000, 0x55);
+    EXPECT_FALSE(WriteWholeFile("table.dat", bigger));
+    EXPECT_FALSE(OverwriteFileStart("table.dat", Bytes(5000, 0x66)));
+    EXPECT_FALSE(WriteWholeFile("small.dat", bigger));
+    EXPECT_FALSE(OverwriteFileStart("table.dat", Bytes{9, 9})) << "the kept tail is past the limit too";
+    EXPECT_TRUE(WriteWholeFile("small.dat", Bytes{4, 5}));   // what fits is saved
+  }
+  EXPECT_EQ(ReadWholeFile("table.dat"), old);
+  EXPECT_EQ(ReadWholeFile("small.dat"), (Bytes{4, 5}));
+  EXPECT_TRUE(OtherFiles(dir.path(), {"table.dat", "small.dat"}).empty());
+
+  ASSERT_TRUE(OverwriteFileStart("table.dat", Bytes{9, 9}));   // a replaced file keeps its permissions
+  EXPECT_EQ(fs::status("table.dat").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 }  // namespace

@@ -53,7 +53,21 @@ TEST(Mask1d, EveryBoxTickedStaysInsideTheLists) {
   EXPECT_EQ(mask1dOffsetCount, 20);
   BuildNeighbourList(all, Mask1dDirection::LeftToRight);
   EXPECT_EQ(neighbourCount, kNeighbourSlots);   // centre and 19 offsets
+  EXPECT_EQ(NeighbourListLength(all, Mask1dDirection::RightToLeft), kNeighbourSlots);
   DeriveMask1dFromNeighbours();
   EXPECT_EQ(mask1dOffsets[0], -10);
   EXPECT_EQ(mask1dCentreIndex, 10);
+}
+
+TEST(Mask1d, TheListLengthIsThePointCountTheListGets) {
+  for (uint32_t code : {0u, 1u, 0x80001u, 0x2C5u, 0xFFFFFu}) {   // bit i < 10: left i + 1, else right i - 9
+    Mask1dTicks t;
+    for (int i = 0; i < 20; ++i) (i < 10 ? t.left[i] : t.right[i - 10]) = (code >> i) & 1;
+    for (Mask1dDirection direction :
+         {Mask1dDirection::None, Mask1dDirection::LeftToRight, Mask1dDirection::RightToLeft}) {
+      mask1dPointCount = -5;
+      BuildNeighbourList(t, direction);
+      EXPECT_EQ(NeighbourListLength(t, direction), mask1dPointCount) << code;
+    }
+  }
 }

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -207,6 +208,34 @@ TEST_F(MainWindow, StringFilesThroughTheMenus) {
         EXPECT_EQ(stringLength, 5);
         EXPECT_EQ(stepCount, 0);
     }
+}
+
+TEST_F(MainWindow, ACommandWhoseStringFileIsMissingKeepsTheReportAndDoesNotRun) {
+    // The first run has no "CA/ca.dat" and no "CA/ca2.dat".
+    Form1->Edit7->setText("4");
+    const std::vector<uint8_t> before(stringA, stringA + kStringCells);
+    stopTimeA = 9;
+    stepCount = 40;
+    Form1->Button106Click();   // "R"
+    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("ca2.dat"));
+    EXPECT_FALSE(Form1->Timer1->enabled());
+    EXPECT_EQ(requestedBPointCount, 4);
+    EXPECT_EQ(std::vector<uint8_t>(stringA, stringA + kStringCells), before);
+    EXPECT_EQ(stopTimeA, 9);   // "R" resets nothing before it has its string
+    Form1->UpDown5Click();     // "R" and GO
+    Form1->Button25Click();    // "R sq(2)" and the step count
+    EXPECT_FALSE(Form1->Timer1->enabled());
+    EXPECT_EQ(stepCount, 40);
+
+    Form1->Button22Click();    // "Read square" and GO: the resets of the load still happen
+    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("CA/ca.dat"));
+    EXPECT_FALSE(Form1->Timer1->enabled());
+    EXPECT_EQ(stopTimeA, 0);
+    EXPECT_EQ(std::vector<uint8_t>(stringA, stringA + kStringCells), before);
+
+    Form1->Wsq21Click();       // with the file there, "R" restarts from it and runs
+    Form1->Button106Click();
+    EXPECT_TRUE(Form1->Timer1->enabled());
 }
 
 TEST_F(MainWindow, KindSquareKeepsTheStringsInsideTheirCells) {

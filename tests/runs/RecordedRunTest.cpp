@@ -134,14 +134,16 @@ TEST(RecordedRun, RunThatNeverStopsEndsAtTheRowLimitUnsuccessful)
   for (int i = 0; i < 6; ++i) stringA[i] = i == 0 ? 2 : 1;
   DeriveStringB();
   BeginRecordedRows();
-  prTableA[kRecordedRowLimit][0] = 7;   // a row the run must not reach
+  prTableA[498][0] = 7;   // a row the run must not reach
+  prTableA[497][0] = 7;   // the last row it writes
   const RecordedRunResult r = RunRecordedSteps(NearestNeighbours(), nullptr);
   isTimeReversed = 0;
   EXPECT_FALSE(r.finished);
-  EXPECT_EQ(r.rowsWritten, kRecordedRowLimit);
-  EXPECT_EQ(stepCount, -(kRecordedRowLimit + 1));
+  EXPECT_EQ(r.rowsWritten, 498);   // rows 0 to 497
+  EXPECT_EQ(stepCount, -499);
   EXPECT_EQ(stopTimeA + stopTimeB, 0);
-  EXPECT_EQ(prTableA[kRecordedRowLimit][0], 7);
+  EXPECT_EQ(prTableA[498][0], 7);
+  EXPECT_NE(prTableA[497][0], 7);
 }
 
 // With no event row (stop times 0, or an empty string, which still runs to

@@ -1,9 +1,11 @@
-// The six-letter history and the Step W tables of a recorded run.
+// The six-letter history, the letters of the run grids and the Step W tables
+// of a recorded run.
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
+#include "runs/RunGridTexts.h"
 #include "runs/SixLetterHistory.h"
 #include "runs/StepWTables.h"
 #include "tables2d/GrowthEvents.h"
@@ -34,6 +36,20 @@ TEST(SixLetterHistory, LettersAndParitiesFromTheZeroTraces)
   EXPECT_EQ(zeroStepA[0][0], 1);                // reduced in place
   EXPECT_EQ(seriesStepCount, 5);
   EXPECT_EQ(stepCount, 2);                      // left at lastHistoryRow + 1
+}
+
+TEST(RunGridTexts, StringGrid9ShowsAsPhaseOrBsPhaseByAsEventValue)
+{
+  // A's event a 2: the negative letter of A's step phase; otherwise the
+  // positive letter of B's step phase. The other string's step never counts.
+  const char* const negative[] = {"-x", "-y", "-z"};
+  const char* const positive[] = {"+x", "+y", "+z"};
+  for (int32_t step = 3; step < 9; ++step) {
+    EXPECT_STREQ(EventPhaseText(2, step, step + 1), negative[step % 3]) << step;
+    EXPECT_STREQ(EventPhaseText(0, step + 1, step), positive[step % 3]) << step;
+    EXPECT_STREQ(EventPhaseText(1, step + 2, step), positive[step % 3]) << step;
+  }
+  EXPECT_STREQ(EventPhaseText(2, -1, 0), "");   // a negative step's remainder has no letter
 }
 
 TEST(SixLetterHistory, StaysWithinItsThirtyRows)

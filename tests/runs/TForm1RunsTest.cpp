@@ -5,13 +5,17 @@
 #include "app/Workbench.h"
 #include "runs/RecordedRun.h"
 #include "runs/RunViewState.h"
+#include "runs/SpaceTimeView.h"
 #include "runs/SixLetterHistory.h"
 #include "tables2d/GrowthEvents.h"
 #include "tables2d/TwoDimState.h"
 #include "../engine/TempWorkDir.h"
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <initializer_list>
 
@@ -99,6 +103,27 @@ TEST_F(RecordedRunWindow, GridsColourTheirCellsByValue)
     EXPECT_EQ(PaintedCell(Form1->StringGrid1, 1, 3).brushColor, RGBColor(128, 128, 128));   // "B"
     EXPECT_EQ(PaintedCell(Form1->StringGrid13, 1, 2).brushColor, ColorButtonFace);
     EXPECT_EQ(PaintedCell(Form1->StringGrid14, 1, 2).brushColor, ColorWindow);
+
+    // The letter of a cell drawn on a tall cell: its ink begins 5 pixels right
+    // of and below the corner, within one line of text.
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Form1->StringGrid1->paintCell(&painter, image.rect(), 1, 3, false);   // "B" on grey
+    }
+    const QRgb grey = qRgb(128, 128, 128);
+    int left = 60, top = 60;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (image.pixel(x, y) != grey) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+            }
+    EXPECT_GE(left, 5);
+    EXPECT_LE(left, 7);
+    EXPECT_GE(top, 5);
+    EXPECT_LT(top, 5 + Form1->StringGrid1->fontMetrics().height());
 }
 
 TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
@@ -114,11 +139,43 @@ TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
     EXPECT_EQ(cv.pixel(3, T + 5 * 25 + 5), RGBColor(255, 128, 128));   // the last stripe, step 5
     EXPECT_EQ(cv.pixel(3, T + 6 * 25 + 5), ColorButtonFace);    // nothing below it
 
+    // "Mk clear" paints over the cells outside the fronts (steps 1 on here),
+    // each a pixel larger on every side; unticked, their stripes show.
+    EXPECT_EQ(cv.pixel(3, T + 25 + 5), RGBColor(233, 240, 230));
+    EXPECT_NE(cv.pixel(12, T + 24), ColorButtonFace);
+    Form1->CheckBox48->setChecked(true);
+    EXPECT_EQ(cv.pixel(3, T + 25 + 5), ColorButtonFace);
+    EXPECT_EQ(cv.pixel(12, T + 24), ColorButtonFace);   // the last line of step 0, under step 1's margin
+    EXPECT_EQ(cv.pixel(9, T + 9), ColorLime);           // the front cells stay
+    Form1->CheckBox48->setChecked(false);
+
     // Without "Solid" and "Cont" only the stripes (and links) are drawn.
     Form1->CheckBox50->setChecked(false);
     Form1->CheckBox51->setChecked(false);
     EXPECT_EQ(cv.pixel(9, T + 9), ColorInactiveCaption);
     EXPECT_EQ(cv.pixel(37, T + 21), ColorInactiveCaption);
+}
+
+TEST_F(RecordedRunWindow, HatchMarksCrossTheFrontCellsOfBothStrings)
+{
+    Canvas& cv = Form1->canvas();
+    cv.brush.color = ColorWhite;
+    cv.brush.style = BrushStyle::Solid;
+    cv.fillRect(0, 0, 1000, 1000);
+    std::fill(std::begin(frontRowMarkA), std::end(frontRowMarkA), 30);   // every other column far below
+    std::fill(std::begin(frontRowMarkB), std::end(frontRowMarkB), 30);
+    frontRowMarkA[1] = 2;   // column 1: A's front at step 2, B's at step 3
+    frontRowMarkB[1] = 3;
+    Form1->Button198Click();
+    const int T = fieldDrawTop, x0 = 25;
+    // Five vertical lines through A's front cell at x0 + 2, 7, .. 22 (w / 5 = 5 apart, half a step in) ...
+    for (int o : {2, 7, 12, 17, 22}) EXPECT_EQ(cv.pixel(x0 + o, T + 2 * 25 + 10), ColorBlack) << o;
+    EXPECT_EQ(cv.pixel(x0 + 4, T + 2 * 25 + 10), ColorWhite);
+    EXPECT_EQ(cv.pixel(x0 + 5, T + 2 * 25 + 10), ColorWhite);
+    // ... and five horizontal lines through B's front cell.
+    for (int o : {2, 7, 12, 17, 22}) EXPECT_EQ(cv.pixel(x0 + 10, T + 3 * 25 + o), ColorBlack) << o;
+    EXPECT_EQ(cv.pixel(x0 + 10, T + 3 * 25 + 14), ColorWhite);
+    EXPECT_EQ(cv.pixel(x0 + 10, T + 3 * 25 + 15), ColorWhite);
 }
 
 TEST_F(RecordedRunWindow, ScrollingMovesTheShownEventRowAndRunsAgain)
@@ -151,6 +208,12 @@ TEST_F(RecordedRunWindow, StepWViewsFillTheTwoGrids)
     ExpectCells({{F->StringGrid5, 1, 2, "4"}, {F->StringGrid6, 1, 1, "3"}});
     F->RadioGroup16->setItemIndex(3);   // "D": events at steps 1 and 3 -> 1
     ExpectCells({{F->StringGrid5, 1, 2, "1"}});
+    // "StGr6" labels its rows from the shown event row; "StGr5" from 0.
+    viewStartRow = 2;
+    F->Button166Click();
+    ExpectCells({{F->StringGrid6, 0, 1, "2"}, {F->StringGrid6, 0, 2, "3"}, {F->StringGrid5, 0, 1, "0"},
+                 {F->StringGrid6, 0, 0, "N"}});
+    viewStartRow = 0;
     F->Button177Click();                // "xyz": A's 0 at step 3 has phase 0
     ExpectCells({{F->StringGrid5, 1, 1, "-x"}, {F->StringGrid6, 1, 1, "+x"}, {F->StringGrid5, 1, 3, "+x"}});
 

@@ -64,6 +64,18 @@ TEST(ClosureCheck, AChangedKeyFailsWithItsVerdict)
     LayTable(AllKeysOver({0, 3}, 6, 3), 6);
     outcome = ExpectBothAgree(kMask73, false);
     EXPECT_EQ(outcome.verdict, ClosureVerdict::PermutedMismatch);
+
+    // Nine points skip the permuted test: the same kind of table passes there,
+    // while with eight points it still fails.
+    for (const int n : {8, 9}) {
+        SCOPED_TRACE(n);
+        std::vector<int> offsets;
+        for (int p = 0; p < n; ++p) offsets.push_back(p - 4);
+        const ClosureMask mask = MaskFromOffsets(offsets);
+        LayTable(AllKeysOver({0, 3}, n, CentreIndex(mask)), n);
+        BuildPermutedCopy(n);
+        EXPECT_EQ(RunClosureCheck(mask, true).verdict, n == 9 ? ClosureVerdict::Closed : ClosureVerdict::PermutedMismatch);
+    }
 }
 
 TEST(ClosureCheck, IndexedAndScanAgreeOnRandomTablesWholeAndBroken)

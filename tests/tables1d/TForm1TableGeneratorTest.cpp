@@ -1,6 +1,7 @@
 // "TT 1d" and its chain on Timer17: the passes that record a run and write the
 // table, and the ways a pass ends the chain.
 #include "TableTestSupport.h"
+#include "../engine/FileSizeLimit.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
 
@@ -37,6 +38,7 @@ protected:
 
 TEST_F(TForm1TableGeneratorTest, APassListsTheLearnedKeysAndWritesTheTable)
 {
+    std::fill(std::begin(ttHitCount), std::end(ttHitCount), 7);   // counts of an earlier check
     Form1->Button204->click();
     EXPECT_TRUE(fileBytes().empty());   // started afresh
     ASSERT_TRUE(tickUntil([] { return Form1->Label353->text() == "1"; }));
@@ -54,6 +56,70 @@ TEST_F(TForm1TableGeneratorTest, APassListsTheLearnedKeysAndWritesTheTable)
     EXPECT_TRUE(Form1->Timer17->enabled());
     Form1->Button211->click();
     expectIdle();
+
+    // A fresh table carries no counts: reopened, it has not been checked.
+    TableFileContent content;
+    ASSERT_EQ(ReadTableFile(ttFileName1d, 6, content), TableFileStatus::Ok);
+    EXPECT_EQ(content.counts, std::vector<int32_t>(size_t(6 * keys), 0));
+    Form1->OpenTT1dim1->trigger();   // cancelled: the current table again
+    EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 1);
+}
+
+TEST_F(TForm1TableGeneratorTest, TTOneDRefusesAFileOfAnotherPointCountBeforeTouchingIt)
+{
+    const auto before = fileBytes();
+    Form1->Button187Click();   // "mk" (5,3): five points, the path still names (7,3)
+    Form1->Button204->click();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(fileBytes(), before);
+    expectIdle();
+    EXPECT_FALSE(Form1->Button204->isHidden());
+    Form1->Button202Click();   // "mk " (1,1): three points, no generator for them
+    Form1->Button204->click();
+    EXPECT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(fileBytes(), before);
+}
+
+TEST_F(TForm1TableGeneratorTest, AWriteThatFailsIsReportedOnceAndEndsTheChain)
+{
+    Form1->Button204->click();
+    FileSizeLimit fullDisk(64);   // the start string fits, no table does
+    ASSERT_TRUE(tickUntil([] { return false; }));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].text.indexOf("keeps its previous content"), -1);
+    expectIdle();
+    EXPECT_TRUE(fileBytes().empty());
+}
+
+TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOtherPlanes)
+{
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);   // "RT/RT53.dat" lies below the current folder
+    Form1->Button187Click();   // "mk" (5,3), then "mk": offsets -3, -1, 0, 1, 2
+    Form1->Button228Click();
+    ASSERT_TRUE(WriteWholeFile("RT/RT53.dat", std::vector<uint8_t>(8, 9)));
+    const auto successfulPass = [] {
+        Form1->Label353->setText("0");
+        for (int i = 0; i < 60 && Form1->Label353->text() != "1"; ++i) Form1->Button167Click();
+        return Form1->Label353->text() == "1";
+    };
+    ASSERT_TRUE(successfulPass());
+    EXPECT_TRUE(messages_.empty());
+    const int32_t keys = Form1->Label449->text().toInt();
+    EXPECT_EQ(ReadWholeFile("RT/RT53.dat")->size(), size_t(4 + 6 * keys * (5 + 8)));   // five key bytes
+    EXPECT_EQ(fileBytes(), std::vector<uint8_t>(40, 7));   // the table path is not written
+    EXPECT_FALSE(Form1->Timer17->enabled());   // a single pass arms nothing
+
+    // Keys the two-dimensional builder saw followed by 5: a window followed by
+    // the identity is reported, and the pass still writes its table.
+    std::fill(tt5Used + 5 * kKeys5, tt5Used + 6 * kKeys5, uint8_t(1));
+    std::filesystem::remove("RT/RT53.dat");
+    ASSERT_TRUE(CreateEmptyFile("RT/RT53.dat"));
+    ASSERT_TRUE(successfulPass());
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "WRONG MASK!!");
+    EXPECT_GT(ReadWholeFile("RT/RT53.dat")->size(), 4u);
+    std::filesystem::current_path(previous);
 }
 
 TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndEndsTheChain)

@@ -2,6 +2,10 @@
 // through the File menu, the closure check, the writer's guard and the
 // refusals that leave the table as it was.
 #include "TableTestSupport.h"
+#include "../engine/FileSizeLimit.h"
+#include "tables1d/KeyIndexedTables.h"
+
+#include <numeric>
 
 using namespace tabletest;
 
@@ -46,7 +50,29 @@ TEST_F(TForm1Tables1dTest, OpenRebuildsTheMaskFromTheNameAndCancelReopensTheTabl
     EXPECT_FALSE(Form1->CheckBox17->isChecked());
     ASSERT_EQ(ttRecordCount, 192);
     EXPECT_EQ(ttValues[191], 191 % 5 - 2);
-    EXPECT_EQ(Form1->StringGrid11->cell(1, 33), "-y");   // record 32 = 1 * (0 0 0 0 0 0)
+    EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 1);   // "TrT not checked": every count 0
+    // The toolbar: N, N / 6 and (N / 6 - 1) / 2.
+    EXPECT_EQ(Form1->Label303->text() + " " + Form1->Label449->text() + " " + Form1->Label450->text(), "192 32 15");
+
+    // The grid: index, six key words, the centre's sign under "d", the count under "N".
+    const StringGrid* grid = Form1->StringGrid11;
+    EXPECT_EQ(grid->rowCount(), 193);
+    EXPECT_EQ(grid->colCount(), 9);
+    const QString header[] = {"N", "0", "1", "2", "3", "4", "5", "d", "N"};
+    const int widths[] = {38, 28, 28, 28, 28, 28, 28, 33, 98};
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(grid->cell(c, 0), header[c]) << c;
+        EXPECT_EQ(grid->colWidth(c), widths[c]) << c;
+    }
+    EXPECT_EQ(grid->cell(1, 33), "-y");   // record 32 = 1 * (0 0 0 0 0 0)
+    // Record i of block b has centre cell b: "-1" for blocks 0 to 2, "+1" from 3.
+    EXPECT_EQ(grid->cell(0, 96) + grid->cell(4, 96) + grid->cell(7, 96), "95-z-1");
+    EXPECT_EQ(grid->cell(0, 97) + grid->cell(4, 97) + grid->cell(7, 97), "96+x+1");
+    EXPECT_EQ(grid->cell(8, 192), "0");   // the count of record 191
+    for (const auto& [points, width] : {std::pair{5, 38}, {7, 45}, {8, 53}, {9, 53}}) {
+        Form1->FillTable1dGrid(points);
+        EXPECT_EQ(grid->colWidth(0), width) << points;
+    }
 
     ttHitCount[4] = 99;   // changed in memory only
     ttRecordCount = 3;
@@ -55,6 +81,53 @@ TEST_F(TForm1Tables1dTest, OpenRebuildsTheMaskFromTheNameAndCancelReopensTheTabl
     EXPECT_EQ(ttFileName1d, file);
     EXPECT_EQ(ttRecordCount, 192);
     EXPECT_EQ(ttHitCount[4], 0);
+
+    ttHitCount[7] = 1;   // one count in the file: the table has been checked
+    ASSERT_EQ(WriteListToTableFile(file, 6), TableFileStatus::Ok);
+    open("");
+    EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 2);
+}
+
+TEST_F(TForm1Tables1dTest, OpenTicksTheBoxesOfDistancesOneToSix)
+{
+    ttRecordCount = 6;   // a four-point table of mask (33,1): left distances 1 and 6, right 1
+    const std::string file = path("RT/R3_3301.dat");
+    ASSERT_TRUE(CreateEmptyFile(file));
+    ASSERT_EQ(WriteListToTableFile(file, 4), TableFileStatus::Ok);
+    Form1->CheckBox7->setChecked(true);
+    open(file);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(Form1->CheckBox8->isChecked());
+    EXPECT_FALSE(Form1->CheckBox7->isChecked());
+    EXPECT_TRUE(Form1->CheckBox14->isChecked());
+    EXPECT_EQ(mask1dLeftBits, 33);
+    EXPECT_EQ(mask1dPointCount, 4);
+    EXPECT_EQ((std::vector<int32_t>(mask1dOffsets, mask1dOffsets + 4)), (std::vector<int32_t>{-6, -1, 0, 1}));
+}
+
+TEST_F(TForm1Tables1dTest, TheTwoDimensionalClearWaitsForNprZero)
+{
+    const auto fill = [] {
+        ttRecordCount = 12;
+        tt6Used[5] = tt7Used[5] = 1;
+        tt6Value[5] = 3;
+    };
+    fill();
+    Form1->CheckBox58->setChecked(false);
+    Form1->Button170->click();
+    EXPECT_EQ(ttRecordCount, 12);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5] + tt6Value[5], 5);
+    Form1->Button163->click();   // clear-all empties its own tables all the same
+    EXPECT_EQ(ttRecordCount, 0);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5], 0);
+    EXPECT_EQ(tt6Value[5], kEmptyKeyValue);
+
+    fill();
+    Form1->CheckBox58->setChecked(true);
+    Form1->Button170->click();
+    EXPECT_EQ(ttRecordCount, 0);
+    EXPECT_EQ(tt6Used[5] + tt7Used[5], 0);
+    EXPECT_EQ(tt6Value[5], kEmptyKeyValue);
 }
 
 TEST_F(TForm1Tables1dTest, BadFilesAndNamesAreRefusedAndNothingChanges)
@@ -71,7 +144,50 @@ TEST_F(TForm1Tables1dTest, BadFilesAndNamesAreRefusedAndNothingChanges)
         EXPECT_EQ(ttFileName1d, good);
         EXPECT_EQ(mask1dLeftBits, 7);
         EXPECT_EQ(ttRecordCount, 192);
+        if (name == std::string("R4_0701.dat")) {   // the short file names the mask it was read with
+            EXPECT_NE(messages_[0].text.indexOf("(7,1) of 5 points"), -1);
+        }
     }
+}
+
+TEST_F(TForm1Tables1dTest, AFileTheFarBoxesWouldMisreadLeavesTableMaskAndPathTogether)
+{
+    const std::string good = openClosedTable73();
+    Form1->CheckBox9->setChecked(true);   // left distance 7 (view "Extended"): a seven-point mask
+    const std::vector<int32_t> offsets(mask1dOffsets, mask1dOffsets + 10);
+    const int32_t points = mask1dPointCount;
+    ASSERT_EQ(points, 7);
+    const std::string other = path("other/R5_0703.dat");   // a sound six-point table elsewhere
+    ASSERT_TRUE(CreateEmptyFile(other));
+    ASSERT_EQ(WriteListToTableFile(other, 6), TableFileStatus::Ok);
+    ttRecordCount = 186;
+
+    open(other);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].text.indexOf("(71,3) of 7 points"), -1) << messages_[0].text.toStdString();
+    EXPECT_EQ(ttFileName1d, good);
+    EXPECT_EQ(mask1dPointCount, points);
+    EXPECT_EQ(std::vector<int32_t>(mask1dOffsets, mask1dOffsets + 10), offsets);
+    EXPECT_EQ(ttRecordCount, 186);
+    EXPECT_TRUE(Form1->CheckBox9->isChecked());
+
+    Form1->CheckBox9->setChecked(false);  // without the far box the same file opens
+    open(other);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(ttFileName1d, other);
+    EXPECT_EQ(ttRecordCount, 192);
+}
+
+TEST_F(TForm1Tables1dTest, AFreshProgramGeneratesIntoAnOpenedTableWithoutAFalseContradiction)
+{
+    const std::string file = openClosedTable73();
+    Form1->Button204->click();
+    for (int i = 0; i < 120 && Form1->Timer17->enabled() && Form1->Label353->text() != "1"; ++i)
+        Timer::fireForTest(*Form1->Timer17);
+    EXPECT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_EQ(Form1->Label353->text(), "1");
+    EXPECT_EQ(BytesOf(file).size(), size_t(4 + ttRecordCount * (6 + 8)));
+    Form1->Button211->click();
 }
 
 TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerdict)
@@ -84,18 +200,44 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
     EXPECT_EQ(content.counts, std::vector<int32_t>(ttHitCount, ttHitCount + 192));
     EXPECT_GT(*std::max_element(content.counts.begin(), content.counts.end()), 0);
     EXPECT_EQ(ReadWholeFile(path("RT/R5_0703.txt"))->size(), 32u * (21 + 4 * 6 + 2));
+    // What was checked, and the hidden trace of the last placement.
+    EXPECT_EQ(Form1->lblCheckN->text() + " " + Form1->lblCheckPoints->text() + " " + Form1->lblCheckReach->text(),
+              "192 6 6");
+    EXPECT_EQ(Form1->lblHitCount26->text(), QString::number(ttHitCount[26]));
+    EXPECT_EQ(Form1->lblLastFound->text(), QString::number(lastFoundIndex));
+    EXPECT_EQ(Form1->lblFoundFlag->text(), "1");
+    for (const QLabel* placed : {Form1->lblPlaced0, Form1->lblPlaced5})
+        EXPECT_LT(uint32_t(placed->text().toInt()), 192u) << placed->text().toStdString();
+    EXPECT_EQ(Form1->lblPlaced6->text(), "");
+
+    // "/6" (checked) starts placements from block 0 only; unchecked, from every block.
+    const auto total = [] { return std::accumulate(ttHitCount, ttHitCount + ttRecordCount, int64_t(0)); };
+    const int64_t fromFirstBlock = total();
+    Form1->CheckBox68->setChecked(false);
+    Form1->Button200->click();
+    EXPECT_EQ(total(), 6 * fromFirstBlock);
 
     const int32_t block = ttRecordCount / 6;
-    Form1->CheckBox68->setChecked(false);   // from every block, so the exchanged records are placed
     std::swap_ranges(ttKeys[block + 5], ttKeys[block + 5] + 6, ttKeys[2 * block + 5]);
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "IS UNLOCKED");
+    EXPECT_EQ(Form1->lblFoundFlag->text(), "0");
 
     LayTable(AllKeysOver({0, 3}, 6, 3), 6);   // keys whose conjugates are missing
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "IS OOOOOOOOOOO");
+}
+
+TEST_F(TForm1Tables1dTest, PerestanShowsTheSubstitutionOfTheSixElements)
+{
+    Form1->Button160->click();
+    QString shown;
+    for (const QLabel* label : {Form1->Label384, Form1->Label385, Form1->Label386, Form1->Label387, Form1->Label388,
+                                Form1->Label389})
+        shown += label->text();
+    EXPECT_EQ(shown, "354021");
 }
 
 TEST_F(TForm1Tables1dTest, RefusalsSayWhyAndChangeNothing)
@@ -115,6 +257,25 @@ TEST_F(TForm1Tables1dTest, RefusalsSayWhyAndChangeNothing)
     EXPECT_EQ(ttHitCount[2], 7);
     EXPECT_EQ(BytesOf(file), before);
     EXPECT_FALSE(std::filesystem::exists(path("RT/R5_0703.txt")));
+}
+
+TEST_F(TForm1Tables1dTest, ASaveOnAFullDiskKeepsTheTableAndItsExportAndSaysSo)
+{
+    const std::string file = openClosedTable73();
+    Form1->Button200->click();   // counts, table file and export written
+    const auto table = BytesOf(file), text = BytesOf(path("RT/R5_0703.txt"));
+    ASSERT_FALSE(text.empty());
+    messages_.clear();
+    std::fill_n(ttHitCount, ttRecordCount, 3);
+    {
+        FileSizeLimit fullDisk(1000);
+        Form1->Button233->click();   // "1/6 => All" writes the table
+        Form1->Button236Click();     // "Save to XLS"
+    }
+    ASSERT_EQ(messages_.size(), 2u);
+    for (const MessageRecord& m : messages_) EXPECT_NE(m.text.indexOf("keeps its previous content"), -1);
+    EXPECT_EQ(BytesOf(file), table);
+    EXPECT_EQ(BytesOf(path("RT/R5_0703.txt")), text);
 }
 
 } // namespace
