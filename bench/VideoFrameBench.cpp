@@ -2,7 +2,7 @@
 // backing image) converted into the frame file's bytes, and the whole frame
 // written to disk the way the recorder saves it, for the default 512 x 512
 // frame and the widest 8448 x 704 one.
-#include "lattice/FileReplace.h"
+#include "engine/BinaryFile.h"
 #include "lattice/VideoFrames.h"
 
 #include <benchmark/benchmark.h>
@@ -44,7 +44,7 @@ void WriteFrame(benchmark::State& state)
     const auto path = dir / "file0000.bmp";
     for (auto _ : state) {
         const std::vector<uint8_t> frame = BuildFrameFile(canvas.pixels(), width, height);
-        if (!ReplaceFileContents(path, frame))
+        if (!SaveFileSafely(path, frame))
             state.SkipWithError("frame not written");
     }
     std::filesystem::remove_all(dir);

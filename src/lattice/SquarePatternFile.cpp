@@ -5,7 +5,7 @@
 
 #include "engine/BinaryFile.h"
 #include "engine/Random.h"
-#include "lattice/FileReplace.h"
+#include "engine/BinaryFile.h"
 #include "lattice/PointLists.h"
 
 int32_t presetFileChoice = 0;
@@ -58,7 +58,7 @@ PatternFileStatus ReadSquarePatternFile(const std::string& path)
 
 PatternFileStatus WriteSquarePatternFile(const std::string& path)
 {
-    return ReplaceFileContents(path, std::span<const uint8_t>(squareCells, kSquarePatternFileSize))
+    return SaveFileSafely(path, std::span<const uint8_t>(squareCells, kSquarePatternFileSize))
                ? PatternFileStatus::Ok
                : PatternFileStatus::WriteFailed;
 }

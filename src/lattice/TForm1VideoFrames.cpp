@@ -7,7 +7,7 @@
 
 #include "engine/RunControls.h"
 #include "engine/StringState.h"
-#include "lattice/FileReplace.h"
+#include "engine/BinaryFile.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
 #include "lattice/TForm12.h"
@@ -27,7 +27,7 @@ bool stripNoted = false;           // the strip recorder has said that its strip
 // The one place where frame files are saved.
 bool SaveFrame(const std::vector<uint8_t>& frame)
 {
-    return ReplaceFileContents(framePath, frame);
+    return SaveFileSafely(framePath, frame);
 }
 
 QString Quoted(const std::string& path) { return "\"" + QString::fromStdString(path) + "\""; }

@@ -1,5 +1,7 @@
 #include "runs/ParameterSweep.h"
 
+#include "engine/BinaryFile.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -60,22 +62,7 @@ std::string Fixed(double value) {   // "%f" under the C locale
 }
 
 bool ReplaceTextFile(const std::filesystem::path& path, const std::string& text) {
-  std::error_code ec;
-  std::filesystem::create_directories(path.parent_path(), ec);
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      std::filesystem::remove(temporary, ec);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) std::filesystem::remove(temporary, ec);
-  return !ec;
+  return SaveFileSafely(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace

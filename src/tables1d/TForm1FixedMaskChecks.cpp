@@ -14,6 +14,7 @@ ClosureOutcome RunFixedCheck(TForm1& f, const FixedClosureCheck& check)
     const ClosureOutcome outcome = RunClosureCheckShowingProgress(
         f.StatusBar1, check.mask, check.scope, [](const ClosureProgress& p) { return QString::number(p.records[0]); });
     ShowClosureVerdict(outcome.verdict);
+    f.ShowCheckTrace(outcome, check.mask.pointCount);
     return outcome;
 }
 
