@@ -730,6 +730,16 @@ public:
     void Button80Click();        // "Risnum2 80": signs of the extremes of cellStatMap
     void Viewv2m3m3m1Click();
 
+    // --- lattice: the T=6 scan and the windows that show its counters ---
+    void Begim1Click();          // "Begim": side 31, counters 0, start state, arm Timer6
+    void Timer6Timer();          // places the start state and hands one run to Timer1
+    void DO2Click();             // "Stop": disarms Timer6 only
+    void CB1Click();             // "C ? B"
+    void Sh411Click();           // "Sh=31"
+    void Siz511Click();          // "Siz=71"
+    void ShowRandom1Click();     // the "Show T6" window; no control reaches it
+    void ConnectT6ScanHandlers();
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())

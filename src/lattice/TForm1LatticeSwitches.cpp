@@ -61,7 +61,8 @@ void TForm1::RadioGroup7Click()
         mainModeIndex = 0;
 }
 
-// "1 DUM": "2 dim." ticks rings 5 to 11 of the mask chooser and unticks the others.
+// "1 DUM": "2 dim." ticks rings 5 to 11 of the mask chooser and unticks the
+// other rings and the presets.
 void TForm1::RadioGroup8Click()
 {
     if (RadioGroup8->itemIndex() != 1)
@@ -72,4 +73,7 @@ void TForm1::RadioGroup8Click()
                           Form13->CheckBox13, Form13->CheckBox14};
     for (int k = 1; k <= 14; ++k)
         rings[k - 1]->setChecked(k >= 5 && k <= 11);
+    for (QCheckBox* preset : {Form13->CheckBox15, Form13->CheckBox16, Form13->CheckBox17, Form13->CheckBox18,
+                              Form13->CheckBox19, Form13->CheckBox20, Form13->CheckBox21})
+        preset->setChecked(false);
 }
