@@ -1,0 +1,3 @@
+#include "lattice/SecondStepCount.h"
+
+int32_t secondStepCount = 0;
