@@ -740,6 +740,27 @@ public:
     void ShowRandom1Click();     // the "Show T6" window; no control reaches it
     void ConnectT6ScanHandlers();
 
+    // --- lattice: mask file, FIND, C/B pairs, the rule-table window, the time bar and step digits ---
+    void Readmask1Click();          // "Read mask": "MA/mafin.dat" into the freeze mask
+    void Writemask1Click();         // "Write mask"
+    void Dofind1Click();            // "Do find"
+    void N20Click();                // the same as "Do find"
+    void NOfind1Click();
+    void N14Click();                // "N times CB"
+    void Button51Click();           // four C/B pairs
+    void N5points1Click();
+    void ShowCA1Click();            // shows the rule-table window
+    void N701Click();               // "View 70": the time bar, not-xor
+    void Button60Click();           // advance both time bar markers
+    void Edit9Change();
+    void Rislll1Click();            // "Ris ll": the bar filled up to the current step
+    void Button64Click();           // "risnum 64": the step count in large digits
+    // Keys "B" "J" "V" "H" "G" "M" "K" "N" move the bar's edges by a pixel.
+    void Button76KeyDown(int key);
+    void DO4Click();                // clears the square's drawing area
+    // Large digits as DrawDigits draws them, the first digit firstCell cells to the right.
+    void DrawDigitsFrom(uint32_t value, int firstCell);
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())
@@ -797,6 +818,8 @@ private:
     enum class PresetStart { None, Random, Centre, FourBPoints };
     void LoadPreset(const char* file, int32_t steps, bool penTwo, PresetStart start);
     void FinishRandomRule();
+    // lattice: mask file, rule-table window, time bar
+    void ConnectLatticeWindowHandlers();
     bool hasBeenShown = false;
 
     // lattice: helpers of the statistics, frames, pattern loaders and start patterns

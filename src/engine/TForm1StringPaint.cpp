@@ -126,11 +126,17 @@ void TForm1::Button104Click()
 
 void TForm1::DrawDigits(uint32_t value)
 {
+    DrawDigitsFrom(value, 0);
+}
+
+void TForm1::DrawDigitsFrom(uint32_t value, int firstCell)
+{
     Canvas& c = canvas();
     const std::string text = std::to_string(value);
     for (size_t j = 0; j < text.size(); ++j) {
         for (const Stroke& s : DigitStrokes(text[j] - '0')) {
-            const int x = static_cast<int>(WorldToScreenX(35.0 * static_cast<double>(j) + s.x));
+            const double cell = static_cast<double>(j) + firstCell;
+            const int x = static_cast<int>(WorldToScreenX(35.0 * cell + s.x));
             const int y = static_cast<int>(WorldToScreenY(s.y));
             if (s.op == 'M')
                 c.moveTo(x, y);

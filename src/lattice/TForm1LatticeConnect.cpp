@@ -6,6 +6,7 @@
 void TForm1::ConnectLatticeHandlers()
 {
     ConnectLatticeCoreHandlers();
+    ConnectLatticeWindowHandlers();
     OnClick(RadioGroup1, Bind(&TForm1::RadioGroup1Click));
     OnClick(RadioGroup3, Bind(&TForm1::RadioGroup3Click));
     OnClick(RadioGroup5, Bind(&TForm1::RadioGroup5Click));

@@ -41,7 +41,7 @@ const WindowCase kWindows[] = {
     {"TForm3", Make<TForm3>, "Show initial", {403, 437}},
     {"TForm4", Make<TForm4>, "Help", {677, 212}},
     {"TForm5", Make<TForm5>, "Show T6", {455, 289}},
-    {"TForm6", Make<TForm6>, "Show RCA", {880, 470}},
+    {"TForm6", Make<TForm6>, "Show RCA", {1010, 716}},
     {"TForm8", Make<TForm8>, "Form8", {723, 573}},
     {"TForm10", Make<TForm10>, "Correct- incorrect mask", {720, 460}},
     {"TForm11", Make<TForm11>, "Improove", {480, 360}},

@@ -1,5 +1,8 @@
+#include "lattice/LatticeSettings.h"
+#include "lattice/StatColourModulus.h"
 #include "lattice/TForm12.h"
 #include "lattice/VideoFrameSize.h"
+#include "lattice/VideoSettings.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -41,4 +44,48 @@ TEST(TForm12, EveryItemSetsTheSizeItsCaptionShows)
         EXPECT_EQ(frameWidth, match.captured(1).toInt()) << item;
         EXPECT_EQ(frameHeight, match.captured(2).toInt()) << item;
     }
+}
+
+// The layout's texts differ from the globals until the window is shown;
+// showing writes the globals into the edits and selects "Cir" each time (X,
+// Y and the spare value keep their texts); every edit stores its own global.
+TEST(TForm12, ShowingWritesTheGlobalsAndEveryEditStoresItsOwn)
+{
+    TForm12 form;
+    EXPECT_EQ(form.Label3->text(), "Multipl. RIGHT mouse");
+    EXPECT_EQ(form.Label6->text(), "Beg.");
+    EXPECT_TRUE(form.Edit1->isHidden());
+    EXPECT_EQ(form.Edit6->text(), "48");
+    EXPECT_EQ(form.Edit11->text(), "Edit11");
+    EXPECT_EQ(timeBarLeft, 38);   // building the window ran no handler
+
+    form.RadioGroup2->setItemIndex(1);
+    form.show_();
+    EXPECT_EQ(form.RadioGroup2->itemIndex(), 0);
+    EXPECT_EQ(form.Edit1->text(), "r016");
+    EXPECT_EQ(form.Edit3->text(), "100");
+    EXPECT_EQ(form.Edit6->text(), "38");
+    EXPECT_EQ(form.Edit9->text(), "673");
+    EXPECT_EQ(form.Edit10->text(), "2526");
+    EXPECT_EQ(form.Edit11->text(), "3");
+    EXPECT_EQ(form.Edit4->text(), "0");
+
+    form.Edit1->setText("clip 7");
+    form.Edit5->setText("-4");
+    form.Edit10->setText("12abc");
+    form.Edit11->setText("");
+    form.Edit9->setText("99999999");   // far off any canvas: kept at the edge limit
+    EXPECT_EQ(videoName, "clip 7");
+    EXPECT_EQ(videoPointY, -4);
+    EXPECT_EQ(timeBarTotalSteps, 12);
+    EXPECT_EQ(statColourModulus, 0);
+    EXPECT_EQ(timeBarBottom, kTimeBarEdgeLimit);
+    EXPECT_EQ(form.Edit9->text(), "99999999");
+
+    form.hide_();
+    form.RadioGroup2->setItemIndex(1);
+    form.show_();
+    EXPECT_EQ(form.RadioGroup2->itemIndex(), 0);
+    EXPECT_EQ(form.Edit9->text(), "100000");
+    EXPECT_EQ(form.Edit5->text(), "-4");
 }

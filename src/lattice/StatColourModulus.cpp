@@ -1,0 +1,3 @@
+#include "lattice/StatColourModulus.h"
+
+int32_t statColourModulus = 3;
