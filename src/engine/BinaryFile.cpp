@@ -102,3 +102,8 @@ bool OverwriteFileStart(const fs::path& path, std::span<const uint8_t> bytes) {
   std::copy(bytes.begin(), bytes.end(), content->begin());
   return SaveFileSafely(path, *content);
 }
+
+bool SaveOverFileStart(const fs::path& path, std::span<const uint8_t> bytes) {
+  std::error_code ec;
+  return fs::exists(path, ec) ? OverwriteFileStart(path, bytes) : SaveFileSafely(path, bytes);
+}

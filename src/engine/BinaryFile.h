@@ -59,5 +59,10 @@ inline bool WriteWholeFile(const std::filesystem::path& path, std::span<const ui
 // failure leaves the whole old file. False if it is missing or unreadable.
 bool OverwriteFileStart(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
+// As OverwriteFileStart, but a missing file is created (with its folders)
+// holding exactly bytes: the files that a command both creates and rewrites
+// in place.
+bool SaveOverFileStart(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
 // Creates the missing folders and an empty file (an existing one is emptied).
 inline bool CreateEmptyFile(const std::filesystem::path& path) { return SaveFileSafely(path, {}); }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/BinaryFile.h"
-#include "lattice/FileStartReplace.h"
+#include "engine/BinaryFile.h"
 
 uint8_t maskFileBuffer[kSquareCellCount] = {};
 
@@ -32,7 +32,7 @@ MaskFileStatus WriteMaskFile(const std::filesystem::path& path) {
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) maskFileBuffer[r * columns + c] = frozenMask[SquareIndex(r, c)];
   const size_t count = MaskByteCount();
-  return ReplaceFileStart(path, std::span<const uint8_t>(maskFileBuffer, count)) ? MaskFileStatus::Ok
+  return SaveOverFileStart(path, std::span<const uint8_t>(maskFileBuffer, count)) ? MaskFileStatus::Ok
                                                                                  : MaskFileStatus::WriteFailed;
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/BinaryFile.h"
-#include "lattice/FileStartReplace.h"
+#include "engine/BinaryFile.h"
 #include "lattice/LatticeSettings.h"
 
 namespace {
@@ -47,7 +47,7 @@ RuleWeightsFileStatus WriteRuleWeightsFile(const std::filesystem::path& path) {
   bytes.reserve(kRuleWeightsFileSize);
   for (double w : ruleWeightsX) PutWeight(bytes, w);
   for (double w : ruleWeightsY) PutWeight(bytes, w);
-  return ReplaceFileStart(path, bytes) ? RuleWeightsFileStatus::Ok : RuleWeightsFileStatus::WriteFailed;
+  return SaveOverFileStart(path, bytes) ? RuleWeightsFileStatus::Ok : RuleWeightsFileStatus::WriteFailed;
 }
 
 std::string RuleWeightsFileMessage(RuleWeightsFileStatus status, const std::string& path) {

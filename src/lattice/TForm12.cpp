@@ -2,7 +2,7 @@
 
 #include "app/FormHelpers.h"
 #include "lattice/LatticeSettings.h"
-#include "lattice/StatColourModulus.h"
+#include "lattice/ChangeStatistics.h"
 #include "lattice/VideoFrameSize.h"
 #include "lattice/VideoSettings.h"
 #include "widgets/Handlers.h"

@@ -8,19 +8,6 @@
 #include <filesystem>
 #include <utility>
 
-namespace {
-
-// The one place these files are written: over the start of an existing file,
-// so that a shorter table leaves the longer one's tail, or as a new file.
-bool PutOverStartOrCreate(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) return OverwriteFileStart(path, bytes);
-    return WriteWholeFile(path, bytes);
-}
-
-} // namespace
-
 TableFileStatus ReadFixedTableFile(const FixedTableFile& file, TableFileContent& out)
 {
     return ReadRecordFile(file.path, RecordLayout{file.keyBytes, file.withCounts, false}, out);
@@ -49,5 +36,7 @@ TableFileStatus WriteFixedTableFile(const FixedTableFile& file, const uint8_t (*
         writer.putInt32(ttValues[i]);
         if (file.withCounts) writer.putInt32(ttHitCount[i]);
     }
-    return PutOverStartOrCreate(file.path, writer.bytes()) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
+    // Over the start of an existing file, so that a shorter table leaves the
+    // longer one's tail, or as a new file.
+    return SaveOverFileStart(file.path, writer.bytes()) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
 }

@@ -1,5 +1,5 @@
 #include "lattice/LatticeSettings.h"
-#include "lattice/StatColourModulus.h"
+#include "lattice/ChangeStatistics.h"
 #include "lattice/TForm12.h"
 #include "lattice/VideoFrameSize.h"
 #include "lattice/VideoSettings.h"

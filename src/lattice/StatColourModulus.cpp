@@ -1,3 +1,0 @@
-#include "lattice/StatColourModulus.h"
-
-int32_t statColourModulus = 3;
