@@ -556,6 +556,21 @@ public:
     void Button80Click();        // "Risnum2 80": signs of the extremes of cellStatMap
     void Viewv2m3m3m1Click();
 
+    // --- lattice: Qhist batches and the square view window they use ---
+    void WriteQhist1Click();        // "Write Qhist (n=8)": runs from the point file
+    void WriteQhistanyn1Click();    // "Write Qhist (any n)": runs from random starts
+    void Timer7Timer();             // one start of the batch
+    void ReadMask2Click();          // 'Read RCA->"Mask"'
+    void WriteLOGfile1Click();      // 'Read RCA->"Square"': side 51, then the square view window
+    // Side 51 shown in the length edit (the strings stay within their 27 cells)
+    // and the border "Circle".
+    void PrepareSquareOf51();
+    void ConnectQhistHandlers();
+    // Reads the mask file into the freeze mask. Declared here until the mask
+    // file commands are merged; their definition replaces the interim one in
+    // TForm1MaskFileReadInterim.cpp.
+    void Readmask1Click();
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())

@@ -20,4 +20,5 @@ void TForm1::ConnectLatticeHandlers()
     OnClick(Timer101, Bind(&TForm1::Timer101Click));
 
     ConnectLatticeExperimentHandlers();
+    ConnectQhistHandlers();
 }
