@@ -761,6 +761,17 @@ public:
     // Large digits as DrawDigits draws them, the first digit firstCell cells to the right.
     void DrawDigitsFrom(uint32_t value, int firstCell);
 
+    // --- lattice: Qhist batches and the square view window they use ---
+    void WriteQhist1Click();        // "Write Qhist (n=8)": runs from the point file
+    void WriteQhistanyn1Click();    // "Write Qhist (any n)": runs from random starts
+    void Timer7Timer();             // one start of the batch
+    void ReadMask2Click();          // 'Read RCA->"Mask"'
+    void WriteLOGfile1Click();      // 'Read RCA->"Square"': side 51, then the square view window
+    // Side 51 shown in the length edit (the strings stay within their 27 cells)
+    // and the border "Circle".
+    void PrepareSquareOf51();
+    void ConnectQhistHandlers();
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())

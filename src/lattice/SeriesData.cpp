@@ -1,13 +1,12 @@
 #include "lattice/SeriesData.h"
 
+#include "lattice/QhistBatch.h"
+
 int32_t colourSeries0[kSeriesLength] = {};
 int32_t colourSeries1[kSeriesLength] = {};
 int32_t colourSeries2[kSeriesLength] = {};
+int32_t lambdaResidual[kSeriesLength] = {};
 
 std::FILE* qhistFile = nullptr;
 
-void CloseQhistFile() {
-  if (qhistFile == nullptr) return;
-  std::fclose(qhistFile);
-  qhistFile = nullptr;
-}
+void CloseQhistFile() { CloseStream(qhistFile); }

@@ -22,4 +22,5 @@ void TForm1::ConnectLatticeHandlers()
 
     ConnectLatticeExperimentHandlers();
     ConnectT6ScanHandlers();
+    ConnectQhistHandlers();
 }

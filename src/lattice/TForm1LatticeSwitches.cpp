@@ -1,9 +1,5 @@
 // Choices of the hidden panel that belong to the lattice workbench.
-#include "app/FormHelpers.h"
 #include "app/TForm1.h"
-
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
 
 #include "engine/StringState.h"
 #include "lattice/LatticeSettings.h"
@@ -19,9 +15,8 @@ void TForm1::RadioGroup1Click()
 void TForm1::RadioGroup6Click() {}
 void TForm1::RadioGroup10Click() {}
 
-// "Kind" sets the border; "Square" prepares a side-51 square (the strings stay
-// within their 27 cells: the length edit keeps them there) and shows the
-// square view window.
+// "Kind" sets the border; "Square" prepares the side-51 square with the
+// border "Circle" and shows the square view window.
 void TForm1::RadioGroup3Click()
 {
     switch (RadioGroup3->itemIndex()) {
@@ -32,12 +27,7 @@ void TForm1::RadioGroup3Click()
         RadioGroup2->setItemIndex(1);
         break;
     case 2:
-        for (int i = 0; i < 2; ++i) {
-            squareRowCount = squareColumnCount = 51;
-            ShowNumber(Edit1, 51);
-            UpDown2->setPosition(51);
-            RadioGroup2->setItemIndex(1);
-        }
+        PrepareSquareOf51();
         Form15->showModal();
         break;
     default:
