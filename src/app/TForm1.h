@@ -623,6 +623,96 @@ public:
     void T31Click();
     void Copymask1Click();
 
+    // --- lattice windows: heat map and IMPROVE windows, bitmap import, counter and river files, menu switches ---
+    void ConnectLatticeMenuHandlers();
+    void Showheatmap1Click();       // "(F) Show heat map": the heat map window, modal
+    void ShowIMPROVE1Click();       // "(F) Show IMPROVE": the IMPROVE statistics window, modal
+    // bitmap import
+    void READFROMFILE1Click();      // bright pixels of "data/1_1.BMP" become C cells
+    void READFROMFILER1Click();     // ... drawn as blue pixels only
+    // counter and river files
+    void Button79Click();           // "Wr NAK79": the four span-1 counters to their files
+    void WrNAK1Click();
+    void Button78Click();           // "Re NAK78": read them back, negated
+    void ReNAK1Click();
+    void Button75Click();           // "Write c R 75": the river frames to "aT1d/aRIVE.dat"
+    void WriteaRIVE1Click();
+    void Button77Click();           // "Read  cR 77": the river frames back
+    void ReadaREVE1Click();
+    void zapaRIVE1Click();
+    void aT01Click();               // "aT - =0": the twelve counters 0, paint
+    void aT02Click();               // "aT=0"
+    void NAK01Click();
+    void NAK11Click();
+    void NAK21Click();
+    void BEGIN21Click();
+    void ReadNAKfile1Click();
+    void BGvsNAK1Click();
+    void IzVSNAK1Click();
+    // switches that only toggle their own mark
+    void Nonreversible1Click();
+    void Showparameters1Click();
+    void randomize2Click();
+    void IsStopwheN1Click();
+    void IaStop1Click();
+    void IsStop1Click();
+    void IsStopwheniCX1Click();
+    void Nographics1Click();
+    void PorM1Click();
+    void N1Or31Click();
+    void Quolil1Click();
+    void DONTSHOW2Click();
+    void aRIV1Click();
+    void notpaint1Click();
+    void risCntriver1Click();
+    void isRIVER1Click();
+    void NOTSTOP1Click();
+    void Load3pict1Click();
+    void IsIZM1Click();
+    void isdef1Click();
+    void isSMES1Click();
+    void iesZAD1Click();
+    void iesNesol1Click();
+    void notITZ1Click();
+    // switches of "KiyFile" and "b)" (the series files name them too)
+    void N4b1Click();
+    void Estobr1Click();
+    void ViewGraph1Click();
+    void VIKLdljalabdx1Click();
+    // switches that repaint
+    void XXXn1Click();
+    void XXcnc1Click();
+    void NoA1Click();
+    void Iz22Click();
+    void isIZ1IZ01Click();
+    void Showwithfilt1Click();      // "1 OR 3 SQUARE"
+    void Is6coins1Click();
+    void Cnc01Click();
+    void Cnc11Click();
+    void Cnc21Click();
+    // edits, pens and the panel ZAD
+    void N210Click();               // "Time /2"
+    void Button17Click();           // "ris lin 17"
+    void Edit18Change();
+    void Edit19Change();
+    void Edit23Change();
+    void Edit30Change();
+    void Edit31Change();
+    void Button44Click();           // "+1 44"
+    void Button48Click();
+    void PokCij1Click();
+    void P21Click();
+    void Button76Click();           // "Pok Cij 76"
+    void Button83Click();
+    void Button84Click();
+    void Button85Click();
+    void Button86Click();
+    // commands that do nothing
+    void To01Click();
+    void Iz31Click();
+    void BEGINNORM1Click();
+    void iesZEL1Click();
+
     // --- lattice: change statistics, video frames, square patterns, start patterns, 70 x 70 views ---
     // change statistics
     void Button63Click();        // "Xizm pered 63": push the boundary maps

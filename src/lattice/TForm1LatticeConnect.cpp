@@ -14,6 +14,7 @@ void TForm1::ConnectLatticeHandlers()
     OnClick(RadioGroup7, Bind(&TForm1::RadioGroup7Click));
     OnClick(RadioGroup8, Bind(&TForm1::RadioGroup8Click));
     OnClick(RadioGroup10, Bind(&TForm1::RadioGroup10Click));
+    ConnectLatticeMenuHandlers();
 
     // The trial experiment: the menu switch starts it, Timer10 sets up each run.
     Timer10->setEnabled(false);
