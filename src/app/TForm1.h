@@ -536,6 +536,16 @@ public:
     void FillHarvestGrid(int pointCount);
     // Toolbar counters of the two-dimensional tables: N, N/6, (N/6-1)/2.
     void ShowTable2dCounters(int32_t recordCount);
+    // --- two-dimensional harvests of six to nine points ---
+    // The harvest of pointCount (6..9) points for the run just derived: the
+    // windows of point table pointCount - 5 into the key-indexed table, then
+    // the list, its file ttFileName2d and the grid. Refused, with a "Warning"
+    // box that stops the generator and nothing changed, when the table path
+    // names another point count.
+    void HarvestNormalisedTable(int pointCount);
+    // The list in StringGrid12 as the table reader shows it: keys, sign, count.
+    void FillTable2dGrid(int pointCount);
+    void ConnectTables2dToolHandlers();
 
     // --- lattice workbench switches that start-up runs ---------------------------
     void RadioGroup1Click();
