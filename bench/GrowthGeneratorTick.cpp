@@ -39,7 +39,7 @@ void GeneratorTicks(benchmark::State& state)
     Form1->CheckBox67->setChecked(state.range(2) == 0);
     Form1->CheckBox58->setChecked(true);
     Form1->Button170Click();
-    ttFileName2d = programDir + "RT2/T4.dat";
+    Form1->Button226Click();   // the table path of the mask below this program folder
     Form1->Button214Click();
 
     double slowest18 = 0, slowest13 = 0, total13 = 0;
@@ -72,6 +72,9 @@ BENCHMARK(GeneratorTicks)
     ->Args({0, 6, 0})
     ->Args({0, 6, 1})
     ->Args({1, 6, 1})
+    ->Args({2, 8, 0})
+    ->Args({3, 8, 0})
+    ->Args({4, 8, 0})
     ->Args({0, 27, 0})
     ->Args({0, 27, 1})
     ->Unit(benchmark::kMillisecond)

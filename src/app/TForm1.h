@@ -536,6 +536,35 @@ public:
     void FillHarvestGrid(int pointCount);
     // Toolbar counters of the two-dimensional tables: N, N/6, (N/6-1)/2.
     void ShowTable2dCounters(int32_t recordCount);
+    // --- two-dimensional harvests of six to nine points, older tables, key lookup, draws ---
+    void Button175Click();     // "(2 Check6P1M1 175": the older six-point check
+    void Button172Click();     // "(1 RTkrP1M1 172": the older six-point table into the table file
+    void Button184Click();     // "Open": the older five-point table "RT2/T4.dat" into the list
+    void Button185Click();     // "KOL TPP Check/6 185": symmetry classes of the cross
+    void Button186Click();     // "Check TT 2dim": does nothing
+    void Timer14Timer();
+    void Timer15Timer();
+    void Edit62Change();       // "Randomize": skips as many numbers as typed
+    void Edit63Change();       // "Mask crest" key cells 0 .. 4
+    void Edit64Change();
+    void Edit65Change();
+    void Edit66Change();
+    void Edit67Change();
+    void Button227Click();     // "text 227": the first permuted record with that key
+    // The harvest of pointCount (6..9) points for the run just derived: the
+    // windows of point table pointCount - 5 into the key-indexed table, then
+    // the list, its file ttFileName2d and the grid. Refused, with a "Warning"
+    // box that stops the generator and nothing changed, when the table path
+    // names another point count.
+    void HarvestNormalisedTable(int pointCount);
+    // The list in StringGrid12 as the table reader shows it: keys, sign, count.
+    void FillTable2dGrid(int pointCount);
+    // The older tables: "RT2old/RTTkrP1M1.dat" into the table file of a
+    // six-point mask, "RT2/T4.dat" into the list. False when refused (after a
+    // message; nothing changed).
+    bool ConvertOlderSixPointTable();
+    bool OpenOlderFivePointTable();
+    void ConnectTables2dToolHandlers();
 
     // --- lattice workbench switches that start-up runs ---------------------------
     void RadioGroup1Click();

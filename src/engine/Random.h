@@ -9,6 +9,10 @@ extern uint32_t randomState;  // 1 at start
 
 // Advances the state and returns the next number in 0..32767.
 int32_t Rand();
+// Advances the state exactly as `count` calls of Rand() would, in
+// O(log count) steps: the step s -> a*s + c composed with itself by squaring,
+// all in 32-bit wrap-around arithmetic.
+void SkipRandom(uint64_t count);
 // Sets the state to seed; the next Rand() is the first number of its sequence.
 void SeedRandom(uint32_t seed);
 // Seeds from the clock (seconds) and draws one number at once, so the next

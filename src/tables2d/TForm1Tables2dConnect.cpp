@@ -29,4 +29,5 @@ void TForm1::ConnectTables2dHandlers()
     connect(ControlBar1, &ControlBar::freeAreaClicked, this, [this](int, int) {
         RunGuarded([this] { ControlBar1MouseDown(); });
     });
+    ConnectTables2dToolHandlers();
 }

@@ -1,12 +1,10 @@
 // Handlers of the two-dimensional tables that the growth run's chain and the
-// table file already call but whose work is not built yet: the harvests of
-// six to nine points and the closure check. Each is an empty member until its
-// feature lands; until then a run of those masks is stepped and derived and
-// harvests nothing.
+// table file already call but whose work is not built yet: the older
+// six-point check, the six-point harvest and the closure check. Each is an
+// empty member until its feature lands; until then a run of the six-point mask
+// is stepped and derived and harvests nothing.
 #include "app/TForm1.h"
 
+void TForm1::Button175Click() {}
 void TForm1::Button176Click() {}
-void TForm1::Button219Click() {}
-void TForm1::Button223Click() {}
-void TForm1::Button224Click() {}
 void TForm1::Button221Click() {}

@@ -29,6 +29,33 @@ TEST(Random, SequenceFromStartStateOneAndFromASeed) {
   EXPECT_EQ(Rand(), 346);
 }
 
+TEST(Random, SkippingReachesTheStateThatSteppingReaches) {
+  for (const uint32_t seed : {1u, 0u, 0xFFFFFFFFu, 0x9E3779B9u}) {
+    for (const uint64_t n : {0ull, 1ull, 2ull, 3ull, 17ull, 255ull, 256ull, 65537ull, 1234567ull}) {
+      ReferenceLcg ref{seed};
+      for (uint64_t i = 0; i < n; ++i) ref.next();
+      SeedRandom(seed);
+      SkipRandom(n);
+      ASSERT_EQ(randomState, ref.state) << "seed " << seed << ", " << n << " draws";
+      EXPECT_EQ(Rand(), ref.next());
+    }
+  }
+  // Counts too large to step: the generator's period is 2^32 (a = 1 mod 4, c
+  // odd), so skipping it returns to the start, and skips add up.
+  SeedRandom(12345);
+  SkipRandom(1ull << 32);
+  EXPECT_EQ(randomState, 12345u);
+  SkipRandom(0x7FFFFFFFull);   // the largest count an edit can give
+  SkipRandom(0x80000001ull);
+  EXPECT_EQ(randomState, 12345u);
+  SkipRandom(3'000'000'017ull);
+  const uint32_t skipped = randomState;
+  SeedRandom(12345);
+  SkipRandom(1'000'000'000ull);
+  SkipRandom(2'000'000'017ull);
+  EXPECT_EQ(randomState, skipped);
+}
+
 TEST(Random, RandomizeSeedsFromClockAndDrawsOnce) {
   const auto before = static_cast<uint64_t>(std::time(nullptr));
   Randomize();

@@ -1,0 +1,129 @@
+// The window walk of the six- to nine-point harvests on hand-laid event
+// planes: which torus cell each mask point reads, how the next element
+// divides the window, and which values the tables keep.
+#include "Tables2dTestSupport.h"
+
+#include "tables2d/HarvestListing.h"
+#include "tables2d/NormalisedHarvest.h"
+
+#include <array>
+#include <climits>
+
+using namespace table2dtest;
+
+namespace {
+
+// The cross and the four diagonal neighbours: on a 3 x 3 torus the nine
+// points reach every cell once.
+constexpr Mask2dPoint kNinePoints[9] = {{0, 0}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+
+int32_t Uniform(int element, int cells)
+{
+    int32_t index = 0;
+    for (int p = 0; p < cells; ++p) index = index * 6 + element;
+    return index;
+}
+
+class NormalisedHarvestTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTwoDimKeyTables(true, true); }
+    GrowthWindowCounts walk(int cells, int32_t side = 3)
+    {
+        historyRowCount = 3;   // one window event, event 1, followed by event 2
+        return WalkNormalisedWindows(side, kNinePoints, cells);
+    }
+    // The listed keys as index numbers.
+    std::vector<int32_t> listed(int cells)
+    {
+        std::vector<int32_t> keys;
+        const int32_t count = ListNormalisedKeys(cells, kTableCapacity).value();
+        for (int32_t r = 0; r < count; ++r) keys.push_back(KeyTableIndex(rt1Keys[r], cells));
+        return keys;
+    }
+    static int32_t Key(std::array<uint8_t, 9> cells, int count) { return KeyTableIndex(cells.data(), count); }
+};
+
+TEST_F(NormalisedHarvestTest, EachPointReadsTheCellAtItsOffsetOnTheTorus)
+{
+    // Cell (0, 0) holds 4 and its right neighbour (0, 1) holds 5; every cell
+    // is followed by the identity, so each window is entered as it is.
+    LayEventPlane(1, 0, 0);
+    LayEventPlane(2, 0, 0);
+    growthEventElement1[1][0][0] = 4;
+    growthEventElement1[1][0][1] = 5;
+    const GrowthWindowCounts counts = walk(9);
+    EXPECT_EQ(counts.windows, 9);
+    // Each window holds both cells, at the points that reach them.
+    const std::vector<int32_t> keys = listed(9);
+    ASSERT_EQ(keys.size(), 9u);
+    auto has = [&](int32_t key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); };
+    EXPECT_TRUE(has(Key({4, 5, 0, 0, 0, 0, 0, 0, 0}, 9)));   // window (0, 0): x = 1 is the next column
+    EXPECT_TRUE(has(Key({5, 0, 0, 4, 0, 0, 0, 0, 0}, 9)));   // window (0, 1): x = -1 the one before
+    EXPECT_TRUE(has(Key({0, 0, 0, 0, 0, 4, 0, 5, 0}, 9)));   // window (2, 2): (1, 1) and (-1, 1) wrap round
+
+    // Eight points leave out the last; a torus of 2 x 2 wraps them onto fewer cells.
+    ClearTwoDimKeyTables(true, true);
+    walk(8, 2);
+    EXPECT_TRUE(IsNormalisedKeyUsed(8, Key({4, 5, 0, 5, 0, 0, 0, 0}, 8)));   // window (0, 0)
+    EXPECT_EQ(listed(8).size(), 4u);
+}
+
+TEST_F(NormalisedHarvestTest, TheNextElementDividesTheWindowAndOnlySixAndSevenPointsKeepValues)
+{
+    // Windows of 3 followed by 5 with the value -1: their quotient by 5 is
+    // (2, .., 2), since 5 * 2 = 3, and takes the value 1.
+    LayEventPlane(1, 3, -1);
+    LayEventPlane(2, 5, 0);
+    walk(7);
+    ASSERT_EQ(listed(7), std::vector<int32_t>{Uniform(2, 7)});
+    EXPECT_EQ(ttValues[0], 1);
+    // The same quotient reached through 1 (1 * 2 = 0) with 300 keeps its low
+    // byte, and again through the identity keeps the last value: no test.
+    LayEventPlane(1, 0, 300);
+    LayEventPlane(2, 1, 0);
+    walk(7);
+    EXPECT_EQ(tt7Value[Uniform(2, 7)], 300 & 0xFF);
+    LayEventPlane(1, 2, 7);
+    LayEventPlane(2, 0, 0);
+    walk(7);
+    listed(7);
+    EXPECT_EQ(ttValues[0], 7);
+    // A reflection negates the value; the one value without a negative keeps
+    // its low byte (3 * 0 = 3: the quotient is (0, .., 0)).
+    LayEventPlane(1, 3, -9);
+    LayEventPlane(2, 3, 0);
+    walk(6);
+    EXPECT_EQ(tt6Value[Uniform(0, 6)], 9);
+    LayEventPlane(1, 3, INT32_MIN);
+    walk(6);
+    EXPECT_EQ(tt6Value[Uniform(0, 6)], 0);
+
+    // Eight and nine points: flags only, and their records list the value 0.
+    LayEventPlane(1, 4, 9);
+    walk(8);   // 3 * 2 = 4: the quotient (2, .., 2)
+    LayEventPlane(2, 0, 0);
+    walk(8);   // the window itself
+    ttValues[1] = 77;
+    ASSERT_EQ(listed(8), (std::vector<int32_t>{Uniform(2, 8), Uniform(4, 8)}));
+    EXPECT_EQ(ttValues[0] | ttValues[1], 0);
+}
+
+TEST_F(NormalisedHarvestTest, WindowsOutsideTheGroupAndOtherPointCountsEnterNothing)
+{
+    LayEventPlane(1, 1, 0);
+    LayEventPlane(2, 0, 0);
+    growthEventElement1[1][2][2] = 6;   // a cell of every window on the 3 x 3 torus
+    EXPECT_EQ(walk(9).skippedWindows, 9);
+    growthEventElement1[1][2][2] = 1;
+    growthEventElement1[2][1][1] = -1;   // the next element of one window
+    const GrowthWindowCounts counts = walk(9);
+    EXPECT_EQ(counts.windows * 10 + counts.skippedWindows, 81);
+    for (const int cells : {5, 10}) EXPECT_EQ(walk(cells).windows, 0) << cells;
+    EXPECT_EQ(tt5Used[Uniform(1, 5)], 0);
+
+    // Two events or fewer hold no window.
+    historyRowCount = 2;
+    EXPECT_EQ(WalkNormalisedWindows(3, kNinePoints, 7).windows, 0);
+}
+
+} // namespace
