@@ -516,6 +516,22 @@ public:
     void Button218Click();     // "WR 218": write the list
     void Button220Click();     // "(1 Read67 ANY": read the table path into the list
     void OpenTT2dim1Click();   // File > "Open TT (2 dim.)"
+
+    // --- two-dimensional tables: closure check, its range, extension, six points ---
+    void Button175Click();     // "(2 Check6P1M1 175": the older six-point check
+    void Button232Click();     // "1/6 => All" of "Any 2 dim"
+    void Button235Click();     // "Npr=0" of "Extension": the counts reset
+    void Edit68Change();       // "FROM": checkFromRecord
+    void Edit69Change();       // "TO": checkToRecord
+    // The list in StringGrid12 as the table reader lays it out: key words,
+    // sign and count of pointCount (5..9) key cells.
+    void FillTable2dGrid(int pointCount);
+    // The list with k key bytes to path; false after a "Warning" box.
+    bool WriteTable2dTo(const std::string& path, int k);
+    // "Save to XLS" of the two-dimensional table beside ttFileName2d, whatever
+    // the toolbar's mode.
+    void ExportTable2d(int k);
+
     void ControlBar1MouseDown();
     // The toolbar's table controls for two-dimensional work; sets isTwoDimMode.
     void ShowTwoDimToolbar();

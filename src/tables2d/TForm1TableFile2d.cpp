@@ -81,7 +81,13 @@ void TForm1::Button220Click()
     RadioGroup22->setItemIndex(-1);
     RadioGroup22->setItemIndex(countSum != 0 ? 2 : 1);
     if (k < kHarvestMinPoints || k > kHarvestMaxPoints) return;
+    FillTable2dGrid(k);
+}
 
+void TForm1::FillTable2dGrid(int pointCount)
+{
+    const int k = std::clamp(pointCount, 0, kTableKeyBytes);
+    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
     StringGrid* grid = StringGrid12;
     grid->setRowCount(n + 1);
     grid->setColCount(k + 3);

@@ -5,8 +5,6 @@
 // harvests nothing.
 #include "app/TForm1.h"
 
-void TForm1::Button176Click() {}
 void TForm1::Button219Click() {}
 void TForm1::Button223Click() {}
 void TForm1::Button224Click() {}
-void TForm1::Button221Click() {}
