@@ -305,6 +305,16 @@ private:
             if (reports) report(level);
             const int32_t block = blockOf_[size_t(r)];
             const uint32_t bit = block < kMemoBlocks ? 1u << block : 0;
+            if (bit && !(known & bit)) {
+                setProbe(level, r);
+                answers[size_t(block)] = lookUp();
+                known |= bit;
+                if (passes(answers[size_t(block)])) {
+                    passing |= bit;
+                    const int32_t found = answers[size_t(block)].found;
+                    countOf[size_t(block)] = found >= firstCounted_ ? &ttHitCount[found] : nullptr;
+                }
+            }
             if (passing & bit) {
                 ++outcome_.placements;
                 ++outcome_.levelFits[level];
@@ -312,21 +322,8 @@ private:
                 lastPassed = r;
                 continue;
             }
-            setProbe(level, r);
-            const Answer answer = (known & bit) ? answers[size_t(block)] : lookUp();
-            if (bit && !(known & bit)) {
-                answers[size_t(block)] = answer;
-                known |= bit;
-                if (passes(answer)) {
-                    passing |= bit;
-                    countOf[size_t(block)] = answer.found >= firstCounted_ ? &ttHitCount[answer.found] : nullptr;
-                    ++outcome_.placements;
-                    ++outcome_.levelFits[level];
-                    if (int32_t* count = countOf[size_t(block)]; count && *count < INT32_MAX) ++*count;
-                    lastPassed = r;
-                    continue;
-                }
-            }
+            if (!bit) setProbe(level, r);
+            const Answer answer = bit ? answers[size_t(block)] : lookUp();
             noteLastPassed(lastPassed, answers);
             lastPassed = -1;
             ++outcome_.levelFits[level];
