@@ -8,11 +8,12 @@
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableRecords.h"
 
+#include "ScanComparison.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <set>
@@ -72,14 +73,6 @@ void LayBenchTable(int records)
     BuildPermutedCopy(kPoints);
 }
 
-template <class F>
-double Seconds(F&& f)
-{
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 bool CompareCheck()
 {
     const ClosureMask mask = NinePointMask();
@@ -94,28 +87,7 @@ bool CompareCheck()
                        std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
     std::printf("closure check, %d records, %d points: %lld placements\n", ttRecordCount, kPoints,
                 (long long)indexed.placements);
-    std::printf("  reference scan %10.3f s\n  indexed        %10.6f s\n  ratio          %10.0f x   %s\n",
-                scanSeconds, indexedSeconds, scanSeconds / indexedSeconds, agree ? "(same result)" : "DIFFERENT RESULTS");
-    return agree;
-}
-
-bool CompareExtension()
-{
-    std::mt19937 rng(7);
-    std::vector<int32_t> start(static_cast<size_t>(ttRecordCount));
-    for (auto& c : start) c = int32_t(rng() % 100);
-    std::copy(start.begin(), start.end(), ttHitCount);
-    const double scanSeconds = Seconds([] { ExtendHitCountsByScan(kPoints); });
-    const std::vector<int32_t> scanCounts(ttHitCount, ttHitCount + ttRecordCount);
-    double indexedSeconds = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        std::copy(start.begin(), start.end(), ttHitCount);
-        indexedSeconds = std::min(indexedSeconds, Seconds([] { ExtendHitCounts(kPoints); }));
-    }
-    const bool agree = std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
-    std::printf("extension over the group, %d records:\n", ttRecordCount);
-    std::printf("  reference scan %10.3f s\n  indexed        %10.6f s\n  ratio          %10.0f x   %s\n",
-                scanSeconds, indexedSeconds, scanSeconds / indexedSeconds, agree ? "(same result)" : "DIFFERENT RESULTS");
+    PrintComparison(scanSeconds, indexedSeconds, agree);
     return agree;
 }
 
@@ -141,7 +113,8 @@ int main(int argc, char** argv)
 {
     LayBenchTable(6000);
     const bool checkAgrees = CompareCheck();
-    const bool extensionAgrees = CompareExtension();
+    const bool extensionAgrees =
+        CompareExtensionForms("extension over the group", ExtendHitCountsByScan, ExtendHitCounts, kPoints);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

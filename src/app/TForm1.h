@@ -516,6 +516,18 @@ public:
     void Button218Click();     // "WR 218": write the list
     void Button220Click();     // "(1 Read67 ANY": read the table path into the list
     void OpenTT2dim1Click();   // File > "Open TT (2 dim.)"
+
+    // --- two-dimensional tables: closure check, its range, extension, six points ---
+    void Button232Click();     // "1/6 => All" of "Any 2 dim"
+    void Button235Click();     // "Npr=0" of "Extension": the counts reset
+    void Edit68Change();       // "FROM": checkFromRecord
+    void Edit69Change();       // "TO": checkToRecord
+    // The list with k key bytes to path; false after a "Warning" box.
+    bool WriteTable2dTo(const std::string& path, int k);
+    // "Save to XLS" of the two-dimensional table beside ttFileName2d, whatever
+    // the toolbar's mode.
+    void ExportTable2d(int k);
+
     void ControlBar1MouseDown();
     // The toolbar's table controls for two-dimensional work; sets isTwoDimMode.
     void ShowTwoDimToolbar();

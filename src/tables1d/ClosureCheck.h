@@ -1,17 +1,19 @@
 #pragma once
-// The closure check of a one-dimensional table: records are laid on
-// overlapping windows in the mask's own pattern (the record of level L at the
-// position of point L), and the key composed of the placed records' block
-// numbers must again be a record (else "unlocked"); the value-permuted copy
-// must file the composed key under the block of the reference cell (else
-// "permuted mismatch"). The check stops at the first failure; otherwise it
-// counts in ttHitCount how often each record was the composed key. It reads
-// ttKeys, ttKeysPermuted (build it first) and the records of its scope, and
-// writes ttHitCount over the scope (reset first), ttProbeKey and lastFoundIndex.
+// The closure check of a transition table: records are laid on overlapping
+// windows in the mask's own pattern (the record of level L at the position of
+// point L), and the key composed of the placed records' block numbers must
+// again be a record (else "unlocked"); the value-permuted copy must file the
+// composed key under the block of the reference cell (else "permuted
+// mismatch"). The check stops at the first failure; otherwise it counts in
+// ttHitCount how often each record was the composed key. It reads ttKeys,
+// ttKeysPermuted (build it first) and the records of its scope, and writes
+// ttHitCount over the scope, ttProbeKey and lastFoundIndex.
 //
 // The general check ("CHECK TT 1 dim") scopes itself by the list: N records,
 // blocks of N/6, the permuted test for 6 to 8 points. The checks of the fixed
-// masks scan a fixed record range with a fixed block size, whatever N is.
+// masks scan a fixed record range with a fixed block size, whatever N is. The
+// two-dimensional check lays its mask row by row into the same placement
+// region (tables2d/ClosureCheck2d.h) and starts from a range of records.
 //
 // RunClosureCheck finds the candidates of each level through an index of the
 // records by the cells the earlier levels already fix; RunClosureCheckByScan
@@ -22,11 +24,25 @@
 #include <functional>
 #include <string>
 
+// Where the points of a mask lie in the placement region, a row of cells: a
+// record placed at level L puts its cell p at positions[L] + positions[p], so
+// the region has 2 * (largest position) + 1 cells. A one-dimensional mask
+// counts its positions from the leftmost point, ascending ([0] = 0); a
+// two-dimensional one numbers its cells row by row, and two of its points may
+// share a position (the later one's cell wins at level 0; at any other level a
+// record whose cells there differ does not fit).
 struct ClosureMask {
-    int32_t pointCount = 0;                // n, 3..9
-    std::array<int32_t, 10> positions{};   // point i counted from the leftmost point, ascending, [0] = 0
-    int32_t doubleLeftReach = 0;           // grid position of the reference cell (2 * centre position)
+    int32_t pointCount = 0;                // n, 1..9
+    std::array<int32_t, 10> positions{};   // 0..kClosureMaxPosition
+    int32_t doubleLeftReach = 0;           // region position of the reference cell (one dimension:
+                                           // twice the centre's position); outside the region: none
 };
+
+// Positions stay below this, so that a region stays a few hundred kilobytes.
+constexpr int32_t kClosureMaxPosition = 1 << 17;
+
+// Cells of the placement region of a mask: 2 * (largest position) + 1.
+int32_t ClosureRegionSize(const ClosureMask& mask);
 
 enum class ClosureVerdict {
     Closed,             // every placement passed
@@ -39,6 +55,10 @@ struct ClosureOutcome {
     int64_t placements = 0;                 // complete placements looked up, a failing one included
     std::array<int32_t, 10> lastPlacement;  // records of the last complete placement, level 0 first
     bool lastFound = false;                 // whether its composed key was a record
+    // Per level: how often the search entered it (level 0: start records
+    // placed) and how many records fitted there, the stopping one included.
+    std::array<int64_t, 10> levelEntries{};
+    std::array<int64_t, 10> levelFits{};
     ClosureOutcome() { lastPlacement.fill(-1); }
 };
 
@@ -51,11 +71,17 @@ enum class PermutedTest {
 
 // The records one check works on and how it reports.
 struct ClosureScope {
-    int32_t recordCount = 0;   // records tried at every level, searched by both lookups, counts reset over them
+    int32_t recordCount = 0;   // records tried at every level, searched by both lookups
     int32_t blockSize = 0;     // block number of record r is r / blockSize
-    int32_t startCount = 0;    // start records 0..startCount-1
+    // Start records startFrom..startCount-1 (none when startFrom >= startCount).
+    // They may lie beyond recordCount, within the list's capacity: such a row
+    // is placed as it stands, and its block number matches no key cell.
+    int32_t startFrom = 0;
+    int32_t startCount = 0;
     PermutedTest permuted = PermutedTest::Stop;
-    int progressLevel = 0;     // the level (0..2) whose records the progress callback reports
+    int progressLevel = 0;     // the level (0..3) whose records the progress callback reports
+    bool resetCounts = true;   // counts of records 0..recordCount-1 set to 0 first; else added to
+    int32_t firstCountedRecord = 0;   // a composed key found below this row gains no count
 };
 
 // The general check's scope: N records in blocks of N/6, start records from
@@ -63,12 +89,12 @@ struct ClosureScope {
 // points, progress at level 0 for 6 points, 1 for 7, 2 for 8 and 9.
 ClosureScope GeneralClosureScope(const ClosureMask& mask, int32_t recordCount, bool firstBlockOnly);
 
-// Where the search stands, for a progress display: startCount start records;
+// Where the search stands, for a progress display: the scope's startCount;
 // records[0..level] are the records of levels 0..level of the current placement.
 struct ClosureProgress {
     int32_t startCount = 0;
     int level = 0;
-    std::array<int32_t, 3> records{};
+    std::array<int32_t, 4> records{};
 };
 // Called at each record tried at the scope's progress level (the scan tries
 // every record; the indexed check reports the records that fit and then the
@@ -89,9 +115,9 @@ ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, bool firstBlockOnl
                                      const ClosureProgressCallback& progress = {});
 
 // The same checks over any scope. A scope that does not fit the list or the
-// mask (record count outside 0..capacity, block size below 1, more start
-// records than records, positions out of order) changes nothing and returns
-// Closed with no placements.
+// mask (record count outside 0..capacity, block size below 1, start records
+// outside the list's capacity, positions outside 0..kClosureMaxPosition)
+// changes nothing and returns Closed with no placements.
 ClosureOutcome RunClosureCheck(const ClosureMask& mask, const ClosureScope& scope,
                                const ClosureProgressCallback& progress = {});
 ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, const ClosureScope& scope,

@@ -15,22 +15,25 @@ public:
     ScanSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
         : n_(mask.pointCount), pos_(mask.positions), reach_(mask.doubleLeftReach),
           count_(scope.recordCount), block_(scope.blockSize), permuted_(scope.permuted),
-          progressLevel_(scope.progressLevel), width_(2 * mask.positions[mask.pointCount - 1] + 1),
+          progressLevel_(scope.progressLevel), resetCounts_(scope.resetCounts),
+          firstCounted_(scope.firstCountedRecord), width_(ClosureRegionSize(mask)),
           grid_(size_t(10) * size_t(width_), -1), progress_(progress)
     {
     }
 
-    ClosureOutcome run(int32_t startCount)
+    ClosureOutcome run(int32_t startFrom, int32_t startCount)
     {
-        std::fill(ttHitCount, ttHitCount + count_, 0);
+        if (resetCounts_) std::fill(ttHitCount, ttHitCount + count_, 0);
         startCount_ = startCount;
-        for (int32_t i = 0; i < startCount; ++i) {
+        for (int32_t i = startFrom; i < startCount; ++i) {
             records_[0] = i;
+            ++outcome_.levelEntries[0];
+            ++outcome_.levelFits[0];
             if (progressLevel_ == 0) report(0);
             int32_t* level0 = row(0);
             std::fill(level0, level0 + width_, -1);
-            for (int p = 0; p < n_; ++p) level0[pos_[p]] = ttKeys[i][p];
-            if (place(1)) break;
+            for (int p = 0; p < n_; ++p) level0[pos_[0] + pos_[p]] = ttKeys[i][p];
+            if (n_ == 1 ? complete() : place(1)) break;
         }
         return outcome_;
     }
@@ -44,13 +47,14 @@ private:
         ClosureProgress info;
         info.startCount = startCount_;
         info.level = level;
-        for (int l = 0; l <= level && l < 3; ++l) info.records[l] = records_[l];
+        for (int l = 0; l <= level && l < 4; ++l) info.records[l] = records_[l];
         progress_(info);
     }
 
     // Tries every record at this level; true when the search has to stop.
     bool place(int level)
     {
+        ++outcome_.levelEntries[level];
         for (int32_t r = 0; r < count_; ++r) {
             records_[level] = r;
             if (level == progressLevel_) report(level);
@@ -65,6 +69,7 @@ private:
                     fits = false;
             }
             if (!fits) continue;
+            ++outcome_.levelFits[level];
             if (level == n_ - 1 ? complete() : place(level + 1)) return true;
         }
         return false;
@@ -84,7 +89,7 @@ private:
             return true;
         }
         lastFoundIndex = found;
-        ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
+        if (found >= firstCounted_) ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
 
         if (permuted_ != PermutedTest::Skip) {
             const int32_t permuted = firstMatch(ttKeysPermuted);
@@ -115,6 +120,8 @@ private:
     const int32_t block_;
     const PermutedTest permuted_;
     const int progressLevel_;
+    const bool resetCounts_;
+    const int32_t firstCounted_;
     const int32_t width_;
     std::vector<int32_t> grid_;
     const ClosureProgressCallback& progress_;
@@ -137,5 +144,5 @@ ClosureOutcome RunClosureCheckByScan(const ClosureMask& mask, const ClosureScope
 {
     if (!IsClosureScopeUsable(mask, scope)) return {};
     ScanSearch search(mask, scope, progress);
-    return search.run(scope.startCount);
+    return search.run(scope.startFrom, scope.startCount);
 }

@@ -4,20 +4,16 @@
 #include "tables1d/RecordKeyIndex.h"
 #include "tables1d/TableRecords.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-bool ExtensionRuns(int pointCount) { return pointCount >= 6 && pointCount <= 9; }
-
-} // namespace
-
-bool ExtendHitCounts(int pointCount)
+void Extend(int keyLength)
 {
-    if (!ExtensionRuns(pointCount)) return false;
-    const int n = pointCount;
-    const int32_t count = ttRecordCount;
+    const int n = keyLength;
+    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
     const std::vector<int32_t> saved(ttHitCount, ttHitCount + count);
 
     int points[kTableKeyBytes];
@@ -38,20 +34,19 @@ bool ExtendHitCounts(int pointCount)
             if (j >= 0) ttHitCount[i] = SaturatingAdd(saved[i], ttHitCount[j]);
         }
     if (count > 0) std::memcpy(quotientKey, quotient, size_t(n));
-    return true;
 }
 
-bool ExtendHitCountsByScan(int pointCount)
+void ExtendByScan(int keyLength)
 {
-    if (!ExtensionRuns(pointCount)) return false;
-    const int n = pointCount;
-    const int32_t count = ttRecordCount;
+    const int n = keyLength;
+    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
     const std::vector<int32_t> saved(ttHitCount, ttHitCount + count);
 
     for (int16_t g = 1; g <= 5; ++g)
         for (int32_t i = 0; i < count; ++i) {
             const uint8_t* k = ttKeys[i];
             switch (n) {
+            case 5: LeftDivideKey5(g, k[0], k[1], k[2], k[3], k[4]); break;
             case 6: LeftDivideKey6(g, k[0], k[1], k[2], k[3], k[4], k[5]); break;
             case 7: LeftDivideKey7(g, k[0], k[1], k[2], k[3], k[4], k[5], k[6]); break;
             case 8: LeftDivideKey8(g, k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7]); break;
@@ -63,5 +58,19 @@ bool ExtendHitCountsByScan(int pointCount)
                     break;
                 }
         }
+}
+
+// Runs extend when the key length lies within lowest..9.
+bool ExtendWithin(int keyLength, int lowest, void (*extend)(int))
+{
+    if (keyLength < lowest || keyLength > 9) return false;
+    extend(keyLength);
     return true;
 }
+
+} // namespace
+
+bool ExtendHitCounts(int pointCount) { return ExtendWithin(pointCount, 6, Extend); }
+bool ExtendHitCountsByScan(int pointCount) { return ExtendWithin(pointCount, 6, ExtendByScan); }
+bool ExtendHitCounts2d(int keyLength) { return ExtendWithin(keyLength, 5, Extend); }
+bool ExtendHitCounts2dByScan(int keyLength) { return ExtendWithin(keyLength, 5, ExtendByScan); }

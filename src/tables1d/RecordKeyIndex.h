@@ -12,8 +12,10 @@
 class RecordKeyIndex {
 public:
     // Indexes rows 0..rowCount-1 by their cells at points[0..pointCount-1]
-    // (point indices 0..9, at most 10 of them).
-    void build(const uint8_t (*rows)[kTableKeyBytes], int32_t rowCount, const int* points, int pointCount);
+    // (point indices 0..9, at most 10 of them); with `keep`, only the rows r
+    // whose keep[r] is non-zero.
+    void build(const uint8_t (*rows)[kTableKeyBytes], int32_t rowCount, const int* points, int pointCount,
+               const uint8_t* keep = nullptr);
 
     // The rows whose cells at the points equal cells[0..pointCount-1], ascending.
     std::span<const int32_t> find(const uint8_t* cells) const

@@ -6,6 +6,15 @@
 
 void TForm1::ConnectTables2dHandlers()
 {
+    // the closure check, its range, the extension and the six-point mask
+    OnClick(Button221, Bind(&TForm1::Button221Click));
+    OnClick(Button232, Bind(&TForm1::Button232Click));
+    OnClick(Button235, Bind(&TForm1::Button235Click));
+    OnChange(Edit68, Bind(&TForm1::Edit68Change));
+    OnChange(Edit69, Bind(&TForm1::Edit69Change));
+    OnClick(Button176, Bind(&TForm1::Button176Click));
+    OnClick(Button175, Bind(&TForm1::Button175Click));
+
     OnClick(CheckBox54, Bind(&TForm1::CheckBox54Click));
     OnClick(CheckBox56, Bind(&TForm1::CheckBox56Click));
     OnClick(CheckBox57, Bind(&TForm1::CheckBox57Click));

@@ -89,17 +89,13 @@ inline std::vector<Key> RandomBase(std::mt19937& rng, const std::vector<uint8_t>
     return keys;
 }
 
-// A closed table of exactly 6 * blockSize records, as the checks of the
-// fixed masks scan: every key over {0, 4} with centre 0 (in reverse order, so
-// that the first start record has a non-zero last cell) multiplied by the
-// group, each block filled up with rows whose cells lie outside the group.
-// Cell p of such a row is 6 + 40p + a few, so it never agrees with a cell of
-// another point, nor with a group element: these rows start no placement and
-// are never placed.
-inline void LayPaddedClosedTable(int n, int centre, int32_t blockSize)
+// Six blocks of blockSize rows, as the checks of the fixed masks scan: block
+// g holds the base keys multiplied by g, filled up with rows whose cells lie
+// outside the group. Cell p of such a row is 6 + 40p + a few, so it never
+// agrees with a cell of another point, nor with a group element: these rows
+// start no placement and are never placed.
+inline void LayPaddedTable(const std::vector<Key>& base, int n, int32_t blockSize)
 {
-    std::vector<Key> base = AllKeysOver({0, 4}, n, centre);
-    std::reverse(base.begin(), base.end());
     ASSERT_LE(int32_t(base.size()), blockSize);
     for (int b = 0; b < 6; ++b) {
         for (int32_t i = 0; i < blockSize; ++i) {
@@ -110,6 +106,16 @@ inline void LayPaddedClosedTable(int n, int centre, int32_t blockSize)
         }
     }
     ttRecordCount = 6 * blockSize;
+}
+
+// A closed table of exactly 6 * blockSize records: every key over {0, 4} with
+// centre 0 (in reverse order, so that the first start record has a non-zero
+// last cell), padded as above.
+inline void LayPaddedClosedTable(int n, int centre, int32_t blockSize)
+{
+    std::vector<Key> base = AllKeysOver({0, 4}, n, centre);
+    std::reverse(base.begin(), base.end());
+    LayPaddedTable(base, n, blockSize);
 }
 
 // A folder of its own for each test, removed afterwards.

@@ -1,0 +1,218 @@
+// The two-dimensional closure check on the shared engine: the indexed search
+// against the scan as first written on random masks and tables of five to
+// nine points, whole and broken, and a hand-made closed table.
+#include "Tables2dTestSupport.h"
+
+#include "tables1d/GroupExtension.h"
+#include "tables2d/ClosureCheck2d.h"
+
+#include <numeric>
+#include <tuple>
+
+using namespace tabletest;
+
+namespace {
+
+// The closure mask of raw points (point 0 the centre), normalised as the mask
+// editor does.
+ClosureMask MaskOf(const std::vector<Mask2dPoint>& points)
+{
+    int32_t minX = 10000, minY = 10000;
+    for (const Mask2dPoint& p : points) {
+        minX = std::min(minX, p.x);
+        minY = std::min(minY, p.y);
+    }
+    std::vector<Mask2dPoint> normalised;
+    for (const Mask2dPoint& p : points) normalised.push_back({p.x - minX, p.y - minY});
+    return ClosureMaskOf2d(int(points.size()), normalised.data(), minX, minY);
+}
+
+// The cross in its start-up order, then the extra points.
+std::vector<Mask2dPoint> Cross(std::vector<Mask2dPoint> extra = {})
+{
+    std::vector<Mask2dPoint> points = {{0, 0}, {1, 0}, {0, 1}, {0, -1}, {-1, 0}};
+    points.insert(points.end(), extra.begin(), extra.end());
+    return points;
+}
+
+ClosureScope WholeScope(int k, int32_t startFrom, int32_t startCount, bool resetCounts)
+{
+    ClosureScope scope;
+    scope.recordCount = ttRecordCount;
+    scope.blockSize = BlockSize(ttRecordCount);
+    scope.startFrom = startFrom;
+    scope.startCount = startCount;
+    scope.resetCounts = resetCounts;
+    scope.progressLevel = k <= 5 ? 0 : k <= 7 ? 1 : k - 6;
+    return scope;
+}
+
+// Runs both searches from the same counts and expects the same verdict,
+// placements, stopping point, level statistics, counts, globals and last
+// progress report; returns the outcome.
+ClosureOutcome ExpectBothAgree(const ClosureMask& mask, const ClosureScope& scope)
+{
+    const std::vector<int32_t> counts(ttHitCount, ttHitCount + ttRecordCount);
+    ClosureOutcome outcome;
+    auto run = [&](bool byScan) {
+        std::copy(counts.begin(), counts.end(), ttHitCount);
+        BuildPermutedCopy(mask.pointCount);
+        lastFoundIndex = -5;
+        std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
+        ClosureProgress last;
+        const auto progress = [&last](const ClosureProgress& p) { last = p; };
+        outcome = byScan ? RunClosureCheckByScan(mask, scope, progress) : RunClosureCheck(mask, scope, progress);
+        return std::make_tuple(int(outcome.verdict), outcome.placements, outcome.lastPlacement, outcome.lastFound,
+                               outcome.levelEntries, outcome.levelFits,
+                               std::vector<int32_t>(ttHitCount, ttHitCount + ttRecordCount), lastFoundIndex,
+                               std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
+                               std::make_tuple(last.startCount, last.level, last.records));
+    };
+    const auto scan = run(true);
+    EXPECT_EQ(run(false), scan);
+    return outcome;
+}
+
+TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
+{
+    std::mt19937 rng(11052);
+    const std::vector<std::vector<uint8_t>> alphabets = {{0, 4}, {0, 1, 2}, {0, 1}, {0, 1, 2, 3, 4, 5}};
+    for (int k = 5; k <= 9; ++k) {
+        int verdicts[3] = {};
+        for (int round = 0; round < 6; ++round) {
+            SCOPED_TRACE(testing::Message() << k << " points, round " << round);
+            // Extra points near the cross coincide with its points now and
+            // then; far ones make spans beyond twelve cells.
+            std::vector<Mask2dPoint> extra;
+            const int reach = round % 3 == 0 ? 1 : 5;
+            for (int m = 5; m < k; ++m)
+                extra.push_back({int32_t(rng() % (2 * reach + 1)) - reach, int32_t(rng() % (2 * reach + 1)) - reach});
+            const ClosureMask mask = MaskOf(Cross(extra));
+
+            int32_t from = 0;
+            if (round % 3 == 2) {
+                // Every key over {0, 3}: placements complete everywhere, and
+                // the conjugates by 4 (over {0, 5}) are missing. The first
+                // start record, of equal cells, passes all its placements.
+                LayTable(AllKeysOver({0, 3}, k, 0), k);
+                from = k == 5 ? 0 : 1;
+            } else {
+                // A few keys and their conjugates by 4, the key of equal cells
+                // among them, so that some placements complete.
+                std::vector<Key> base = RandomBase(rng, alphabets[(round + k) % alphabets.size()], k, 0, 24, true);
+                base.push_back(Key{});
+                LayTable(base, k);
+                if (round % 3 == 1) {
+                    // Rows past the six blocks (block number 6) holding the key of
+                    // equal zeros, which fits wherever that key does; one cell
+                    // changed in every other round.
+                    const int32_t count = ttRecordCount;
+                    ttRecordCount = count + 2;
+                    std::fill_n(ttKeys[count], k, 0);
+                    std::fill_n(ttKeys[count + 1], k, 0);
+                    if (round % 2) ttKeys[rng() % count][rng() % k] = uint8_t(rng() % 6);
+                }
+            }
+            const int32_t count = ttRecordCount;
+            for (int32_t r = 0; r < count; ++r) ttHitCount[r] = int32_t(rng() % 3);
+
+            // Five points start from every record; the others from a range,
+            // now and then reaching past the list, their counts kept or reset.
+            int32_t to = round % 2 ? BlockSize(count) : count;
+            if (k > 5 && round == 3) {
+                from = int32_t(rng() % count);
+                to = count + 3;
+            }
+            ++verdicts[int(ExpectBothAgree(mask, WholeScope(k, from, to, k == 5 || round % 2 == 0)).verdict)];
+        }
+        // Every point count reaches every verdict, so agreement was tested on all three.
+        EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2])
+            << k << " points: " << verdicts[0] << " " << verdicts[1] << " " << verdicts[2];
+    }
+}
+
+TEST(ClosureCheck2d, AHandMadeClosedTablePassesAndAChangedKeyFailsWithItsVerdict)
+{
+    // "Cross +1" with (1, 1): every six-cell key over {0, 4} whose centre is 0
+    // and whose cells 2 and 4 agree. Next value = centre cell, so a placement's
+    // composed key is its start record, and the conjugates by 4 are the keys
+    // themselves: closed.
+    const ClosureMask mask = MaskOf(Cross({{1, 1}}));
+    std::vector<Key> base;
+    for (const Key& key : AllKeysOver({0, 4}, 6, 0))
+        if (key[2] == key[4]) base.push_back(key);
+    LayTable(base, 6);
+    const int32_t n = ttRecordCount;
+    ClosureOutcome outcome = ExpectBothAgree(mask, WholeScope(6, 0, n, true));
+    EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
+    EXPECT_GT(outcome.placements, 1000);
+    EXPECT_EQ(std::accumulate(ttHitCount, ttHitCount + n, int64_t(0)), outcome.placements);
+
+    // Record 1 of block 1 exchanged with record 1 of block 2: the window 2x
+    // now claims next value 1, and a composed key names a block no record has.
+    LayTable(base, 6);
+    const int32_t block = n / 6;
+    std::swap_ranges(ttKeys[block + 1], ttKeys[block + 1] + 6, ttKeys[2 * block + 1]);
+    EXPECT_EQ(ExpectBothAgree(mask, WholeScope(6, 0, n, true)).verdict, ClosureVerdict::Unlocked);
+
+    // Keys over {0, 3}: their conjugates by 4 are keys over {0, 5}, which the
+    // table does not hold.
+    std::vector<Key> over03;
+    for (const Key& key : AllKeysOver({0, 3}, 6, 0))
+        if (key[2] == key[4]) over03.push_back(key);
+    LayTable(over03, 6);
+    EXPECT_EQ(ExpectBothAgree(mask, WholeScope(6, 0, n, true)).verdict, ClosureVerdict::PermutedMismatch);
+}
+
+TEST(ClosureCheck2d, ChecksInPiecesAddUpToTheWholeCheck)
+{
+    std::mt19937 rng(5);
+    const ClosureMask mask = MaskOf(Cross({{1, 1}, {-1, -1}}));
+    LayTable(RandomBase(rng, {0, 4}, 7, 0, 40, true), 7);
+    const int32_t n = ttRecordCount;
+    BuildPermutedCopy(7);
+    ASSERT_EQ(RunClosureCheck(mask, WholeScope(7, 0, n, true)).verdict, ClosureVerdict::Closed);
+    const std::vector<int32_t> whole(ttHitCount, ttHitCount + n);
+    ASSERT_GT(std::accumulate(whole.begin(), whole.end(), int64_t(0)), 0);
+
+    RunClosureCheck(mask, WholeScope(7, 0, 50, true));
+    RunClosureCheck(mask, WholeScope(7, 50, 50, false));   // an empty piece changes nothing
+    RunClosureCheck(mask, WholeScope(7, 50, n, false));
+    EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + n), whole);
+}
+
+TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
+{
+    // Row N, past the list, holds a key of the table; its block number N / B = 6
+    // is no key cell.
+    LayTable(AllKeysOver({0, 4}, 5, 0), 5);
+    const int32_t n = ttRecordCount;
+    std::copy_n(ttKeys[0], 5, ttKeys[n]);
+    const ClosureOutcome outcome = ExpectBothAgree(MaskOf(Cross()), WholeScope(5, n - 1, n + 1, true));
+    EXPECT_EQ(outcome.verdict, ClosureVerdict::Unlocked);
+    EXPECT_EQ(outcome.lastPlacement[0], n);
+    EXPECT_EQ(ttProbeKey[0], 6);
+}
+
+TEST(ClosureCheck2d, ExtensionOfFivePointKeysMatchesTheScan)
+{
+    std::mt19937 rng(99);
+    LayTable(RandomBase(rng, {0, 1, 2, 3, 4, 5}, 5, 0, 60, false), 5);
+    ttRecordCount += 3;   // rows beyond the blocks take part as well
+    std::vector<int32_t> start(static_cast<size_t>(ttRecordCount));
+    for (auto& c : start) c = int32_t(rng() % 50);
+    std::copy(start.begin(), start.end(), ttHitCount);
+    ASSERT_TRUE(ExtendHitCounts2dByScan(5));
+    const std::vector<int32_t> scanned(ttHitCount, ttHitCount + ttRecordCount);
+    const std::vector<uint8_t> scanQuotient(quotientKey, quotientKey + 5);
+    std::copy(start.begin(), start.end(), ttHitCount);
+    ASSERT_TRUE(ExtendHitCounts2d(5));
+    EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + ttRecordCount), scanned);
+    EXPECT_EQ(std::vector<uint8_t>(quotientKey, quotientKey + 5), scanQuotient);
+    EXPECT_NE(scanned, start);
+
+    EXPECT_FALSE(ExtendHitCounts2d(4) || ExtendHitCounts2d(10));
+    EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + ttRecordCount), scanned);
+}
+
+} // namespace
