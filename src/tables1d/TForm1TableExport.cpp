@@ -11,9 +11,7 @@
 void TForm1::Button236Click()
 {
     if (isTwoDimMode) {
-        // The two-dimensional tables keep their path with the mask editor,
-        // which does not provide it yet; nothing is written without a path.
-        StatusBar1->setSimpleText("Text export skipped: no two-dimensional table file is chosen.");
+        ExportTable2d(mask2dPointCount);
         return;
     }
     if (ttFileName1d.empty()) {

@@ -10,6 +10,7 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/TableFile2d.h"
 
+#include <filesystem>
 #include <fstream>
 #include <numeric>
 
@@ -79,6 +80,12 @@ TEST_F(TForm1ClosureCheck2dTest, AClosedTableIsCountedStoredExportedAndMarkedChe
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(counts(), fresh);
     EXPECT_EQ(int32_t(exportLines().size()), limit);
+
+    // "Save to XLS" in two-dimensional mode exports the two-dimensional table.
+    std::filesystem::remove(ttFileName2d.substr(0, ttFileName2d.size() - 3) + "txt");
+    Form1->ShowTwoDimToolbar();
+    Form1->Button236Click();
+    EXPECT_EQ(exportLines(), lines);
 }
 
 TEST_F(TForm1ClosureCheck2dTest, ABrokenTableStopsWithItsVerdictAndKeepsItsCounts)
