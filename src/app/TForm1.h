@@ -77,6 +77,15 @@ public:
     void About1Click();
     void Exit1Click();
 
+    // --- main window layout: the drawing area and the start-up picture -------
+    // The drawing area is the client left of the page controls, below the bars
+    // at the top and above a status bar at the bottom. Keeps the canvas's
+    // drawing inside it and returns its top, where the field pictures start.
+    int LayOutDrawingArea();
+    QRect DrawingArea() const;
+    // Our own picture on Image17: the workbench's name and what a click does.
+    void DrawStartPicture();
+
     // --- string engine, run controls and number edits -----------------------
     void Edit1Change();
     void Edit2Change();

@@ -3,6 +3,7 @@
 #include <ctime>
 
 uint32_t randomState = 1;
+uint32_t (*randomizeSeedSource)() = nullptr;
 
 int32_t Rand() {
   randomState = randomState * 22695477u + 1u;
@@ -12,6 +13,6 @@ int32_t Rand() {
 void SeedRandom(uint32_t seed) { randomState = seed; }
 
 void Randomize() {
-  SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  SeedRandom(randomizeSeedSource ? randomizeSeedSource() : static_cast<uint32_t>(std::time(nullptr)));
   Rand();
 }

@@ -20,13 +20,13 @@ void TForm1::CheckBox66Click()
 void TForm1::CheckBox54Click()
 {
     ControlBar1->setVisible(CheckBox54->isChecked());
-    fieldDrawTop = CheckBox54->isChecked() ? 49 : 0;
+    fieldDrawTop = LayOutDrawingArea();   // below the toolbar and a top status bar
 }
 
 void TForm1::CheckBox56Click()
 {
     StatusBar1->setEdge(CheckBox56->isChecked() ? StatusBar::Edge::Top : StatusBar::Edge::Bottom);
-    fieldDrawTop = CheckBox56->isChecked() ? 72 : 49;
+    fieldDrawTop = LayOutDrawingArea();
 }
 
 void TForm1::CheckBox57Click()

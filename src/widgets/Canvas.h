@@ -3,7 +3,9 @@
 // antialiased: rectangles and ellipses cover x1..x2-1 and y1..y2-1 (right and bottom edge
 // excluded), lineTo does not draw its end point, pen width 0 draws 1 pixel. The pen mode
 // (copy or not-xor) applies to pen and brush of rectangle, ellipse and polygon; fillRect
-// always copies the brush. Pixels outside the image read as white; writes there are ignored.
+// always copies the brush. Pixels outside the image read as white; writes there are ignored,
+// and so are writes outside the clip rectangle: any int coordinates are safe, and a figure
+// costs only its visible part, however far it reaches.
 #pragma once
 
 #include "widgets/Colors.h"
@@ -56,7 +58,13 @@ public:
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
     void draw(int x, int y, const QImage& bitmap);
-    void clear(TColor c);
+    void clear(TColor c);   // the whole image, whatever the clip
+
+    // Drawing is kept inside this rectangle (and the image); pixels outside it stay as
+    // they are. By default, and after clearClip, the whole image.
+    void setClip(const QRect& r);
+    void clearClip();
+    QRect clip() const;
     // New size; what was drawn stays where it was, new area gets the fill colour.
     void resize(int width, int height, TColor fill = ColorButtonFace);
 
@@ -71,12 +79,13 @@ private:
     enum : std::uint8_t { None = 0, BrushPx = 1, PenPx = 2 };
     struct Mask;   // what one figure covers, resolved before any pixel is written
 
-    void plot(int x, int y, std::uint32_t rgb, bool notXor);
+    QRect bounds() const;   // where drawing may write: the image within the clip
+    void plot(int x, int y, std::uint32_t rgb, bool notXor);   // (x, y) inside bounds()
     void paintMask(const Mask& m);
     void changed(const QRect& r);
-    void linePixels(int x0, int y0, int x1, int y1, const std::function<void(int, int)>& put) const;
     QFont qfont() const;
 
     QImage image_;
     QPoint pos_{0, 0};
+    QRect clip_;   // null: no clip
 };

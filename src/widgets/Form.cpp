@@ -6,18 +6,29 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
 
 std::function<void(Form&)> Form::modalHook;
 
 namespace {
 constexpr int kModalCancel = 2;
+// Room left for the window's title bar when a window is made to fit its screen.
+constexpr int kTitleAllowance = 40;
 }
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), client_(new PaintArea(this))
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), client_(new PaintArea)
 {
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(client_);
     client_->onPaint = [this] { FormPaint(); };
     client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseDown(b, m, x, y); };
     client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseUp(b, m, x, y); };
@@ -51,12 +62,31 @@ void Form::setCaption(const QString& caption) { setWindowTitle(caption); }
 void Form::setClientSize(int w, int h)
 {
     clientSize_ = QSize(std::max(1, w), std::max(1, h));
-    const int top = menuHeight();
-    setFixedSize(clientSize_.width(), clientSize_.height() + top);
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, clientSize_.width(), top);
-    client_->setGeometry(0, top, clientSize_.width(), clientSize_.height());
+    client_->resize(clientSize_);
+    fitToScreen();
     layoutBars();
+}
+
+// The whole client when the screen has room for it, as a window of fixed size. Otherwise
+// the window takes what the screen offers and scrolls; the user may enlarge it up to the
+// whole client.
+void Form::fitToScreen()
+{
+    const int top = menuHeight();
+    const QSize full(clientSize_.width(), clientSize_.height() + top);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = s ? s->availableGeometry().size() - QSize(0, kTitleAllowance) : full;
+    if (full.width() <= room.width() && full.height() <= room.height()) {
+        setFixedSize(full);
+    } else {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        setMinimumSize(std::min(full.width(), 200), std::min(full.height(), 150));
+        setMaximumSize(full + QSize(bar, bar));
+        resize(std::min(full.width() + bar, room.width()), std::min(full.height() + bar, room.height()));
+    }
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), top);
+    scroll_->setGeometry(0, top, width(), height() - top);
 }
 
 void Form::adoptLayout()
@@ -116,6 +146,10 @@ void Form::layoutBars()
 void Form::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    const int top = menuHeight();
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), top);
+    scroll_->setGeometry(0, top, width(), height() - top);
     layoutBars();
 }
 

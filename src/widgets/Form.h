@@ -1,6 +1,7 @@
 // One top-level window: an optional menu bar above the client area, a PaintArea whose
 // canvas is the window's canvas and whose children are the controls at absolute
-// positions. FormShow runs on every showing; showModal runs a nested loop in which timers
+// positions. A window larger than its screen is made to fit it and its client area
+// scrolls, so that every control can still be reached. FormShow runs on every showing; showModal runs a nested loop in which timers
 // tick (or, with modalHook set, calls the hook instead and never blocks). Mouse events of
 // the client reach the virtual handlers, each run guarded.
 #pragma once
@@ -12,6 +13,7 @@
 
 class QEventLoop;
 class QMenuBar;
+class QScrollArea;
 class StatusBar;
 class ControlBar;
 
@@ -64,9 +66,11 @@ protected:
 
 private:
     void layoutBars();
+    void fitToScreen();
     int menuHeight() const;
 
     QMenuBar* menuBar_ = nullptr;
+    QScrollArea* scroll_;
     PaintArea* client_;
     StatusBar* statusBar_ = nullptr;
     ControlBar* toolBar_ = nullptr;

@@ -154,7 +154,7 @@ TEST(Startup, SwitchesAndPanelsAfterFirstShow)
 
     // "St" then "CP visible": the status bar at the top, the pictures at 49.
     EXPECT_EQ(Form1->StatusBar1->edge(), StatusBar::Edge::Top);
-    EXPECT_EQ(fieldDrawTop, 49);
+    EXPECT_EQ(fieldDrawTop, 72);   // below the status bar and the toolbar at the top
     EXPECT_FALSE(Form1->ControlBar1->isHidden());
     // "Npr=0" checked hides the range group.
     EXPECT_TRUE(Form1->CheckBox58->isChecked());
