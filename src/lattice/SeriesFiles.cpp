@@ -16,7 +16,6 @@ int8_t medianSign[kSeriesLength] = {};
 int32_t signedSum[kSeriesLength] = {};
 uint8_t lastMedianClass = 0;
 int32_t lambdaFit[kSeriesLength] = {};
-int32_t lambdaResidual[kSeriesLength] = {};
 int32_t lambdaTarget[kSeriesLength] = {};
 std::FILE* seriesFile = nullptr;
 

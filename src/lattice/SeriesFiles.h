@@ -31,10 +31,10 @@ extern int8_t medianSign[kSeriesLength];
 extern int32_t signedSum[kSeriesLength];
 extern uint8_t lastMedianClass;
 
-// The fit: lambdaFit = trunc(X * ratio), lambdaResidual = Y - lambdaFit, Y
-// taken from lambdaTarget, which no command of the workbench fills (zeros).
+// The fit: lambdaFit = trunc(X * ratio), lambdaResidual (SeriesData.h) =
+// Y - lambdaFit, Y taken from lambdaTarget, which no command of the workbench
+// fills (zeros).
 extern int32_t lambdaFit[kSeriesLength];
-extern int32_t lambdaResidual[kSeriesLength];
 extern int32_t lambdaTarget[kSeriesLength];
 
 // "data/lambd.dat" while "fopen lambd" has it open (nullptr otherwise); only
