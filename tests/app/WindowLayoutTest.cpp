@@ -34,10 +34,6 @@
 
 namespace {
 
-// Sheets whose layout a colleague is reworking on another branch; remove the
-// exclusion once both branches are merged, so that they are checked again.
-const QStringList kSheetsNotYetChecked = {"CH I"};
-
 QString NameOf(const QWidget* w)
 {
     QString path;
@@ -67,13 +63,6 @@ bool IsBackdrop(const QWidget* w)
     return !qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QAbstractButton*>(w)
         && !qobject_cast<const QLineEdit*>(w) && !qobject_cast<const QAbstractSpinBox*>(w)
         && !qobject_cast<const UpDown*>(w) && !qobject_cast<const QTabWidget*>(w);
-}
-
-bool IsExcludedSheet(const QWidget* w)
-{
-    const auto* tabs = qobject_cast<const QTabWidget*>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr);
-    return tabs && tabs->indexOf(const_cast<QWidget*>(w)) >= 0
-        && kSheetsNotYetChecked.contains(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(w))));
 }
 
 // The room the text of a control needs, or an empty size when it has no text to check.
@@ -117,8 +106,6 @@ private:
 
     void walk(QWidget* parent)
     {
-        if (IsExcludedSheet(parent))
-            return;
         QList<QWidget*> kids;
         for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (shown(w) && !w->isWindow())
