@@ -79,9 +79,11 @@ public:
 
     // --- main window layout: the drawing area and the start-up picture -------
     // The drawing area is the client left of the page controls, below the bars
-    // at the top and above a status bar at the bottom. Keeps the canvas's
-    // drawing inside it and returns its top, where the field pictures start.
-    int LayOutDrawingArea();
+    // at the top and above a status bar at the bottom (client coordinates). Its
+    // top-left corner is the canvas's origin, and the canvas keeps every
+    // drawing inside it: each picture, placed at its canvas coordinates, shows
+    // whole in the area whichever bars are shown.
+    void LayOutDrawingArea();
     QRect DrawingArea() const;
     // Our own picture on Image17: the workbench's name and what a click does.
     void DrawStartPicture();

@@ -1,7 +1,9 @@
 // The main window's drawing area and the picture that covers the window at
-// start-up. The strings and the space-time picture are drawn on the window's
-// canvas; the area left of the page controls and clear of the toolbar and the
-// status bar is where they can be seen, and the canvas keeps them inside it.
+// start-up. The strings, the space-time picture and the lattice experiments'
+// pictures are drawn on the window's canvas; the area left of the page
+// controls and clear of the toolbar and the status bar is where they can be
+// seen. The canvas's origin is the area's corner and the canvas keeps every
+// drawing inside the area.
 #include "app/TForm1.h"
 
 #include "widgets/StatusBar.h"
@@ -25,11 +27,11 @@ QRect TForm1::DrawingArea() const
     return QRect(0, top, right, std::max(0, bottom - top));
 }
 
-int TForm1::LayOutDrawingArea()
+void TForm1::LayOutDrawingArea()
 {
     const QRect area = DrawingArea();
     canvas().setClip(area);
-    return area.top();
+    canvas().setOrigin(area.topLeft());
 }
 
 void TForm1::DrawStartPicture()

@@ -123,18 +123,35 @@ void Canvas::setClip(const QRect& r) { clip_ = r.isNull() ? QRect(0, 0, 0, 0) : 
 void Canvas::clearClip() { clip_ = QRect(); }
 QRect Canvas::clip() const { return bounds(); }
 
-QRect Canvas::bounds() const { return clip_.isNull() ? image_.rect() : (image_.rect() & clip_); }
+// The origin stays on the image, so that every point of bounds() and its image point fit an int.
+void Canvas::setOrigin(QPoint imagePoint)
+{
+    origin_ = QPoint(std::clamp(imagePoint.x(), 0, image_.width() - 1), std::clamp(imagePoint.y(), 0, image_.height() - 1));
+}
 
+QImage Canvas::copy(const QRect& r) const { return image_.copy(r.translated(origin_)); }
+
+QRect Canvas::bounds() const
+{
+    return (clip_.isNull() ? image_.rect() : (image_.rect() & clip_)).translated(-origin_);
+}
+
+// r in canvas coordinates; the listeners get the image's.
 void Canvas::changed(const QRect& r)
 {
-    const QRect touched = r & image_.rect();
+    const QRect touched = r.translated(origin_) & image_.rect();
     if (onChanged && !touched.isEmpty())
         onChanged(touched);
 }
 
+std::uint32_t* Canvas::row(int y)
+{
+    return reinterpret_cast<std::uint32_t*>(image_.scanLine(y + origin_.y())) + origin_.x();
+}
+
 void Canvas::plot(int x, int y, std::uint32_t rgb, bool notXor)
 {
-    auto* p = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x;
+    std::uint32_t* p = row(y) + x;
     *p = notXor ? (0xFF000000u | (~(rgb ^ *p) & 0x00FFFFFFu)) : rgb;
 }
 
@@ -217,7 +234,7 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
         return;
     const std::uint32_t rgb = ToRgb32(brush.color);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        std::uint32_t* line = row(y);
         std::fill(line + r.left(), line + r.right() + 1, rgb);
     }
     changed(r);
@@ -323,9 +340,10 @@ void Canvas::polygon(const std::vector<QPoint>& points)
 
 TColor Canvas::pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    const long long ix = static_cast<long long>(x) + origin_.x(), iy = static_cast<long long>(y) + origin_.y();
+    if (ix < 0 || iy < 0 || ix >= image_.width() || iy >= image_.height())
         return ColorWhite;
-    return FromRgb32(reinterpret_cast<const std::uint32_t*>(image_.constScanLine(y))[x]);
+    return FromRgb32(reinterpret_cast<const std::uint32_t*>(image_.constScanLine(int(iy)))[ix]);
 }
 
 void Canvas::setPixel(int x, int y, TColor c)
@@ -360,6 +378,7 @@ void Canvas::textOut(int x, int y, const QString& text)
         return;
     {
         QPainter p(&image_);
+        p.translate(origin_);
         p.setClipRect(bounds());
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -385,6 +404,7 @@ void Canvas::draw(int x, int y, const QImage& bitmap)
         return;
     {
         QPainter p(&image_);
+        p.translate(origin_);
         p.setClipRect(bounds());
         p.setCompositionMode(QPainter::CompositionMode_Source);
         // Only the visible part is copied, placed by offsets that fit an int.
@@ -398,7 +418,8 @@ void Canvas::draw(int x, int y, const QImage& bitmap)
 void Canvas::clear(TColor c)
 {
     image_.fill(ToRgb32(c));
-    changed(image_.rect());
+    if (onChanged)
+        onChanged(image_.rect());
 }
 
 void Canvas::resize(int width, int height, TColor fill)
@@ -415,5 +436,7 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    changed(image_.rect());
+    setOrigin(origin_);
+    if (onChanged)
+        onChanged(image_.rect());
 }

@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <algorithm>
+#include <climits>
 
 std::function<void(Form&)> Form::modalHook;
 
@@ -30,9 +31,19 @@ Form::Form(QWidget* parent)
     scroll_->setWidgetResizable(false);
     scroll_->setWidget(client_);
     client_->onPaint = [this] { FormPaint(); };
-    client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseDown(b, m, x, y); };
-    client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseUp(b, m, x, y); };
-    client_->onMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { FormMouseMove(m, x, y); };
+    // The mouse speaks the coordinates of the pictures: the canvas's, not the client's.
+    client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseDown(b, m, p.x(), p.y());
+    };
+    client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseUp(b, m, p.x(), p.y());
+    };
+    client_->onMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseMove(m, p.x(), p.y());
+    };
     setClientSize(clientSize_.width(), clientSize_.height());
 }
 
@@ -40,6 +51,15 @@ Form::~Form()
 {
     if (modalLoop_)
         modalLoop_->quit();
+}
+
+QPoint Form::canvasPoint(int x, int y) const
+{
+    const QPoint o = client_->canvas().origin();
+    const auto shifted = [](int v, int by) {
+        return int(std::clamp<long long>(static_cast<long long>(v) - by, INT_MIN, INT_MAX));
+    };
+    return {shifted(x, o.x()), shifted(y, o.y())};
 }
 
 int Form::menuHeight() const

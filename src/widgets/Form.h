@@ -48,6 +48,7 @@ public:
 
     virtual void FormShow() {}
     virtual void FormPaint() {}
+    // Mouse positions in canvas coordinates (the client's, unless the canvas's origin is moved).
     virtual void FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
     virtual void FormMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
     virtual void FormMouseMove(Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
@@ -68,6 +69,7 @@ private:
     void layoutBars();
     void fitToScreen();
     int menuHeight() const;
+    QPoint canvasPoint(int x, int y) const;   // a client point in canvas coordinates
 
     QMenuBar* menuBar_ = nullptr;
     QScrollArea* scroll_;

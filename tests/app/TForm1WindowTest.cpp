@@ -5,6 +5,7 @@
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "tables2d/TwoDimState.h"
@@ -64,38 +65,62 @@ TEST_F(MainWindowLayout, OurPictureCoversTheWindowUntilTheFirstClick)
               true);
 }
 
-// The strings and the space-time picture are drawn where no control lies: left of
-// the page controls, below the status bar and the toolbar at the top, and every
-// drawing on the canvas stays inside that area.
+// The pictures are drawn where no control lies: left of the page controls,
+// below the status bar and the toolbar at the top. The area's corner is the
+// canvas's origin, so every picture shows at its canvas coordinates, and every
+// drawing on the canvas stays inside the area.
 TEST_F(MainWindowLayout, TheDrawingAreaIsClearOfControlsAndHoldsThePicture)
 {
     Form1->Image17MouseDown();
     const QRect area = Form1->DrawingArea();
-    EXPECT_EQ(area.top(), fieldDrawTop);
-    EXPECT_EQ(fieldDrawTop, Form1->StatusBar1->height() + Form1->ControlBar1->height());
-    EXPECT_GE(area.width(), 27 * 25);   // a whole string of the default cell size
+    Canvas& canvas = Form1->canvas();
+    EXPECT_EQ(canvas.origin(), area.topLeft());
+    EXPECT_EQ(area.top(), Form1->StatusBar1->height() + Form1->ControlBar1->height());
+    EXPECT_EQ(fieldDrawTop, 0);
+    // The widest picture, the statistics background of the 70 x 70 experiments
+    // (x 0..779), and the square the video frames record.
+    EXPECT_GE(area.width(), 780);
+    EXPECT_GE(area.height(), 704);
     EXPECT_TRUE(ControlsOver(area).empty());
 
-    Canvas& canvas = Form1->canvas();
     canvas.brush.color = ColorRed;
-    canvas.fillRect(0, 0, canvas.width(), canvas.height());   // kept inside the area
-    EXPECT_EQ(canvas.pixel(area.left(), area.top()), ColorRed);
-    EXPECT_NE(canvas.pixel(area.left(), area.top() - 1), ColorRed);
-    EXPECT_NE(canvas.pixel(area.right() + 1, area.top()), ColorRed);
+    canvas.fillRect(-100, -100, canvas.width(), canvas.height());   // kept inside the area
+    const QImage& image = canvas.image();
+    EXPECT_EQ(canvas.pixel(0, 0), ColorRed);
+    EXPECT_EQ(image.pixel(area.topLeft()), image.pixel(area.bottomRight()));
+    EXPECT_NE(image.pixel(area.left(), area.top() - 1), image.pixel(area.topLeft()));
+    EXPECT_NE(image.pixel(area.right() + 1, area.top()), image.pixel(area.topLeft()));
 
     Form1->Button149Click();   // a recorded run and its picture: row 0 shows at the top
     EXPECT_GT(stopTimeA, 0);
-    EXPECT_NE(canvas.pixel(area.left() + 3, area.top() + 3), ColorRed);
+    EXPECT_NE(canvas.pixel(3, 3), ColorRed);
 
-    // The bars move, the area follows: a status bar at the bottom, no toolbar.
+    // The bars move, the area and the origin follow: a status bar at the bottom, no toolbar.
     Form1->CheckBox56->setChecked(false);
-    EXPECT_EQ(fieldDrawTop, Form1->ControlBar1->height());
+    EXPECT_EQ(canvas.origin().y(), Form1->ControlBar1->height());
     EXPECT_EQ(Form1->DrawingArea().bottom(), Form1->StatusBar1->geometry().top() - 1);
     Form1->CheckBox54->setChecked(false);
-    EXPECT_EQ(fieldDrawTop, 0);
+    EXPECT_EQ(canvas.origin().y(), 0);
     Form1->CheckBox56->setChecked(true);   // only the status bar at the top
-    EXPECT_EQ(fieldDrawTop, Form1->StatusBar1->height());
+    EXPECT_EQ(canvas.origin().y(), Form1->StatusBar1->height());
+    EXPECT_EQ(fieldDrawTop, 0);
     EXPECT_TRUE(ControlsOver(Form1->DrawingArea()).empty());
+}
+
+// A press on the top two cell rows of the strings, at the top of the drawing
+// area, toggles the cell under it; the bars above the area take their own clicks.
+TEST_F(MainWindowLayout, APressOnTheStringsTogglesTheCellUnderIt)
+{
+    Form1->Image17MouseDown();
+    const QRect area = Form1->DrawingArea();
+    std::fill(stringA, stringA + 27, uint8_t{2});
+    std::fill(stringB, stringB + 27, uint8_t{1});
+    Click(Form1->client(), area.topLeft() + QPoint(2 * cellWidth + 3, 3));
+    EXPECT_EQ(stringA[2], 1);
+    EXPECT_EQ(stringB[2], 2);
+    EXPECT_EQ(stringA[1], 2);
+    Click(Form1->client(), area.topLeft() + QPoint(2 * cellWidth + 3, 2 * cellHeight + 3));   // below the two rows
+    EXPECT_EQ(stringA[2], 1);
 }
 
 // On a screen smaller than the window the window fits the screen and scrolls.

@@ -259,3 +259,51 @@ TEST(CanvasPixels, DrawingStaysInsideTheClipRectangle)
     c.fillRect(0, 0, 30, 30);
     EXPECT_EQ(c.pixel(0, 0), ColorBlue);
 }
+
+// With the origin moved, every figure lands where the same figure moved by the
+// origin lands on a plain canvas; pixels, the clip and copies speak canvas
+// coordinates, the change reports image coordinates.
+TEST(CanvasPixels, EveryFigureMovesWithTheOrigin)
+{
+    const QPoint o(7, 5);
+    Canvas moved(40, 40, ColorWhite), plain(40, 40, ColorWhite);
+    moved.setOrigin(o);
+    moved.setClip(QRect(7, 5, 30, 30));
+    plain.setClip(QRect(7, 5, 30, 30));
+    QRect reported;
+    moved.onChanged = [&](const QRect& r) { reported = r; };
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    for (Canvas* c : {&moved, &plain}) {
+        const int dx = c == &plain ? o.x() : 0, dy = c == &plain ? o.y() : 0;
+        c->brush.color = ColorBlue;
+        c->pen.color = ColorRed;
+        c->pen.width = 2;
+        c->fillRect(-3 + dx, -3 + dy, 4 + dx, 4 + dy);
+        c->ellipse(5 + dx, 2 + dy, 15 + dx, 9 + dy);
+        c->rectangle(16 + dx, 1 + dy, 26 + dx, 8 + dy);
+        c->polygon({{2 + dx, 12 + dy}, {12 + dx, 12 + dy}, {2 + dx, 20 + dy}});
+        c->moveTo(0 + dx, 24 + dy);
+        c->lineTo(28 + dx, 30 + dy);
+        c->setPixel(3 + dx, 28 + dy, ColorFuchsia);
+        c->textOut(14 + dx, 12 + dy, "o");
+        c->draw(22 + dx, 14 + dy, picture);
+    }
+    EXPECT_EQ(moved.image(), plain.image());
+    EXPECT_EQ(reported, QRect(29, 19, 6, 4));   // the last figure, the picture, on the image
+    EXPECT_EQ(moved.penPos(), plain.penPos() - o);
+    EXPECT_EQ(moved.pixel(3, 28), ColorFuchsia);
+    EXPECT_EQ(moved.pixel(-o.x(), -o.y()), ColorWhite);   // the image's corner, outside the clip
+    EXPECT_EQ(moved.clip(), QRect(0, 0, 30, 30));
+    EXPECT_EQ(moved.copy(QRect(20, 20, 1, 1)).pixel(0, 0), plain.image().pixel(27, 25));
+
+    // Far coordinates stay safe when the origin is added to them.
+    const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    EXPECT_EQ(moved.pixel(hi, hi), ColorWhite);
+    EXPECT_EQ(moved.pixel(lo, lo), ColorWhite);
+    moved.moveTo(lo, lo);
+    moved.lineTo(hi, hi);
+    moved.fillRect(lo, lo, hi, hi);
+    moved.textOut(hi, hi, "far");
+    EXPECT_EQ(moved.pixel(29, 29), ColorBlue);
+}
