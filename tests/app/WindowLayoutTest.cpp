@@ -7,6 +7,7 @@
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "lattice/TForm13.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Form.h"
 #include "widgets/StatusBar.h"
@@ -209,10 +210,14 @@ TEST_F(WindowLayout, EveryWindowAndSheetAsItFirstShows)
 }
 
 // The view switches of the visible menus, "Vis. One step" and "Visible first
-// Masks" show their panels and boxes: they too must fit where they appear.
+// Masks" show their panels and boxes, a stored example shows "CYCLE=" on the
+// toolbar: they too must fit where they appear.
 TEST_F(WindowLayout, TheMainWindowWithEveryViewSwitchOn)
 {
     Form1->Image17MouseDown();
+    Form1->N13Click();
+    Form1->Timer2->setEnabled(false);
+    ASSERT_TRUE(Form1->Label28->isVisible());
     for (QMenu* menu : {Form1->View1, Form1->View21})
         for (QAction* item : menu->actions())
             if (item->isCheckable() && !item->isChecked() && item->isVisible())
@@ -222,5 +227,36 @@ TEST_F(WindowLayout, TheMainWindowWithEveryViewSwitchOn)
     QApplication::processEvents();
     LayoutCheck check;
     CheckEverySheet(Form1, check);
+    Expect(check);
+}
+
+// The states that commands put the windows in: two-dimensional work with its
+// toolbar, running generators with their stop buttons, the range group that
+// "Npr=0" hides, the extension group, all ring panels of the mask chooser
+// with its results label.
+TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
+{
+    Form1->Image17MouseDown();
+    Form1->CheckBox58->setChecked(false);
+    Form1->CheckBox66->setChecked(true);
+    LayoutCheck check;
+    for (int state = 0; state < 3; ++state) {
+        Form1->ShowOneDimToolbar();
+        if (state == 1) {
+            Form1->Button211->setVisible(true);   // as while "TT 1d" runs
+            Form1->Button204->setVisible(false);
+        }
+        if (state == 2)
+            Form1->ShowTwoDimToolbar();
+        QApplication::processEvents();
+        check.check(Form1->client());
+    }
+    Form13->show_();
+    for (QCheckBox* box : Form13->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    Form13->Button3Click();
+    QApplication::processEvents();
+    CheckEverySheet(Form1, check);
+    CheckEverySheet(Form13, check);
     Expect(check);
 }
