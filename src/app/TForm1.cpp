@@ -22,6 +22,8 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     setMenuBar(MainMenu1);
     setStatusBar(StatusBar1);
     setToolBar(ControlBar1);
+    DrawStartPicture();
+    LayOutDrawingArea();
     // Menus that the form keeps out of sight; their commands stay callable.
     for (QMenu* menu : {Initial1, ZAD1, KiyFile1, Video1, b1, NEW1, T61, EXPO1, File1, FREEZE1, IMPROVE1, FIND1})
         menu->menuAction()->setVisible(false);
@@ -31,15 +33,18 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
 
 void TForm1::CreateTimers()
 {
-    struct TimerSetup { Timer** timer; int interval; };
+    struct TimerSetup { Timer** timer; int interval; const char* name; };
     const TimerSetup setups[] = {
-        {&Timer1, 1},    {&Timer2, 1},    {&Timer3, 200},  {&Timer4, 200},  {&Timer5, 1000},
-        {&Timer6, 100},  {&Timer7, 100},  {&Timer8, 200},  {&Timer9, 10},   {&Timer10, 10},
-        {&Timer11, 10},  {&Timer12, 100}, {&Timer13, 10},  {&Timer14, 10},  {&Timer15, 100},
-        {&Timer16, 100}, {&Timer17, 20},  {&Timer18, 20},
+        {&Timer1, 1, "Timer1"},      {&Timer2, 1, "Timer2"},      {&Timer3, 200, "Timer3"},
+        {&Timer4, 200, "Timer4"},    {&Timer5, 1000, "Timer5"},   {&Timer6, 100, "Timer6"},
+        {&Timer7, 100, "Timer7"},    {&Timer8, 200, "Timer8"},    {&Timer9, 10, "Timer9"},
+        {&Timer10, 10, "Timer10"},   {&Timer11, 10, "Timer11"},   {&Timer12, 100, "Timer12"},
+        {&Timer13, 10, "Timer13"},   {&Timer14, 10, "Timer14"},   {&Timer15, 100, "Timer15"},
+        {&Timer16, 100, "Timer16"},  {&Timer17, 20, "Timer17"},   {&Timer18, 20, "Timer18"},
     };
     for (const TimerSetup& s : setups) {
         *s.timer = new Timer(this, s.interval);
+        (*s.timer)->setObjectName(s.name);
         (*s.timer)->setEnabled(false);   // every timer waits for the command that starts it
     }
 }

@@ -77,6 +77,17 @@ public:
     void About1Click();
     void Exit1Click();
 
+    // --- main window layout: the drawing area and the start-up picture -------
+    // The drawing area is the client left of the page controls, below the bars
+    // at the top and above a status bar at the bottom (client coordinates). Its
+    // top-left corner is the canvas's origin, and the canvas keeps every
+    // drawing inside it: each picture, placed at its canvas coordinates, shows
+    // whole in the area whichever bars are shown.
+    void LayOutDrawingArea();
+    QRect DrawingArea() const;
+    // Our own picture on Image17: the workbench's name and what a click does.
+    void DrawStartPicture();
+
     // --- string engine, run controls and number edits -----------------------
     void Edit1Change();
     void Edit2Change();
@@ -412,10 +423,6 @@ public:
     // Empty when "TT 1d" can start on the current mask and table path, else why not.
     QString WhyGeneratorCannotStart() const;
     void Button160Click();     // "perestan 160"
-    // The table grid of "CH I" starts below the fixed-mask groups while any of
-    // them is shown, so that none lies over the table.
-    void KeepTableGridBelowMaskGroups();
-    void PlaceTableGrid();
     // Step 9 of "CHECK TT 1 dim": the hidden labels of its last placement.
     void ShowCheckTrace(const ClosureOutcome& outcome, int pointCount);
 
@@ -715,11 +722,6 @@ public:
     void iesZAD1Click();
     void iesNesol1Click();
     void notITZ1Click();
-    // switches of "KiyFile" and "b)" (the series files name them too)
-    void N4b1Click();
-    void Estobr1Click();
-    void ViewGraph1Click();
-    void VIKLdljalabdx1Click();
     // switches that repaint
     void XXXn1Click();
     void XXcnc1Click();
@@ -903,6 +905,36 @@ public:
     void PrepareSquareOf51();
     void ConnectQhistHandlers();
 
+    // --- lattice: series files of the KiyFile menu and the random run batches ---
+    void CTEUU1Click();            // "CTE UU": read "data/UU_XX.dat"
+    void zapOBR2Click();           // "zap OBR": "data/OU_XX.dat", reversed in time
+    void CTEObrUU1Click();         // "CTE Obr UU": phase and median series from the reversed series
+    void zaplambdKdatO1Click();    // "zap lambdK.dat (O)": the ratio fit and its three result files
+    void N1b1Click();              // "fopen lambd"
+    void N2b1Click();              // "fclose lambd"
+    void Close1Click();            // closes "data/lambd.dat", stops Timer10 and Timer1
+    void Risminit1Click();         // "Ris minit": Series6 of Chart3, empty "data/U33_XX.dat"
+    void Vnacalo1Click();          // "V nacalo": stop and reset the run counters
+    void zapnorobr1Click();        // "zap nor obr": "V nacalo", then GO
+    void Button20Click();          // "V N 2": the start string again, "V nacalo", GO
+    void Dopolnenie1Click();       // string A with 1 and 2 exchanged
+    void Button13Click();          // three steps in reversed time, then the warm-up
+    void Iszapaa1Click();          // length 20 and 4 B points
+    void opemlambdKdat1Click();    // "zap lambdK.dat": does nothing
+    void risser1Click();           // "ris ser": does nothing
+    void iscetc31Click();          // "iscetc3--;": does nothing
+    void Button19Click();          // "ris ser19": "ris ser"
+    // KiyFile and b) switches that only keep their mark (the lattice menus' switches too)
+    void Estobr1Click();
+    void ViewGraph1Click();
+    void VIKLdljalabdx1Click();
+    void N4b1Click();
+    // random run batches on Timer10
+    void zaplambdX1Click();        // "zap lambdX": start a batch
+    void Button89Click();          // one run set-up without touching Timer10
+    void Button88Click();          // "Labe 88": the batch's results
+    int Series6 = -1;              // the line series of the hidden chart Chart3
+
 private:
     // A handler as a plain callable for the connect helpers.
     std::function<void()> Bind(void (TForm1::*handler)())
@@ -980,6 +1012,12 @@ private:
     void LoadCPointPattern(const char* path);
     void DrawPatternBlocks(const char* path, int origin, int size, TColor color);
     bool WriteFrameCopies(int copies, QString& notes);
+
+    // lattice: series files of the KiyFile menu and the random run batches
+    void ConnectSeriesFileHandlers();
+    void SetUpTrialRun();
+    // False, with a note in the status bar, when the length range cannot run a batch.
+    bool TrialBatchMayStart();
 };
 
 extern TForm1* Form1;

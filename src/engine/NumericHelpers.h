@@ -27,6 +27,12 @@ int32_t GreyScaleColor(double t);
 // Sorts a[0..n-1] ascending in place; n < 1 does nothing.
 void SortAscending(int32_t* a, int32_t n);
 
+// a + b wrapping around in 32 bits, as the counters of a run that never ends do
+// after some billions of steps, instead of overflowing.
+inline int32_t AddWrapping(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
 // Absolute value; INT32_MIN, whose absolute value has no int32, gives INT32_MAX.
 int32_t AbsInt(int32_t v);
 // v if v >= 0, else -v.

@@ -3,6 +3,7 @@
 #include <ctime>
 
 uint32_t randomState = 1;
+uint32_t (*randomizeSeedSource)() = nullptr;
 
 int32_t Rand() {
   randomState = randomState * 22695477u + 1u;
@@ -28,6 +29,6 @@ void SkipRandom(uint64_t count) {
 void SeedRandom(uint32_t seed) { randomState = seed; }
 
 void Randomize() {
-  SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  SeedRandom(randomizeSeedSource ? randomizeSeedSource() : static_cast<uint32_t>(std::time(nullptr)));
   Rand();
 }

@@ -18,3 +18,6 @@ void SeedRandom(uint32_t seed);
 // Seeds from the clock (seconds) and draws one number at once, so the next
 // Rand() is the second number of the seed's sequence.
 void Randomize();
+// Where Randomize takes its seed: the clock's seconds, unless a test that must
+// replay a sequence of actions exactly sets a source of its own (nullptr = clock).
+extern uint32_t (*randomizeSeedSource)();

@@ -1,5 +1,7 @@
 #include "engine/StringCells.h"
 
+#include "engine/NumericHelpers.h"
+
 #include <algorithm>
 
 namespace {
@@ -60,11 +62,11 @@ void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance,
 {
     for (int32_t i = 0; i < length; ++i) {
         if (cells[i] == 2) {
-            balance[i] += 2;
-            localTime[i] += 2;
+            balance[i] = AddWrapping(balance[i], 2);
+            localTime[i] = AddWrapping(localTime[i], 2);
         } else {
-            balance[i] -= 1;
-            localTime[i] += 1;
+            balance[i] = AddWrapping(balance[i], -1);
+            localTime[i] = AddWrapping(localTime[i], 1);
         }
     }
 }

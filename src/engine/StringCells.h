@@ -50,7 +50,7 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
 
 // The counters of a string that still runs, after a step: a cell holding 2
 // gains 2 of balance and local time, any other cell loses 1 of balance and
-// gains 1 of local time.
+// gains 1 of local time. The counters wrap around in 32 bits.
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime);
 
 // Exchanges the values 1 and 2 (B is A with 1 and 2 exchanged); 0 stays.

@@ -56,7 +56,7 @@ void StepStrings(const StringStepSettings& s) {
                          leftZeroCounts, rightZeroCounts);
   StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB,
                          leftZeroCounts, rightZeroCounts);
-  stepCount += isTimeReversed ? -1 : 1;
+  stepCount = AddWrapping(stepCount, isTimeReversed ? -1 : 1);   // a run that never ends wraps around
   if (s.stopAt101 && stepCount >= 101) stringAStopState = stringBStopState = 1;
   TestNoZeroStop(stringA, length, length, true, StopRecordA());
   TestNoZeroStop(stringB, length, length, true, StopRecordB());
@@ -126,7 +126,7 @@ void RecordRunEnd() {
     if (stoppedStringB[i] == stoppedStringA[i]) areStoppedStringsDisjoint = 0;
   }
   if (!areStoppedStringsDisjoint) trialStatistics[2] += 1;
-  if (balanceB[0] != -balanceA[0]) trialStatistics[3] += 1;
+  if (int64_t{balanceB[0]} != -int64_t{balanceA[0]}) trialStatistics[3] += 1;
   if (AbsInt(balanceA[0] / 2) != AbsInt(stopTimeA - stopTimeB)) trialStatistics[4] += 1;
   isBothStoppedAtStep3 = (stopTimeA == 3 && stopTimeB == 3) ? 1 : 0;
 }

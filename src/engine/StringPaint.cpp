@@ -1,5 +1,6 @@
 #include "engine/StringPaint.h"
 
+#include "engine/DrawingRanges.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 
@@ -16,13 +17,14 @@ struct Box {
   int x0, y0, q, r;
 };
 
+// The box of cell i. The shifts are computed wide and bounded far off the canvas,
+// so a long run's local time or a large row shift cannot overflow the coordinates.
 Box CellBox(const StringPaintSettings& s, int i, int32_t localTime) {
-  const int yShift = s.lowerItem != 0 ? s.cellHeight * paintShiftRows : 0;
-  paintCellShiftY =
-      static_cast<int32_t>(3.0 * s.cellHeight * 0.25 * (static_cast<double>(localTime) - paintTimeOffset));
+  const int64_t yShift = s.lowerItem != 0 ? int64_t{s.cellHeight} * paintShiftRows : 0;
+  paintCellShiftY = ClampFarOff(3.0 * s.cellHeight * 0.25 * (static_cast<double>(localTime) - paintTimeOffset));
   Box b;
-  b.x0 = s.cellWidth * i + drawOriginX + s.shiftItem * paintShiftX;
-  b.y0 = paintCellShiftY + drawOriginY + yShift;
+  b.x0 = ClampFarOff(int64_t{s.cellWidth} * i + drawOriginX + int64_t{s.shiftItem} * paintShiftX);
+  b.y0 = ClampFarOff(int64_t{paintCellShiftY} + drawOriginY + yShift);
   b.q = s.cellWidth / 4;
   b.r = s.cellHeight / 4;
   return b;

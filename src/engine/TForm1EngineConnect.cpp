@@ -3,29 +3,6 @@
 
 #include "widgets/Handlers.h"
 
-#include <QEvent>
-
-namespace {
-
-// A click on a group box: the box has no click signal of its own.
-class GroupBoxClick : public QObject {
-public:
-    GroupBoxClick(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease)
-            RunGuarded(handler_);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> handler_;
-};
-
-} // namespace
-
 void TForm1::ConnectStringEngineHandlers()
 {
     // The timers of this subsystem start disabled.
@@ -144,7 +121,7 @@ void TForm1::ConnectStringEngineHandlers()
     OnClick(Dontshow1, Bind(&TForm1::Dontshow1Click));
     OnClick(ShowI1, Bind(&TForm1::ShowI1Click));
     OnClick(ShowII1, Bind(&TForm1::ShowII1Click));
-    GroupBox5->installEventFilter(new GroupBoxClick(this, Bind(&TForm1::GroupBox5Click)));
+    OnClick(GroupBox5, Bind(&TForm1::GroupBox5Click));
     OnClick(CheckBox29, Bind(&TForm1::CheckBox29Click));
     OnClick(CheckBox30, Bind(&TForm1::CheckBox30Click));
     OnClick(CheckBox31, Bind(&TForm1::CheckBox31Click));

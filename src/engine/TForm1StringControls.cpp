@@ -3,6 +3,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "engine/DrawingRanges.h"
 #include "engine/IndexHelpers.h"
 #include "engine/RunControls.h"
 #include "engine/StringPaint.h"
@@ -38,15 +39,16 @@ void TForm1::UpDown2Click()
     Button8Click();
 }
 
+// The steps per press stay within 0..kMaxStepsPerRun (RunControls.h).
 void TForm1::Edit2Change()
 {
-    stepsPerRun = EditNumber(Edit2);
+    stepsPerRun = ClampStepsPerRun(EditNumber(Edit2));
     UpDown1->setPosition(stepsPerRun);
 }
 
 void TForm1::UpDown1Click()
 {
-    stepsPerRun = UpDown1->position();
+    stepsPerRun = ClampStepsPerRun(UpDown1->position());
     ShowNumber(Edit2, stepsPerRun);
 }
 
@@ -78,37 +80,38 @@ void TForm1::Edit8Change()
     improveProbabilityPercent = EditNumber(Edit8);
 }
 
+// The drawing's origin, shift and cell size stay in the ranges of DrawingRanges.h.
 void TForm1::Edit20Change()
 {
-    drawOriginY = EditNumber(Edit20);
+    drawOriginY = ClampDrawOffset(EditNumber(Edit20));
 }
 
 void TForm1::Edit21Change()
 {
-    drawOriginX = EditNumber(Edit21);
+    drawOriginX = ClampDrawOffset(EditNumber(Edit21));
 }
 
 void TForm1::Edit22Change()
 {
-    cellWidth = cellHeight = EditNumber(Edit22);
+    cellWidth = cellHeight = ClampCellSize(EditNumber(Edit22));
 }
 
 void TForm1::Edit24Change()
 {
-    paintShiftX = EditNumber(Edit24);
+    paintShiftX = ClampDrawOffset(EditNumber(Edit24));
 }
 
 void TForm1::Edit25Change()
 {
-    cellWidth = cellHeight = EditNumber(Edit25);
+    cellWidth = cellHeight = ClampCellSize(EditNumber(Edit25));
 }
 
 void TForm1::Edit49Change()
 {
-    cellWidth = EditNumber(Edit49);
+    cellWidth = ClampCellSize(EditNumber(Edit49));
 }
 
 void TForm1::Edit50Change()
 {
-    cellHeight = EditNumber(Edit50);
+    cellHeight = ClampCellSize(EditNumber(Edit50));
 }

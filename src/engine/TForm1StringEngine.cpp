@@ -12,6 +12,8 @@
 
 #include <QLabel>
 
+#include <cstdlib>
+
 namespace {
 
 QString Number(int32_t v) { return QString::number(v); }
@@ -108,7 +110,7 @@ void TForm1::FinishStringRun()
     Label29->setText(AbsInt(balanceA[0]) == AbsInt(balanceB[0]) ? "Yes" : "No");
     Label33->setText(areStoppedStringsDisjoint ? "Yes" : "No");
     Label112->setText(isStopAUnlikeStart ? "Yes" : "No");
-    Label35->setText(AbsInt(stopTimeA - stopTimeB) == AbsInt(balanceA[0] / 2) ? "Yes" : "No");
+    Label35->setText(std::llabs(int64_t{stopTimeA} - stopTimeB) == std::llabs(int64_t{balanceA[0] / 2}) ? "Yes" : "No");
     if (AbsInt(balanceA[0]) >= 1)
         Label131->setText("qH");
     else if (areStoppedStringsDisjoint && !isStopAUnlikeStart)
@@ -117,7 +119,7 @@ void TForm1::FinishStringRun()
         Label128->setText("PP");
     Label132->setText("");
     Label37->setText(Number(lastHistoryRow + 1));
-    Label56->setText(Number((stopTimeA + stopTimeB) / 3));
+    Label56->setText(Number(static_cast<int32_t>((int64_t{stopTimeA} + stopTimeB) / 3)));
 
     ComputeTraceMatches();
     Label24->setText(Number(traceMatchTwoBZeroA));

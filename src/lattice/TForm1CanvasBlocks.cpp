@@ -14,5 +14,7 @@ void FillBlock(Canvas& canvas, int x, int y, int width, int height, TColor color
 PixelImage CanvasPixels(const Canvas& canvas)
 {
     const QImage& image = canvas.image();
-    return {image.constBits(), image.width(), image.height(), image.bytesPerLine()};
+    const QPoint o = canvas.origin();
+    return {image.constBits() + o.y() * image.bytesPerLine() + o.x() * 4, image.width() - o.x(), image.height() - o.y(),
+            image.bytesPerLine()};
 }

@@ -9,6 +9,7 @@
 // same number of single pixel writes would; pen and brush stay as they were.
 void FillBlock(Canvas& canvas, int x, int y, int width, int height, TColor color);
 
-// The canvas's backing image for the frame writers (valid until it is drawn on
-// or resized).
+// The canvas's backing image from the canvas's origin on, as the frame writers
+// read it: pixel (0, 0) is canvas point (0, 0) (valid until the canvas is drawn
+// on or resized).
 PixelImage CanvasPixels(const Canvas& canvas);

@@ -20,6 +20,7 @@ void TForm1::ConnectLatticeHandlers()
     Timer10->setEnabled(false);
     OnTimer(Timer10, Bind(&TForm1::Timer10Timer));
     OnClick(Timer101, Bind(&TForm1::Timer101Click));
+    ConnectSeriesFileHandlers();
 
     ConnectLatticeExperimentHandlers();
     ConnectT6ScanHandlers();

@@ -66,8 +66,7 @@ void TForm1::ConnectLatticeMenuHandlers()
         {DONTSHOW2, &TForm1::DONTSHOW2Click}, {NOTSTOP1, &TForm1::NOTSTOP1Click},
         {Load3pict1, &TForm1::Load3pict1Click}, {IsIZM1, &TForm1::IsIZM1Click}, {isdef1, &TForm1::isdef1Click},
         {isSMES1, &TForm1::isSMES1Click}, {iesZAD1, &TForm1::iesZAD1Click}, {iesNesol1, &TForm1::iesNesol1Click},
-        {notITZ1, &TForm1::notITZ1Click}, {N4b1, &TForm1::N4b1Click}, {Estobr1, &TForm1::Estobr1Click},
-        {ViewGraph1, &TForm1::ViewGraph1Click}, {VIKLdljalabdx1, &TForm1::VIKLdljalabdx1Click},
+        {notITZ1, &TForm1::notITZ1Click},
         // switches that repaint
         {XXXn1, &TForm1::XXXn1Click}, {XXcnc1, &TForm1::XXcnc1Click}, {NoA1, &TForm1::NoA1Click},
         {Iz22, &TForm1::Iz22Click}, {isIZ1IZ01, &TForm1::isIZ1IZ01Click}, {Showwithfilt1, &TForm1::Showwithfilt1Click},

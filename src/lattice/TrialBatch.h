@@ -13,6 +13,14 @@ extern int32_t trialLimit;       // runs of one experiment (1000)
 extern int32_t trialStatistics[kTrialStatisticsCount];   // element 5 counts the runs
 extern int32_t trialBatchRunCount;   // the batch's own run counter (read by nothing)
 
+// Shortest length from which a run can draw its two B points (half the
+// length must reach 3).
+constexpr int32_t kShortestTrialLength = 6;
+
+// True when a batch may start: kShortestTrialLength <= min < max, so that the
+// length draw has a range and every length can place its B points.
+bool TrialLengthRangeRunnable();
+
 // Sets the string length of the next trial run from one draw and returns it:
 // draw mod (max - min) + min. An empty or reversed range gives min. The
 // result is not clamped here; the length edit that shows it clamps it.

@@ -107,4 +107,4 @@ void AcknowledgeStops() {
   if (stringBStopState == 1) stringBStopState = 2;
 }
 
-int32_t StopTimeThird() { return (stopTimeA + stopTimeB) / 3; }
+int32_t StopTimeThird() { return static_cast<int32_t>((int64_t{stopTimeA} + stopTimeB) / 3); }

@@ -32,5 +32,14 @@ struct SpaceTimeGeometry {
   int32_t cy(int32_t t) const { return top + (2 * h * (t - scroll) + h) / 2; }
 };
 
+// The rows 0..last whose cells can reach a canvas of the given height when drawn
+// with this geometry, with a row to spare either side for the links that reach into
+// the next row; first > last when there are none (also for a cell height of 0 or
+// less). A long run, or a stop time far beyond the rows, costs only what can be seen.
+struct RowRange {
+  int32_t first = 0, last = -1;
+};
+RowRange VisibleRows(const SpaceTimeGeometry& g, int64_t last, int32_t height);
+
 // The fronts of event row k (ComputeFrontsOfRow) and frontLow / frontHigh.
 void ComputeShownFronts(int32_t k);

@@ -3,10 +3,15 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "runs/RecordedRun.h"
 #include "runs/RunViewState.h"
 
-void TForm1::Edit52Change() { stopStepA = EditNumber(Edit52); }
-void TForm1::Edit53Change() { stopStepB = EditNumber(Edit53); }
+#include <algorithm>
+
+static_assert(kMaxStopStep == kPrTableRows, "a stop time counts rows of the run tables");
+
+void TForm1::Edit52Change() { stopStepA = std::clamp(EditNumber(Edit52), 0, kMaxStopStep); }
+void TForm1::Edit53Change() { stopStepB = std::clamp(EditNumber(Edit53), 0, kMaxStopStep); }
 void TForm1::Edit45Change() { trialLengthBase = EditNumber(Edit45); }
 void TForm1::Edit46Change() { trialLengthRange = EditNumber(Edit46); }
 void TForm1::Edit47Change() { trialBCountRange = EditNumber(Edit47); }

@@ -63,14 +63,15 @@ uint8_t PrCell(const uint8_t (*table)[kStringCells], int32_t t, int32_t c)
 }
 
 // The three links from cell (c, t) to its right neighbour's 0 cells one row
-// up, level and one row down; the fronts are always those of string A.
+// up, level and one row down; the fronts are always those of string A. Only
+// rows that can be seen are visited: a stop time far beyond the table's rows
+// costs nothing.
 void DrawLinks(Canvas& canvas, const SpaceTimeGeometry& g, const uint8_t (*table)[kStringCells], int32_t stopTime,
                int32_t length)
 {
-    for (int32_t t = 0; t <= stopTime - 2; ++t) {
+    const RowRange rows = VisibleRows(g, int64_t{stopTime} - 2, canvas.height());
+    for (int32_t t = rows.first; t <= rows.last; ++t) {
         const int32_t Y = g.y(t) + g.h;
-        if (Y + g.h < -g.h || Y - g.h > canvas.height() + g.h)
-            continue;
         for (int32_t c = 0; c <= length - 2; ++c) {
             if (PrCell(table, t, c) != 0)
                 continue;
@@ -128,10 +129,11 @@ void TForm1::Button151Click()
     cv.pen.style = PenStyle::Solid;
     cv.brush.color = ColorButtonFace;
     cv.brush.style = BrushStyle::Solid;
-    for (int32_t t = 0; t < lastRow; ++t) {
+    SpaceTimeGeometry unscrolled = g;
+    unscrolled.scroll = 0;
+    const RowRange cleared = VisibleRows(unscrolled, int64_t{lastRow} - 1, cv.height());
+    for (int32_t t = cleared.first; t <= cleared.last; ++t) {
         const int32_t mid = g.top + (2 * h * t + h) / 2;
-        if (mid - h > cv.height())
-            break;
         for (int32_t c = 0; c < length; ++c)
             Rectangle(cv, g.cx(c) - w / 2, mid - h / 2, g.cx(c) + w / 2, mid + h / 2);
     }
@@ -140,24 +142,30 @@ void TForm1::Button151Click()
     cv.pen.style = PenStyle::Clear;
     cv.brush.style = BrushStyle::Solid;
     static constexpr TColor kPhaseColours[3] = {ColorInactiveCaption, RGBColor(233, 240, 230), RGBColor(255, 128, 128)};
-    for (int32_t t = 0; t <= lastRow; ++t) {
+    const RowRange striped = VisibleRows(g, lastRow, cv.height());
+    for (int32_t t = striped.first; t <= striped.last; ++t) {
         cv.brush.color = kPhaseColours[t % 3];
         for (int32_t c = 0; c < length; ++c)
             Rectangle(cv, g.left(c), g.y(t), g.left(c) + w, g.y(t) + h);
     }
 
+    // The front cell of each column is marked where it lies among the drawn rows,
+    // seen or not; the shapes are drawn only where they can be seen.
+    const auto markFronts = [&](const int32_t* fronts, int32_t stopTime, int32_t* marks) {
+        for (int32_t c = 0; c < length; ++c)
+            if (fronts[c] >= 0 && fronts[c] < stopTime && fronts[c] < kPrTableRows)
+                marks[c] = fronts[c];
+    };
+
     // String A, filled.
     if (CheckBox50->isChecked()) {
-        for (int32_t t = 0; t < stopTimeA && t < kPrTableRows; ++t) {
+        markFronts(frontStepA, stopTimeA, frontRowMarkA);
+        const RowRange rows = VisibleRows(g, std::min(stopTimeA, kPrTableRows) - 1, cv.height());
+        for (int32_t t = rows.first; t <= rows.last; ++t) {
             for (int32_t c = 0; c < length; ++c) {
                 if (t > frontStepA[c])
                     continue;
-                if (t == frontStepA[c]) {
-                    cv.brush.color = ColorLime;
-                    frontRowMarkA[c] = t;
-                } else {
-                    cv.brush.color = RGBColor(128, 128, 128);
-                }
+                cv.brush.color = t == frontStepA[c] ? ColorLime : RGBColor(128, 128, 128);
                 const int32_t x = g.left(c), y = g.y(t), cx = g.cx(c), cy = g.cy(t);
                 if (OffCanvas(cv, x, y, x + w, y + h))
                     continue;
@@ -178,16 +186,13 @@ void TForm1::Button151Click()
         cv.pen.style = PenStyle::Solid;
         cv.pen.width = 2;
         cv.brush.style = BrushStyle::Clear;
-        for (int32_t t = 0; t < stopTimeB && t < kPrTableRows; ++t) {
+        markFronts(frontStepB, stopTimeB, frontRowMarkB);
+        const RowRange rows = VisibleRows(g, std::min(stopTimeB, kPrTableRows) - 1, cv.height());
+        for (int32_t t = rows.first; t <= rows.last; ++t) {
             for (int32_t c = 0; c < length; ++c) {
                 if (t > frontStepB[c])
                     continue;
-                if (t == frontStepB[c]) {
-                    cv.pen.color = ColorYellow;
-                    frontRowMarkB[c] = t;
-                } else {
-                    cv.pen.color = ColorBlack;
-                }
+                cv.pen.color = t == frontStepB[c] ? ColorYellow : ColorBlack;
                 const int32_t x = g.left(c), y = g.y(t), cx = g.cx(c), cy = g.cy(t);
                 if (OffCanvas(cv, x, y, x + w, y + h))
                     continue;
@@ -217,7 +222,8 @@ void TForm1::Button151Click()
         cv.brush.color = ColorButtonFace;
         cv.brush.style = BrushStyle::Solid;
         cv.pen.style = PenStyle::Clear;
-        for (int32_t t = 0; t < stopTimeA; ++t)
+        const RowRange rows = VisibleRows(g, int64_t{stopTimeA} - 1, cv.height());
+        for (int32_t t = rows.first; t <= rows.last; ++t)
             for (int32_t c = 0; c < length; ++c)
                 if (t < frontLow[c] || t > frontHigh[c])
                     Rectangle(cv, g.cx(c) - w / 2 - 1, g.cy(t) - h / 2 - 1, g.cx(c) + w / 2 + 1, g.cy(t) + h / 2 + 1);

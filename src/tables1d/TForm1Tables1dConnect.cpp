@@ -1,6 +1,7 @@
 // Connects the controls of this subsystem to their TForm1 handlers.
 #include "app/TForm1.h"
 
+#include "widgets/FollowShownGroups.h"
 #include "widgets/Handlers.h"
 
 void TForm1::ConnectTables1dHandlers()
@@ -17,7 +18,10 @@ void TForm1::ConnectTables1dHandlers()
     OnClick(Button188, Bind(&TForm1::Button188Click));
     OnClick(Button236, Bind(&TForm1::Button236Click));
     OnClick(Button160, Bind(&TForm1::Button160Click));
-    KeepTableGridBelowMaskGroups();
+    // The table grid starts below the fixed-mask groups while any of them is
+    // shown ("Visible first Masks", "Vis. One step"), so none lies over it.
+    FollowShownGroups({GroupBox35, GroupBox36, GroupBox46, GroupBox48, GroupBox55, gbMask8, gbMask9}, {StringGrid11},
+                      500);
 
     // mask presets
     OnClick(Button202, Bind(&TForm1::Button202Click));

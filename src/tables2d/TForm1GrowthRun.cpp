@@ -82,7 +82,7 @@ void TForm1::DrawGrowthLayer1()
     const int fieldW = int(std::min<int64_t>(int64_t(n) * w, cv.width()));
     const int fieldH = int(std::min<int64_t>(int64_t(n) * h, cv.height() - top));
     const CellPictures& pictures = CellPicturesOf(w, h);
-    QImage field = cv.image().copy(0, top, fieldW, fieldH);
+    QImage field = cv.copy(QRect(0, top, fieldW, fieldH));
     for (int32_t i = 0; i < n && i * w < fieldW; ++i)
         for (int32_t j = 0; j < n && j * h < fieldH; ++j) {
             const uint8_t v = growthLayer1Cells[i][j];

@@ -17,16 +17,20 @@ void TForm1::CheckBox66Click()
     GroupBox43->setVisible(CheckBox66->isChecked());
 }
 
+// The bars move the drawing area, and the canvas's origin with it: the field
+// pictures start at the area's top, canvas row 0, whichever bars are shown.
 void TForm1::CheckBox54Click()
 {
     ControlBar1->setVisible(CheckBox54->isChecked());
-    fieldDrawTop = CheckBox54->isChecked() ? 49 : 0;
+    LayOutDrawingArea();
+    fieldDrawTop = 0;
 }
 
 void TForm1::CheckBox56Click()
 {
     StatusBar1->setEdge(CheckBox56->isChecked() ? StatusBar::Edge::Top : StatusBar::Edge::Bottom);
-    fieldDrawTop = CheckBox56->isChecked() ? 72 : 49;
+    LayOutDrawingArea();
+    fieldDrawTop = 0;
 }
 
 void TForm1::CheckBox57Click()

@@ -2,10 +2,14 @@
 #include "app/TForm1.h"
 
 #include "widgets/ControlBar.h"
+#include "widgets/FollowShownGroups.h"
 #include "widgets/Handlers.h"
 
 void TForm1::ConnectTables2dHandlers()
 {
+    // The table path and the grid start below "Mask crest" while it is shown.
+    FollowShownGroups({GroupBox43}, {Label513, StringGrid12}, 546);
+
     // the closure check, its range, the extension and the six-point mask
     OnClick(Button221, Bind(&TForm1::Button221Click));
     OnClick(Button232, Bind(&TForm1::Button232Click));

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 // The pixels one figure covers, marked as pen or brush, so that a not-xor figure
 // touches each pixel exactly once even where outline and fill or thick strokes overlap.
 struct Canvas::Mask {
-    QRect box;   // already clipped to the image
+    QRect box;   // already clipped to the bounds
     std::vector<std::uint8_t> cells;
     std::uint32_t penRgb = 0, brushRgb = 0;
 
@@ -24,13 +25,92 @@ struct Canvas::Mask {
 };
 
 namespace {
+// An inclusive box in 64-bit coordinates, so that no corner of a figure overflows.
+struct Span {
+    long long l, t, r, b;   // inclusive; empty when l > r or t > b
+
+    Span grown(long long before, long long after) const { return {l - before, t - before, r + after, b + after}; }
+    // The part inside bounds as a QRect (whose corners then fit an int); null when none.
+    QRect within(const QRect& bounds) const
+    {
+        const long long L = std::max<long long>(l, bounds.left()), T = std::max<long long>(t, bounds.top());
+        const long long R = std::min<long long>(r, bounds.right()), B = std::min<long long>(b, bounds.bottom());
+        if (L > R || T > B)
+            return {};
+        return QRect(QPoint(int(L), int(T)), QPoint(int(R), int(B)));
+    }
+};
+
 int penWidth(const Pen& p) { return std::max(1, p.width); }
 
-// Bounding box of a figure's corners, normalised so that left < right is not required.
-QRect spanBox(int x1, int y1, int x2, int y2)
+// The box of a figure's corners, right and bottom edges excluded, whichever way round
+// the corners are given.
+Span spanBox(int x1, int y1, int x2, int y2)
 {
-    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+    return {std::min(x1, x2), std::min(y1, y2), std::max<long long>(x1, x2) - 1, std::max<long long>(y1, y2) - 1};
 }
+
+int saturate(long long v)
+{
+    return int(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+// The pixels of Bresenham's line from (x0,y0) towards (x1,y1), the end point left out,
+// that lie inside area. Along the major axis the k-th pixel is k steps from the start;
+// on the minor axis it is floor((2*minor*k + major) / (2*major)) steps, exactly where the
+// stepping algorithm's error term moves it. So only the pixels inside area are visited,
+// and a line reaching to the int limits costs no more than its visible part.
+void linePixels(int x0, int y0, int x1, int y1, const Span& area, const std::function<void(int, int)>& put)
+{
+    const long long dx = std::llabs(static_cast<long long>(x1) - x0), dy = std::llabs(static_cast<long long>(y1) - y0);
+    const long long steps = std::max(dx, dy);
+    if (steps == 0 || area.l > area.r || area.t > area.b)
+        return;
+    const bool xMajor = dx >= dy;
+    const long long major = steps, minor = xMajor ? dy : dx;
+    const long long majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
+    const int majorDir = (xMajor ? x0 < x1 : y0 < y1) ? 1 : -1;
+    const int minorDir = (xMajor ? y0 < y1 : x0 < x1) ? 1 : -1;
+    const long long majorLo = xMajor ? area.l : area.t, majorHi = xMajor ? area.r : area.b;
+    const long long minorLo = xMajor ? area.t : area.l, minorHi = xMajor ? area.b : area.r;
+
+    auto minorAt = [&](long long k) {
+        return minorStart + minorDir * static_cast<long long>((__int128(2) * minor * k + major) / (__int128(2) * major));
+    };
+    // Steps whose major coordinate lies inside the area.
+    long long kLo = majorDir > 0 ? majorLo - majorStart : majorStart - majorHi;
+    long long kHi = majorDir > 0 ? majorHi - majorStart : majorStart - majorLo;
+    kLo = std::max(kLo, 0LL);
+    kHi = std::min(kHi, steps - 1);
+    if (kLo > kHi)
+        return;
+    // The minor coordinate only moves one way: cut off the steps before it enters the
+    // area and after it leaves it (each a run at one end of the range).
+    auto before = [&](long long k) { return minorDir > 0 ? minorAt(k) < minorLo : minorAt(k) > minorHi; };
+    auto after = [&](long long k) { return minorDir > 0 ? minorAt(k) > minorHi : minorAt(k) < minorLo; };
+    long long lo = kLo, hi = kHi + 1;   // first step not before the area
+    while (lo < hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (before(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const long long first = lo;
+    lo = first;
+    hi = kHi + 1;   // first step after the area
+    while (lo < hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (after(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    for (long long k = first; k < lo; ++k) {
+        const long long major_ = majorStart + majorDir * k, minor_ = minorAt(k);
+        put(int(xMajor ? major_ : minor_), int(xMajor ? minor_ : major_));
+    }
+}
+
 }  // namespace
 
 Canvas::Canvas(int width, int height, TColor fill)
@@ -39,18 +119,39 @@ Canvas::Canvas(int width, int height, TColor fill)
     image_.fill(ToRgb32(fill));
 }
 
+void Canvas::setClip(const QRect& r) { clip_ = r.isNull() ? QRect(0, 0, 0, 0) : r.normalized(); }
+void Canvas::clearClip() { clip_ = QRect(); }
+QRect Canvas::clip() const { return bounds(); }
+
+// The origin stays on the image, so that every point of bounds() and its image point fit an int.
+void Canvas::setOrigin(QPoint imagePoint)
+{
+    origin_ = QPoint(std::clamp(imagePoint.x(), 0, image_.width() - 1), std::clamp(imagePoint.y(), 0, image_.height() - 1));
+}
+
+QImage Canvas::copy(const QRect& r) const { return image_.copy(r.translated(origin_)); }
+
+QRect Canvas::bounds() const
+{
+    return (clip_.isNull() ? image_.rect() : (image_.rect() & clip_)).translated(-origin_);
+}
+
+// r in canvas coordinates; the listeners get the image's.
 void Canvas::changed(const QRect& r)
 {
-    const QRect touched = r & image_.rect();
+    const QRect touched = r.translated(origin_) & image_.rect();
     if (onChanged && !touched.isEmpty())
         onChanged(touched);
 }
 
+std::uint32_t* Canvas::row(int y)
+{
+    return reinterpret_cast<std::uint32_t*>(image_.scanLine(y + origin_.y())) + origin_.x();
+}
+
 void Canvas::plot(int x, int y, std::uint32_t rgb, bool notXor)
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
-        return;
-    auto* p = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x;
+    std::uint32_t* p = row(y) + x;
     *p = notXor ? (0xFF000000u | (~(rgb ^ *p) & 0x00FFFFFFu)) : rgb;
 }
 
@@ -68,27 +169,6 @@ void Canvas::paintMask(const Mask& m)
     changed(m.box);
 }
 
-// Bresenham from (x0,y0) towards (x1,y1), the end point itself left out.
-void Canvas::linePixels(int x0, int y0, int x1, int y1, const std::function<void(int, int)>& put) const
-{
-    long long x = x0, y = y0;
-    const long long dx = std::llabs(static_cast<long long>(x1) - x0), sx = x0 < x1 ? 1 : -1;
-    const long long dy = -std::llabs(static_cast<long long>(y1) - y0), sy = y0 < y1 ? 1 : -1;
-    long long err = dx + dy;
-    while (x != x1 || y != y1) {
-        put(int(x), int(y));
-        const long long e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
-}
-
 void Canvas::moveTo(int x, int y) { pos_ = QPoint(x, y); }
 
 void Canvas::lineTo(int x, int y)
@@ -99,20 +179,22 @@ void Canvas::lineTo(int x, int y)
         return;
     const int w = penWidth(pen);
     const int off = w / 2;
-    const QRect reach = QRect(QPoint(std::min(from.x(), x) - off, std::min(from.y(), y) - off),
-                              QPoint(std::max(from.x(), x) - off + w - 1, std::max(from.y(), y) - off + w - 1));
-    if (!reach.intersects(image_.rect()))
+    // A pixel p of the path covers p - off .. p - off + w - 1 on each axis.
+    const Span path{std::min(from.x(), x), std::min(from.y(), y), std::max(from.x(), x), std::max(from.y(), y)};
+    const QRect reach = path.grown(off, w - 1 - off).within(bounds());
+    if (reach.isNull())
         return;
+    const Span area = Span{reach.left(), reach.top(), reach.right(), reach.bottom()}.grown(w - 1 - off, off);
     const std::uint32_t rgb = ToRgb32(pen.color);
     if (w == 1) {
         const bool notXor = pen.mode == PenMode::NotXor;
-        linePixels(from.x(), from.y(), x, y, [&](int px, int py) { plot(px, py, rgb, notXor); });
+        linePixels(from.x(), from.y(), x, y, area, [&](int px, int py) { plot(px, py, rgb, notXor); });
         changed(reach);
         return;
     }
-    Mask m(reach & image_.rect());
+    Mask m(reach);
     m.penRgb = rgb;
-    linePixels(from.x(), from.y(), x, y, [&](int px, int py) {
+    linePixels(from.x(), from.y(), x, y, area, [&](int px, int py) {
         for (int sy = 0; sy < w; ++sy)
             for (int sx = 0; sx < w; ++sx)
                 m.mark(px - off + sx, py - off + sy, PenPx);
@@ -124,15 +206,17 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 || y1 == y2)
         return;
-    const QRect fig = spanBox(x1, y1, x2, y2);
-    Mask m(fig & image_.rect());
+    const Span fig = spanBox(x1, y1, x2, y2);
+    Mask m(fig.within(bounds()));
+    if (m.box.isNull())
+        return;
     m.penRgb = ToRgb32(pen.color);
     m.brushRgb = ToRgb32(brush.color);
     const bool withPen = pen.style == PenStyle::Solid, withBrush = brush.style == BrushStyle::Solid;
-    const int w = penWidth(pen);
+    const long long w = penWidth(pen);
     for (int y = m.box.top(); y <= m.box.bottom(); ++y)
         for (int x = m.box.left(); x <= m.box.right(); ++x) {
-            const bool edge = x < fig.left() + w || x > fig.right() - w || y < fig.top() + w || y > fig.bottom() - w;
+            const bool edge = x < fig.l + w || x > fig.r - w || y < fig.t + w || y > fig.b - w;
             if (withPen && edge)
                 m.mark(x, y, PenPx);
             else if (withBrush)
@@ -145,12 +229,12 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
 {
     if (brush.style == BrushStyle::Clear || x1 == x2 || y1 == y2)
         return;
-    const QRect r = spanBox(x1, y1, x2, y2) & image_.rect();
-    if (r.isEmpty())
+    const QRect r = spanBox(x1, y1, x2, y2).within(bounds());
+    if (r.isNull())
         return;
     const std::uint32_t rgb = ToRgb32(brush.color);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        std::uint32_t* line = row(y);
         std::fill(line + r.left(), line + r.right() + 1, rgb);
     }
     changed(r);
@@ -160,15 +244,17 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 || y1 == y2)
         return;
-    const QRect fig = spanBox(x1, y1, x2, y2);
-    const double a = fig.width() / 2.0, b = fig.height() / 2.0;
-    const double cx = fig.left() + a, cy = fig.top() + b;
+    const Span fig = spanBox(x1, y1, x2, y2);
+    Mask m(fig.within(bounds()));
+    if (m.box.isNull())
+        return;
+    const double a = double(fig.r - fig.l + 1) / 2.0, b = double(fig.b - fig.t + 1) / 2.0;
+    const double cx = double(fig.l) + a, cy = double(fig.t) + b;
     // A pixel belongs to the ellipse when its centre does.
-    auto inside = [&](int x, int y) {
-        const double u = (x + 0.5 - cx) / a, v = (y + 0.5 - cy) / b;
+    auto inside = [&](long long x, long long y) {
+        const double u = (double(x) + 0.5 - cx) / a, v = (double(y) + 0.5 - cy) / b;
         return u * u + v * v <= 1.0;
     };
-    Mask m(fig & image_.rect());
     m.penRgb = ToRgb32(pen.color);
     m.brushRgb = ToRgb32(brush.color);
     const bool withPen = pen.style == PenStyle::Solid, withBrush = brush.style == BrushStyle::Solid;
@@ -178,7 +264,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
             if (!inside(x, y))
                 continue;
             bool edge = false;
-            for (int d = 1; d <= w && !edge; ++d)
+            for (long long d = 1; d <= w && !edge; ++d)
                 edge = !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d);
             if (withPen && edge)
                 m.mark(x, y, PenPx);
@@ -194,15 +280,15 @@ void Canvas::polygon(const std::vector<QPoint>& points)
         return;
     const bool withPen = pen.style == PenStyle::Solid, withBrush = brush.style == BrushStyle::Solid;
     const int w = penWidth(pen), off = w / 2;
-    int minX = points[0].x(), maxX = minX, minY = points[0].y(), maxY = minY;
+    long long minX = points[0].x(), maxX = minX, minY = points[0].y(), maxY = minY;
     for (const QPoint& p : points) {
-        minX = std::min(minX, p.x());
-        maxX = std::max(maxX, p.x());
-        minY = std::min(minY, p.y());
-        maxY = std::max(maxY, p.y());
+        minX = std::min<long long>(minX, p.x());
+        maxX = std::max<long long>(maxX, p.x());
+        minY = std::min<long long>(minY, p.y());
+        maxY = std::max<long long>(maxY, p.y());
     }
-    Mask m(QRect(QPoint(minX - off, minY - off), QPoint(maxX - off + w - 1, maxY - off + w - 1)) & image_.rect());
-    if (m.box.isEmpty())
+    Mask m(Span{minX, minY, maxX, maxY}.grown(off, w - 1 - off).within(bounds()));
+    if (m.box.isNull())
         return;
     m.penRgb = ToRgb32(pen.color);
     m.brushRgb = ToRgb32(brush.color);
@@ -219,30 +305,34 @@ void Canvas::polygon(const std::vector<QPoint>& points)
                 if (p.y() == q.y())
                     continue;
                 if (yc >= std::min(p.y(), q.y()) && yc < std::max(p.y(), q.y()))
-                    xs.push_back(p.x() + (yc - p.y()) * double(q.x() - p.x()) / double(q.y() - p.y()));
+                    xs.push_back(p.x() + (yc - p.y()) * (double(q.x()) - p.x()) / (double(q.y()) - p.y()));
             }
             std::sort(xs.begin(), xs.end());
             for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
-                const int from = std::max<int>(m.box.left(), int(std::ceil(xs[k] - 0.5)));
-                const int to = std::min<int>(m.box.right(), int(std::ceil(xs[k + 1] - 0.5)) - 1);
+                // Bounded to the box before the conversion, so a far edge stays a valid int.
+                const int from = int(std::max<double>(m.box.left(), std::ceil(xs[k] - 0.5)));
+                const int to = int(std::min<double>(m.box.right(), std::ceil(xs[k + 1] - 0.5) - 1));
                 for (int x = from; x <= to; ++x)
                     m.mark(x, y, BrushPx);
             }
         }
     }
     if (withPen) {
+        const Span area = Span{m.box.left(), m.box.top(), m.box.right(), m.box.bottom()}.grown(w - 1 - off, off);
+        auto stamp = [&](int px, int py) {
+            for (int sy = 0; sy < w; ++sy)
+                for (int sx = 0; sx < w; ++sx)
+                    m.mark(px - off + sx, py - off + sy, PenPx);
+        };
         for (std::size_t i = 0; i < n; ++i) {
             const QPoint& p = points[i];
             const QPoint& q = points[(i + 1) % n];
-            auto stamp = [&](int px, int py) {
-                for (int sy = 0; sy < w; ++sy)
-                    for (int sx = 0; sx < w; ++sx)
-                        m.mark(px - off + sx, py - off + sy, PenPx);
-            };
-            if (p == q)
-                stamp(p.x(), p.y());
-            else
-                linePixels(p.x(), p.y(), q.x(), q.y(), stamp);
+            if (p == q) {
+                if (p.x() >= area.l && p.x() <= area.r && p.y() >= area.t && p.y() <= area.b)
+                    stamp(p.x(), p.y());
+            } else {
+                linePixels(p.x(), p.y(), q.x(), q.y(), area, stamp);
+            }
         }
     }
     paintMask(m);
@@ -250,14 +340,15 @@ void Canvas::polygon(const std::vector<QPoint>& points)
 
 TColor Canvas::pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    const long long ix = static_cast<long long>(x) + origin_.x(), iy = static_cast<long long>(y) + origin_.y();
+    if (ix < 0 || iy < 0 || ix >= image_.width() || iy >= image_.height())
         return ColorWhite;
-    return FromRgb32(reinterpret_cast<const std::uint32_t*>(image_.constScanLine(y))[x]);
+    return FromRgb32(reinterpret_cast<const std::uint32_t*>(image_.constScanLine(int(iy)))[ix]);
 }
 
 void Canvas::setPixel(int x, int y, TColor c)
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    if (!bounds().contains(x, y))
         return;
     plot(x, y, ToRgb32(c), false);
     changed(QRect(x, y, 1, 1));
@@ -279,37 +370,56 @@ void Canvas::textOut(int x, int y, const QString& text)
 {
     const QFont f = qfont();
     const QFontMetrics fm(f);
-    const QRect r(x, y, fm.horizontalAdvance(text), fm.height());
+    const int width = fm.horizontalAdvance(text);
+    const QRect visible = Span{x, y, static_cast<long long>(x) + width - 1, static_cast<long long>(y) + fm.height() - 1}
+                              .within(bounds());
+    pos_ = QPoint(saturate(static_cast<long long>(x) + width), y);
+    if (visible.isNull())
+        return;
     {
         QPainter p(&image_);
+        p.translate(origin_);
+        p.setClipRect(bounds());
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
+        // Drawn from the text's own origin; the clip keeps the parts off the image out.
+        const QRectF r(x, y, width, fm.height());
         if (brush.style == BrushStyle::Solid)
             p.fillRect(r, ToQColor(brush.color));
         p.setFont(f);
         p.setPen(ToQColor(font.color));
         p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
-    pos_ = QPoint(x + r.width(), y);
-    changed(r);
+    changed(visible);
 }
 
 void Canvas::draw(int x, int y, const QImage& bitmap)
 {
     if (bitmap.isNull())
         return;
+    const QRect visible = Span{x, y, static_cast<long long>(x) + bitmap.width() - 1,
+                               static_cast<long long>(y) + bitmap.height() - 1}
+                              .within(bounds());
+    if (visible.isNull())
+        return;
     {
         QPainter p(&image_);
+        p.translate(origin_);
+        p.setClipRect(bounds());
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(x, y, bitmap);
+        // Only the visible part is copied, placed by offsets that fit an int.
+        p.drawImage(visible.topLeft(), bitmap,
+                    QRect(int(visible.left() - static_cast<long long>(x)), int(visible.top() - static_cast<long long>(y)),
+                          visible.width(), visible.height()));
     }
-    changed(QRect(QPoint(x, y), bitmap.size()));
+    changed(visible);
 }
 
 void Canvas::clear(TColor c)
 {
     image_.fill(ToRgb32(c));
-    changed(image_.rect());
+    if (onChanged)
+        onChanged(image_.rect());
 }
 
 void Canvas::resize(int width, int height, TColor fill)
@@ -326,5 +436,7 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    changed(image_.rect());
+    setOrigin(origin_);
+    if (onChanged)
+        onChanged(image_.rect());
 }

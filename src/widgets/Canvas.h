@@ -3,7 +3,11 @@
 // antialiased: rectangles and ellipses cover x1..x2-1 and y1..y2-1 (right and bottom edge
 // excluded), lineTo does not draw its end point, pen width 0 draws 1 pixel. The pen mode
 // (copy or not-xor) applies to pen and brush of rectangle, ellipse and polygon; fillRect
-// always copies the brush. Pixels outside the image read as white; writes there are ignored.
+// always copies the brush. Pixels outside the image read as white; writes there are ignored,
+// and so are writes outside the clip rectangle: any int coordinates are safe, and a figure
+// costs only its visible part, however far it reaches. Coordinates are relative to the
+// canvas's origin, a point of the image ((0, 0) unless set): figures, pixels, the pen
+// position and the clip all move with it.
 #pragma once
 
 #include "widgets/Colors.h"
@@ -56,7 +60,19 @@ public:
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
     void draw(int x, int y, const QImage& bitmap);
-    void clear(TColor c);
+    void clear(TColor c);   // the whole image, whatever the clip
+
+    // Drawing is kept inside this rectangle of the image (image coordinates, whatever the
+    // origin); pixels outside it stay as they are. By default, and after clearClip, the
+    // whole image. clip() gives where drawing may write, in canvas coordinates.
+    void setClip(const QRect& r);
+    void clearClip();
+    QRect clip() const;
+    // The point of the image that canvas coordinates (0, 0) name.
+    void setOrigin(QPoint imagePoint);
+    QPoint origin() const { return origin_; }
+    // The pixels of r (canvas coordinates) as an image; those off the image are 0.
+    QImage copy(const QRect& r) const;
     // New size; what was drawn stays where it was, new area gets the fill colour.
     void resize(int width, int height, TColor fill = ColorButtonFace);
 
@@ -71,12 +87,15 @@ private:
     enum : std::uint8_t { None = 0, BrushPx = 1, PenPx = 2 };
     struct Mask;   // what one figure covers, resolved before any pixel is written
 
-    void plot(int x, int y, std::uint32_t rgb, bool notXor);
+    QRect bounds() const;   // where drawing may write, in canvas coordinates: the image within the clip
+    void plot(int x, int y, std::uint32_t rgb, bool notXor);   // (x, y) inside bounds()
+    std::uint32_t* row(int y);   // image row of canvas row y (inside bounds()), at canvas x 0
     void paintMask(const Mask& m);
     void changed(const QRect& r);
-    void linePixels(int x0, int y0, int x1, int y1, const std::function<void(int, int)>& put) const;
     QFont qfont() const;
 
     QImage image_;
     QPoint pos_{0, 0};
+    QRect clip_;   // image coordinates; null: no clip
+    QPoint origin_{0, 0};
 };

@@ -6,22 +6,44 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
+#include <climits>
 
 std::function<void(Form&)> Form::modalHook;
 
 namespace {
 constexpr int kModalCancel = 2;
+// Room left for the window's title bar when a window is made to fit its screen.
+constexpr int kTitleAllowance = 40;
 }
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), client_(new PaintArea(this))
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), client_(new PaintArea)
 {
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    scroll_->setWidget(client_);
     client_->onPaint = [this] { FormPaint(); };
-    client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseDown(b, m, x, y); };
-    client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { FormMouseUp(b, m, x, y); };
-    client_->onMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { FormMouseMove(m, x, y); };
+    // The mouse speaks the coordinates of the pictures: the canvas's, not the client's.
+    client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseDown(b, m, p.x(), p.y());
+    };
+    client_->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseUp(b, m, p.x(), p.y());
+    };
+    client_->onMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) {
+        const QPoint p = canvasPoint(x, y);
+        FormMouseMove(m, p.x(), p.y());
+    };
     setClientSize(clientSize_.width(), clientSize_.height());
 }
 
@@ -29,6 +51,15 @@ Form::~Form()
 {
     if (modalLoop_)
         modalLoop_->quit();
+}
+
+QPoint Form::canvasPoint(int x, int y) const
+{
+    const QPoint o = client_->canvas().origin();
+    const auto shifted = [](int v, int by) {
+        return int(std::clamp<long long>(static_cast<long long>(v) - by, INT_MIN, INT_MAX));
+    };
+    return {shifted(x, o.x()), shifted(y, o.y())};
 }
 
 int Form::menuHeight() const
@@ -51,12 +82,31 @@ void Form::setCaption(const QString& caption) { setWindowTitle(caption); }
 void Form::setClientSize(int w, int h)
 {
     clientSize_ = QSize(std::max(1, w), std::max(1, h));
-    const int top = menuHeight();
-    setFixedSize(clientSize_.width(), clientSize_.height() + top);
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, clientSize_.width(), top);
-    client_->setGeometry(0, top, clientSize_.width(), clientSize_.height());
+    client_->resize(clientSize_);
+    fitToScreen();
     layoutBars();
+}
+
+// The whole client when the screen has room for it, as a window of fixed size. Otherwise
+// the window takes what the screen offers and scrolls; the user may enlarge it up to the
+// whole client.
+void Form::fitToScreen()
+{
+    const int top = menuHeight();
+    const QSize full(clientSize_.width(), clientSize_.height() + top);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = s ? s->availableGeometry().size() - QSize(0, kTitleAllowance) : full;
+    if (full.width() <= room.width() && full.height() <= room.height()) {
+        setFixedSize(full);
+    } else {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        setMinimumSize(std::min(full.width(), 200), std::min(full.height(), 150));
+        setMaximumSize(full + QSize(bar, bar));
+        resize(std::min(full.width() + bar, room.width()), std::min(full.height() + bar, room.height()));
+    }
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), top);
+    scroll_->setGeometry(0, top, width(), height() - top);
 }
 
 void Form::adoptLayout()
@@ -116,6 +166,10 @@ void Form::layoutBars()
 void Form::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    const int top = menuHeight();
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), top);
+    scroll_->setGeometry(0, top, width(), height() - top);
     layoutBars();
 }
 

@@ -1,6 +1,7 @@
 // One top-level window: an optional menu bar above the client area, a PaintArea whose
 // canvas is the window's canvas and whose children are the controls at absolute
-// positions. FormShow runs on every showing; showModal runs a nested loop in which timers
+// positions. A window larger than its screen is made to fit it and its client area
+// scrolls, so that every control can still be reached. FormShow runs on every showing; showModal runs a nested loop in which timers
 // tick (or, with modalHook set, calls the hook instead and never blocks). Mouse events of
 // the client reach the virtual handlers, each run guarded.
 #pragma once
@@ -12,6 +13,7 @@
 
 class QEventLoop;
 class QMenuBar;
+class QScrollArea;
 class StatusBar;
 class ControlBar;
 
@@ -46,6 +48,7 @@ public:
 
     virtual void FormShow() {}
     virtual void FormPaint() {}
+    // Mouse positions in canvas coordinates (the client's, unless the canvas's origin is moved).
     virtual void FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
     virtual void FormMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
     virtual void FormMouseMove(Qt::KeyboardModifiers, int /*x*/, int /*y*/) {}
@@ -64,9 +67,12 @@ protected:
 
 private:
     void layoutBars();
+    void fitToScreen();
     int menuHeight() const;
+    QPoint canvasPoint(int x, int y) const;   // a client point in canvas coordinates
 
     QMenuBar* menuBar_ = nullptr;
+    QScrollArea* scroll_;
     PaintArea* client_;
     StatusBar* statusBar_ = nullptr;
     ControlBar* toolBar_ = nullptr;

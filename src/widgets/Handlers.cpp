@@ -8,7 +8,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <exception>
 
@@ -64,4 +66,57 @@ void OnClick(UpDown* updown, std::function<void(bool up)> h)
 void OnTimer(Timer* timer, std::function<void()> h)
 {
     timer->onTimer = std::move(h);   // Timer runs it guarded
+}
+
+namespace {
+constexpr const char* kBoxClickName = "workbenchBoxClick";
+
+// Watches a group box for a press and a release that both land on no child of the box.
+// A label ignores the mouse, so Qt hands its press on to the box: the position tells
+// the two apart.
+class BoxClick : public QObject {
+public:
+    BoxClick(QGroupBox* box, std::function<void()> h) : QObject(box), box_(box), handler_(std::move(h))
+    {
+        setObjectName(kBoxClickName);
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != box_)
+            return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = onFreeArea(static_cast<QMouseEvent*>(event));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const bool click = pressed_ && onFreeArea(static_cast<QMouseEvent*>(event));
+            pressed_ = false;
+            if (click)
+                RunGuarded(handler_);
+        }
+        return false;
+    }
+
+private:
+    bool onFreeArea(const QMouseEvent* e) const
+    {
+        const QPoint at = e->position().toPoint();
+        return box_->rect().contains(at) && box_->childAt(at) == nullptr;
+    }
+
+    QGroupBox* box_;
+    std::function<void()> handler_;
+    bool pressed_ = false;
+};
+}  // namespace
+
+void OnClick(QGroupBox* box, std::function<void()> h)
+{
+    new BoxClick(box, std::move(h));
+}
+
+bool HasClickHandler(const QGroupBox* box)
+{
+    return box->findChild<QObject*>(kBoxClickName, Qt::FindDirectChildrenOnly) != nullptr;
 }

@@ -7,6 +7,7 @@
 class QAbstractButton;
 class QAction;
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class RadioGroup;
 class Timer;
@@ -23,3 +24,7 @@ void OnClick(RadioGroup* group, std::function<void()> h);         // itemClicked
 void OnClick(QAction* item, std::function<void()> h);
 void OnClick(UpDown* updown, std::function<void(bool up)> h);     // after a user press moved the position
 void OnTimer(Timer* timer, std::function<void()> h);
+// A click (a press and a release of a mouse button) on the box's own free area; a click
+// on one of its controls or labels belongs to that control, not to the box.
+void OnClick(QGroupBox* box, std::function<void()> h);
+bool HasClickHandler(const QGroupBox* box);   // for tests that click every clickable box

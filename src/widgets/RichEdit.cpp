@@ -33,7 +33,12 @@ void RichEdit::addLine(const QString& text, TColor c)
         cur.insertBlock();
     cur.insertText(text, fmt);
     empty_ = false;
+    // The newest line is shown from its first character: the box's own cursor rests
+    // at the start of the last line, so that keeping the cursor in view never
+    // scrolls the beginnings of the lines out of sight.
+    setTextCursor(QTextCursor(document()->lastBlock()));
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    horizontalScrollBar()->setValue(0);
 }
 
 void RichEdit::setLines(const QStringList& lines)

@@ -1,4 +1,5 @@
-// A read-only list of text lines, each with its own colour.
+// A read-only list of text lines, each with its own colour. A new line scrolls the
+// box down to it and shows the lines from their first character.
 #pragma once
 
 #include "widgets/Colors.h"

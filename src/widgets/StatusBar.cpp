@@ -11,6 +11,10 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
+    // The bar lies over the window's canvas: it paints its own background so that no
+    // drawing shows through it and its text can be read.
+    setAutoFillBackground(true);
+    setFixedHeight(kHeight);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 1, 4, 1);
     layout->addWidget(label_);
@@ -18,7 +22,7 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
     resize(sizeHint());
 }
 
-QSize StatusBar::sizeHint() const { return {200, 19}; }
+QSize StatusBar::sizeHint() const { return {200, kHeight}; }
 
 QString StatusBar::simpleText() const { return label_->text(); }
 

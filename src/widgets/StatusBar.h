@@ -1,6 +1,7 @@
 // The one-line status bar (simple text). Inside a long handler a new text is painted at
 // once at most about ten times a second; between those the newest text is shown by the
 // next ordinary repaint. The edge (top or bottom) is laid out by the Form that holds it.
+// The bar is opaque.
 #pragma once
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@ class StatusBar : public QFrame {
 
 public:
     enum class Edge { Top, Bottom };
+    static constexpr int kHeight = 23;   // pixels; the field pictures leave this room under a top bar
 
     explicit StatusBar(QWidget* parent = nullptr);
 

@@ -152,9 +152,11 @@ TEST(Startup, SwitchesAndPanelsAfterFirstShow)
 {
     StartMainWindow();
 
-    // "St" then "CP visible": the status bar at the top, the pictures at 49.
+    // "St" then "CP visible": the status bar at the top, the pictures below it
+    // and the toolbar, from the canvas's origin on.
     EXPECT_EQ(Form1->StatusBar1->edge(), StatusBar::Edge::Top);
-    EXPECT_EQ(fieldDrawTop, 49);
+    EXPECT_EQ(Form1->canvas().origin(), QPoint(0, Form1->StatusBar1->height() + Form1->ControlBar1->height()));
+    EXPECT_EQ(fieldDrawTop, 0);
     EXPECT_FALSE(Form1->ControlBar1->isHidden());
     // "Npr=0" checked hides the range group.
     EXPECT_TRUE(Form1->CheckBox58->isChecked());

@@ -143,3 +143,23 @@ TEST(StringEngine, TracesAndLengthsBeyondTheStorageStayInside) {
   StepStrings(StringStepSettings{});
   EXPECT_EQ(zeroCellCountA, 27);
 }
+
+// A run that never ends (time reversed, a mask that keeps its zeros) goes on
+// for billions of steps: its counters wrap around instead of overflowing.
+TEST(StringEngine, CountersOfARunThatNeverEndsWrapAround) {
+  stringLength = 3;
+  std::fill(stringA, stringA + 3, uint8_t{2});
+  std::fill(stringB, stringB + 3, uint8_t{1});
+  stringAStopState = stringBStopState = 0;
+  localTimeA[0] = balanceA[0] = 2147483647;
+  localTimeB[0] = 2147483647;
+  balanceB[0] = -2147483647 - 1;
+  stepCount = 2147483647;
+  isTimeReversed = 0;
+  StepStrings(StringStepSettings{});
+  EXPECT_EQ(localTimeA[0], -2147483647);
+  EXPECT_EQ(balanceA[0], -2147483647);
+  EXPECT_EQ(balanceB[0], 2147483647);
+  EXPECT_EQ(stepCount, -2147483647 - 1);
+  RecordRunEnd();
+}

@@ -26,7 +26,9 @@ TEST_F(TForm1GrowthPictureTest, TheCopiedCellsEqualTheFiguresDrawnInPlace)
         cv.clear(ColorYellow);
         Form1->DrawGrowthLayer1();
 
-        Canvas reference(cv.width(), cv.height(), ColorYellow);
+        Canvas reference(cv.width(), cv.height(), ColorYellow);   // placed and clipped as the window's
+        reference.setOrigin(cv.origin());
+        reference.setClip(cv.clip().translated(cv.origin()));
         reference.pen.style = PenStyle::Clear;
         for (int i = 0; i < 9; ++i)
             for (int j = 0; j < 9; ++j) {

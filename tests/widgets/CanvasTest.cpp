@@ -5,6 +5,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 int countColor(const Canvas& c, TColor color, QRect area = {0, 0, 40, 40})
 {
@@ -143,4 +145,165 @@ TEST(CanvasText, TextOutDrawsOnlyFontAndBrushColoursAndMovesThePen)
     for (int y = box.top(); y <= box.bottom(); ++y)   // no antialiasing shades
         for (int x = box.left(); x <= box.right(); ++x)
             ASSERT_TRUE(c.pixel(x, y) == ColorRed || c.pixel(x, y) == ColorYellow) << x << "," << y;
+}
+
+// Bresenham's line is the same wherever it starts: the pixels a long line leaves on a small
+// canvas are the ones the whole line leaves on a canvas large enough to hold it.
+TEST(CanvasLines, AClippedLineKeepsThePixelsOfTheWholeLine)
+{
+    const int shift = 700;
+    const QPoint ends[][2] = {{{-300, -250}, {400, 377}}, {{520, 60}, {-610, 31}}, {{37, -640}, {3, 650}},
+                              {{-5, 90}, {90, -5}}, {{99, 0}, {-600, 0}}};
+    for (const auto& e : ends) {
+        for (int width : {1, 3}) {
+            Canvas small(100, 100, ColorWhite), large(1500, 1500, ColorWhite);
+            for (Canvas* c : {&small, &large})
+                c->pen.width = width;
+            small.moveTo(e[0].x(), e[0].y());
+            small.lineTo(e[1].x(), e[1].y());
+            large.moveTo(e[0].x() + shift, e[0].y() + shift);
+            large.lineTo(e[1].x() + shift, e[1].y() + shift);
+            ASSERT_EQ(small.image(), large.image().copy(shift, shift, 100, 100))
+                << e[0].x() << "," << e[0].y() << " -> " << e[1].x() << "," << e[1].y() << " width " << width;
+        }
+    }
+}
+
+// Every primitive takes any int corners: what lies on the image is drawn, the rest is
+// ignored, nothing overflows and nothing loops over the off-image part.
+TEST(CanvasPixels, CoordinatesAtTheIntLimitsDrawTheVisiblePart)
+{
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    Canvas c(40, 30, ColorWhite);
+    c.pen.color = ColorRed;
+    c.brush.color = ColorBlue;
+    for (int width : {1, 4}) {
+        c.pen.width = width;
+        c.clear(ColorWhite);
+        c.moveTo(lo, lo);
+        c.lineTo(hi, hi);   // the diagonal through the origin
+        EXPECT_EQ(c.pixel(10, 10), ColorRed);
+        c.moveTo(lo, 5);
+        c.lineTo(hi, 5);
+        EXPECT_EQ(c.pixel(0, 5), ColorRed);
+        EXPECT_EQ(c.pixel(39, 5), ColorRed);
+        c.moveTo(hi, lo);
+        c.lineTo(lo, hi);   // never crosses the image
+        c.moveTo(lo, hi);
+        c.lineTo(lo, lo);
+        EXPECT_EQ(c.penPos(), QPoint(lo, lo));
+
+        c.clear(ColorWhite);
+        c.pen.style = PenStyle::Clear;
+        c.fillRect(lo, lo, hi, hi);
+        EXPECT_EQ(countColor(c, ColorBlue, {0, 0, 40, 30}), 40 * 30);
+        c.pen.style = PenStyle::Solid;
+        c.clear(ColorWhite);
+        c.rectangle(hi, hi, lo, lo);   // the outline lies far off; the image is all fill
+        EXPECT_EQ(countColor(c, ColorBlue, {0, 0, 40, 30}), 40 * 30);
+        c.rectangle(lo, lo, lo, hi);   // empty
+        c.rectangle(lo, lo, lo + 1, lo + 1);
+
+        c.clear(ColorWhite);
+        c.ellipse(lo, lo, hi, hi);
+        EXPECT_EQ(c.pixel(20, 15), ColorBlue);
+        c.ellipse(hi - 1, hi - 1, hi, hi);
+        c.ellipse(lo, lo, lo + 1, lo + 1);
+
+        c.clear(ColorWhite);
+        c.polygon({{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}});
+        EXPECT_EQ(countColor(c, ColorBlue, {0, 0, 40, 30}), 40 * 30);
+        c.polygon({{hi, hi}, {hi, hi}});
+        c.polygon({{lo, 0}, {hi, 29}, {0, lo}});
+
+        c.textOut(hi - 2, hi - 2, "far");
+        EXPECT_EQ(c.penPos(), QPoint(hi, hi - 2));
+        c.textOut(lo, lo, "far");
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        c.draw(hi, hi, picture);
+        c.draw(lo, lo, picture);
+        c.draw(-4, -4, picture);   // the visible quarter lands at the corner
+        EXPECT_EQ(c.pixel(3, 3), RGBColor(0, 255, 0));
+        EXPECT_EQ(c.pixel(4, 4), ColorBlue);
+    }
+}
+
+TEST(CanvasPixels, DrawingStaysInsideTheClipRectangle)
+{
+    Canvas c(30, 30, ColorWhite);
+    c.setClip(QRect(10, 10, 10, 10));
+    EXPECT_EQ(c.clip(), QRect(10, 10, 10, 10));
+    c.brush.color = ColorBlue;
+    c.pen.color = ColorRed;
+    c.pen.width = 3;
+    c.fillRect(0, 0, 30, 30);
+    c.ellipse(0, 0, 30, 30);
+    c.rectangle(0, 0, 30, 30);
+    c.polygon({{0, 0}, {30, 0}, {0, 30}});
+    c.moveTo(0, 15);
+    c.lineTo(30, 15);
+    c.setPixel(5, 5, ColorRed);
+    c.textOut(0, 0, "clip");
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    c.draw(0, 0, picture);
+    EXPECT_EQ(c.pixel(12, 12), RGBColor(0, 255, 0));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            if (!QRect(10, 10, 10, 10).contains(x, y)) {
+                ASSERT_EQ(c.pixel(x, y), ColorWhite) << x << "," << y;
+            }
+    c.clearClip();
+    EXPECT_EQ(c.clip(), QRect(0, 0, 30, 30));
+    c.fillRect(0, 0, 30, 30);
+    EXPECT_EQ(c.pixel(0, 0), ColorBlue);
+}
+
+// With the origin moved, every figure lands where the same figure moved by the
+// origin lands on a plain canvas; pixels, the clip and copies speak canvas
+// coordinates, the change reports image coordinates.
+TEST(CanvasPixels, EveryFigureMovesWithTheOrigin)
+{
+    const QPoint o(7, 5);
+    Canvas moved(40, 40, ColorWhite), plain(40, 40, ColorWhite);
+    moved.setOrigin(o);
+    moved.setClip(QRect(7, 5, 30, 30));
+    plain.setClip(QRect(7, 5, 30, 30));
+    QRect reported;
+    moved.onChanged = [&](const QRect& r) { reported = r; };
+    QImage picture(6, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    for (Canvas* c : {&moved, &plain}) {
+        const int dx = c == &plain ? o.x() : 0, dy = c == &plain ? o.y() : 0;
+        c->brush.color = ColorBlue;
+        c->pen.color = ColorRed;
+        c->pen.width = 2;
+        c->fillRect(-3 + dx, -3 + dy, 4 + dx, 4 + dy);
+        c->ellipse(5 + dx, 2 + dy, 15 + dx, 9 + dy);
+        c->rectangle(16 + dx, 1 + dy, 26 + dx, 8 + dy);
+        c->polygon({{2 + dx, 12 + dy}, {12 + dx, 12 + dy}, {2 + dx, 20 + dy}});
+        c->moveTo(0 + dx, 24 + dy);
+        c->lineTo(28 + dx, 30 + dy);
+        c->setPixel(3 + dx, 28 + dy, ColorFuchsia);
+        c->textOut(14 + dx, 12 + dy, "o");
+        c->draw(22 + dx, 14 + dy, picture);
+    }
+    EXPECT_EQ(moved.image(), plain.image());
+    EXPECT_EQ(reported, QRect(29, 19, 6, 4));   // the last figure, the picture, on the image
+    EXPECT_EQ(moved.penPos(), plain.penPos() - o);
+    EXPECT_EQ(moved.pixel(3, 28), ColorFuchsia);
+    EXPECT_EQ(moved.pixel(-o.x(), -o.y()), ColorWhite);   // the image's corner, outside the clip
+    EXPECT_EQ(moved.clip(), QRect(0, 0, 30, 30));
+    EXPECT_EQ(moved.copy(QRect(20, 20, 1, 1)).pixel(0, 0), plain.image().pixel(27, 25));
+
+    // Far coordinates stay safe when the origin is added to them.
+    const int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    EXPECT_EQ(moved.pixel(hi, hi), ColorWhite);
+    EXPECT_EQ(moved.pixel(lo, lo), ColorWhite);
+    moved.moveTo(lo, lo);
+    moved.lineTo(hi, hi);
+    moved.fillRect(lo, lo, hi, hi);
+    moved.textOut(hi, hi, "far");
+    EXPECT_EQ(moved.pixel(29, 29), ColorBlue);
 }

@@ -1,13 +1,19 @@
-// The smaller controls: status bar throttling, toolbar free area, bitmaps and image boxes.
+// The smaller controls: status bar throttling, toolbar free area, group box clicks, bitmaps
+// and image boxes.
 #include "widgets/Bitmap.h"
 #include "widgets/ControlBar.h"
+#include "widgets/Handlers.h"
 #include "widgets/ImageBox.h"
+#include "widgets/RichEdit.h"
 #include "widgets/StatusBar.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -43,6 +49,61 @@ TEST(ControlBarArea, PressOnFreeAreaReportsItButNotOnChildren)
     press(&bar, {200, 10});
     press(button, {5, 5});
     EXPECT_EQ(free, std::vector<QPoint>{QPoint(200, 10)});
+}
+
+// A label passes the mouse on to the box it sits in; its clicks are still not the box's.
+TEST(GroupBoxClicks, OnlyClicksOnTheFreeAreaRunTheHandler)
+{
+    QGroupBox box("Results");
+    box.resize(200, 100);
+    auto* label = new QLabel("0", &box);
+    label->setGeometry(10, 30, 40, 15);
+    auto* button = new QPushButton("x", &box);
+    button->setGeometry(60, 30, 40, 25);
+    int clicks = 0;
+    EXPECT_FALSE(HasClickHandler(&box));
+    OnClick(&box, [&] { ++clicks; });
+    EXPECT_TRUE(HasClickHandler(&box));
+    box.show();
+    QApplication::processEvents();
+    const auto mouse = [](QWidget* target, QEvent::Type type, QPointF at) {
+        QMouseEvent e(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    };
+    const auto click = [&](QWidget* target, QPointF at) {
+        mouse(target, QEvent::MouseButtonPress, at);
+        mouse(target, QEvent::MouseButtonRelease, at);
+    };
+    click(label, {5, 5});
+    click(button, {5, 5});
+    EXPECT_EQ(clicks, 0);
+    click(&box, {150, 80});
+    EXPECT_EQ(clicks, 1);
+    mouse(label, QEvent::MouseButtonPress, {5, 5});   // pressed on the label, released beside it
+    mouse(&box, QEvent::MouseButtonRelease, {150, 80});
+    EXPECT_EQ(clicks, 1);
+}
+
+// Lines longer than the box are shown from their first character, the newest at the bottom.
+TEST(RichEditLines, ANarrowBoxShowsTheStartsOfItsLines)
+{
+    RichEdit box;
+    box.resize(90, 60);
+    box.addLine("(=0) 0 column = -1, filled before the box is first shown");
+    box.show();
+    QApplication::processEvents();
+    EXPECT_EQ(box.horizontalScrollBar()->value(), 0);
+    for (int i = 1; i < 12; ++i)
+        box.addLine(QString("(=0) %1 column = -1, a line far wider than the box").arg(i), ColorRed);
+    QApplication::processEvents();
+    EXPECT_EQ(box.lineCount(), 12);
+    EXPECT_EQ(box.lines().back(), "(=0) 11 column = -1, a line far wider than the box");
+    EXPECT_GT(box.horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(box.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
+    box.clearLines();
+    EXPECT_EQ(box.lineCount(), 0);
 }
 
 namespace {

@@ -5,7 +5,10 @@
 #include "widgets/Form.h"
 #include "widgets/StatusBar.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -119,4 +122,50 @@ TEST(FormCanvas, ChildControlsSitOnTheCanvasThatKeepsItsPixels)
     QApplication::processEvents();
     const QImage shot = form.client()->grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(105, 55)), QColor(255, 0, 0));
+}
+
+TEST(FormCanvas, BarsAreOpaqueOverTheCanvas)
+{
+    Form form;
+    form.setClientSize(200, 100);
+    auto* status = new StatusBar;
+    form.setStatusBar(status);
+    auto* tools = new ControlBar;
+    tools->resize(10, 30);
+    form.setToolBar(tools);
+    form.canvas().brush.color = ColorRed;
+    form.canvas().fillRect(0, 0, 200, 100);
+    form.show_();
+    QApplication::processEvents();
+    const QImage shot = form.client()->grab().toImage();
+    for (QPoint p : {QPoint(150, 15), status->geometry().center(), QPoint(150, status->geometry().bottom() - 1)})
+        EXPECT_NE(QColor(shot.pixel(p)), QColor(255, 0, 0)) << p.x() << "," << p.y();
+    EXPECT_EQ(QColor(shot.pixel(100, 50)), QColor(255, 0, 0));
+}
+
+// A window larger than its screen fits the screen and scrolls to every part of its client.
+TEST(FormLayout, AWindowLargerThanTheScreenScrolls)
+{
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    Form form;
+    form.setMenuBar(new QMenuBar);
+    form.setClientSize(room.width() + 300, room.height() + 200);
+    auto* far = new QPushButton("far", form.client());
+    far->setGeometry(room.width() + 200, room.height() + 150, 60, 25);
+    form.show_();
+    QApplication::processEvents();
+    EXPECT_LE(form.width(), room.width());
+    EXPECT_LE(form.height(), room.height());
+    EXPECT_EQ(form.clientSize(), QSize(room.width() + 300, room.height() + 200));
+    auto* scroll = form.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    scroll->ensureWidgetVisible(far);
+    QApplication::processEvents();
+    const QRect shown(form.client()->mapFrom(scroll->viewport(), QPoint(0, 0)), scroll->viewport()->size());
+    EXPECT_TRUE(shown.contains(far->geometry())) << shown.x() << "," << shown.y();
+
+    Form small;
+    small.setClientSize(300, 200);   // fits: a fixed size, no scrolling
+    EXPECT_EQ(small.size(), QSize(300, 200));
+    EXPECT_EQ(small.minimumSize(), small.maximumSize());
 }

@@ -1,0 +1,262 @@
+// Every window and every tab sheet as a user sees them: no two visible controls
+// overlap unless one lies wholly inside the other (and that one is a picture, a
+// frame, a group or a caption behind it), no control reaches past the
+// container that holds it or covers its caption, and every caption fits its
+// control. The walk finds windows, sheets and controls by itself, so what is
+// added later is checked too.
+#include "StartedWorkbench.h"
+#include "app/TForm1.h"
+#include "app/Workbench.h"
+#include "lattice/TForm13.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Form.h"
+#include "widgets/StatusBar.h"
+#include "widgets/UpDown.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QString NameOf(const QWidget* w)
+{
+    QString path;
+    for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget())
+        if (!p->objectName().isEmpty() && !p->objectName().startsWith("qt_"))
+            path = path.isEmpty() ? p->objectName() : p->objectName() + "/" + path;
+    const QString text = qobject_cast<const QAbstractButton*>(w) ? qobject_cast<const QAbstractButton*>(w)->text()
+                         : qobject_cast<const QLabel*>(w)       ? qobject_cast<const QLabel*>(w)->text()
+                                                                : QString();
+    return w->window()->windowTitle() + ": " + path + (text.isEmpty() ? "" : " \"" + text + "\"") + " ("
+        + w->metaObject()->className() + ")";
+}
+
+// Controls whose inner widgets are their own business (scroll bars, tab bars,
+// arrow buttons, the status bar's text).
+bool KeepsItsInsides(const QWidget* w)
+{
+    return qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QTabBar*>(w)
+        || qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const UpDown*>(w)
+        || qobject_cast<const StatusBar*>(w) || qobject_cast<const QMenuBar*>(w) || qobject_cast<const QLineEdit*>(w);
+}
+
+// A control that may lie behind others wholly inside it: a picture, a frame, a
+// group or a caption. A grid, an edit, a button or a page control may not.
+bool IsBackdrop(const QWidget* w)
+{
+    return !qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QAbstractButton*>(w)
+        && !qobject_cast<const QLineEdit*>(w) && !qobject_cast<const QAbstractSpinBox*>(w)
+        && !qobject_cast<const UpDown*>(w) && !qobject_cast<const QTabWidget*>(w);
+}
+
+// The room the text of a control needs, or an empty size when it has no text to check.
+QSize TextNeeds(const QWidget* w)
+{
+    const QFontMetrics fm = w->fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            return {};
+        return {fm.horizontalAdvance(label->text()) + 2 * label->margin() + 2 * label->frameWidth(),
+                fm.ascent() + fm.descent()};
+    }
+    if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
+        if (static_cast<const QAbstractButton*>(w)->text().isEmpty())
+            return {};
+        // The width of indicator, spacing and text; the height of the taller of the two.
+        const int indicator = w->style()->pixelMetric(
+            qobject_cast<const QCheckBox*>(w) ? QStyle::PM_IndicatorHeight : QStyle::PM_ExclusiveIndicatorHeight,
+            nullptr, w);
+        return {w->sizeHint().width(), std::max(indicator, fm.ascent() + fm.descent())};
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+        if (button->text().isEmpty())
+            return {};
+        return {fm.horizontalAdvance(button->text()) + 8, fm.ascent() + fm.descent() + 4};
+    }
+    return {};
+}
+
+class LayoutCheck {
+public:
+    std::vector<std::string> faults;
+
+    void check(QWidget* root)
+    {
+        walk(root);
+    }
+
+private:
+    static bool shown(const QWidget* w) { return w->isVisibleTo(w->window()); }
+
+    void walk(QWidget* parent)
+    {
+        QList<QWidget*> kids;
+        for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (shown(w) && !w->isWindow())
+                kids.push_back(w);
+        const QRect room = parent->rect();
+        QRect caption;
+        if (auto* box = qobject_cast<QGroupBox*>(parent); box && !box->title().isEmpty()) {
+            QStyleOptionGroupBox opt;
+            opt.initFrom(box);
+            opt.text = box->title();
+            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            opt.lineWidth = 1;
+            caption = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+            if (caption.right() >= box->width())
+                fault(box, "its caption does not fit it");
+        }
+        for (int i = 0; i < kids.size(); ++i) {
+            QWidget* w = kids[i];
+            if (!room.contains(w->geometry()))
+                fault(w, "reaches past " + NameOf(parent));
+            if (caption.isValid() && w->geometry().intersects(caption))
+                fault(w, QString("covers the caption (%1, %2, %3 x %4) of ")
+                             .arg(caption.x()).arg(caption.y()).arg(caption.width()).arg(caption.height())
+                             + NameOf(parent));
+            if (auto* text = qobject_cast<QTextEdit*>(w); text && text->horizontalScrollBar()->value() != 0)
+                fault(w, "shows its lines cut at the start");
+            const QSize needs = TextNeeds(w);
+            if (needs.width() > w->width() || needs.height() > w->height())
+                fault(w, QString("its text needs %1 x %2 pixels, it has %3 x %4")
+                             .arg(needs.width()).arg(needs.height()).arg(w->width()).arg(w->height()));
+            for (int j = i + 1; j < kids.size(); ++j) {
+                const QRect a = w->geometry(), b = kids[j]->geometry();
+                const bool inside = (a.contains(b) && IsBackdrop(w)) || (b.contains(a) && IsBackdrop(kids[j]));
+                if (a.intersects(b) && !inside)
+                    fault(w, "overlaps " + NameOf(kids[j]));
+            }
+            if (!KeepsItsInsides(w))
+                walk(w);
+        }
+    }
+
+    void fault(const QWidget* w, const QString& what)
+    {
+        const std::string line = (NameOf(w) + " " + what).toStdString();
+        if (std::find(faults.begin(), faults.end(), line) == faults.end())
+            faults.push_back(line);
+    }
+};
+
+std::vector<Form*> AllWindows()
+{
+    std::vector<Form*> forms;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(w))
+            forms.push_back(form);
+    return forms;
+}
+
+// Checks the window as it stands and once for every sheet of every page control.
+void CheckEverySheet(Form* form, LayoutCheck& check)
+{
+    check.check(form->client());
+    for (QTabWidget* tabs : form->client()->findChildren<QTabWidget*>()) {
+        const int current = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            check.check(form->client());
+        }
+        tabs->setCurrentIndex(current);
+    }
+}
+
+class WindowLayout : public StartedWorkbench {
+protected:
+    void Expect(const LayoutCheck& check)
+    {
+        for (const std::string& f : check.faults)
+            ADD_FAILURE() << f;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowLayout, EveryWindowAndSheetAsItFirstShows)
+{
+    const std::vector<Form*> forms = AllWindows();
+    ASSERT_EQ(forms.size(), 15u);
+    LayoutCheck check;
+    CheckEverySheet(Form1, check);   // the start-up picture over the controls
+    Form1->Image17MouseDown();
+    for (Form* form : forms) {
+        if (!form->isVisible())
+            form->show_();
+        QApplication::processEvents();
+        CheckEverySheet(form, check);
+        if (form != Form1)
+            form->hide_();
+    }
+    Expect(check);
+}
+
+// The view switches of the visible menus, "Vis. One step" and "Visible first
+// Masks" show their panels and boxes, a stored example shows "CYCLE=" on the
+// toolbar: they too must fit where they appear.
+TEST_F(WindowLayout, TheMainWindowWithEveryViewSwitchOn)
+{
+    Form1->Image17MouseDown();
+    Form1->N13Click();
+    Form1->Timer2->setEnabled(false);
+    ASSERT_TRUE(Form1->Label28->isVisible());
+    for (QMenu* menu : {Form1->View1, Form1->View21})
+        for (QAction* item : menu->actions())
+            if (item->isCheckable() && !item->isChecked() && item->isVisible())
+                item->trigger();
+    Form1->CheckBox57->setChecked(true);
+    Form1->CheckBox64->setChecked(true);
+    QApplication::processEvents();
+    LayoutCheck check;
+    CheckEverySheet(Form1, check);
+    Expect(check);
+}
+
+// The states that commands put the windows in: two-dimensional work with its
+// toolbar, running generators with their stop buttons, the range group that
+// "Npr=0" hides, the extension group, all ring panels of the mask chooser
+// with its results label.
+TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
+{
+    Form1->Image17MouseDown();
+    Form1->CheckBox58->setChecked(false);
+    Form1->CheckBox66->setChecked(true);
+    LayoutCheck check;
+    for (int state = 0; state < 3; ++state) {
+        Form1->ShowOneDimToolbar();
+        if (state == 1) {
+            Form1->Button211->setVisible(true);   // as while "TT 1d" runs
+            Form1->Button204->setVisible(false);
+        }
+        if (state == 2)
+            Form1->ShowTwoDimToolbar();
+        QApplication::processEvents();
+        check.check(Form1->client());
+    }
+    Form13->show_();
+    for (QCheckBox* box : Form13->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    Form13->Button3Click();
+    QApplication::processEvents();
+    CheckEverySheet(Form1, check);
+    CheckEverySheet(Form13, check);
+    Expect(check);
+}
