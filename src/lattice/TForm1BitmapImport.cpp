@@ -59,7 +59,7 @@ void TForm1::READFROMFILER1Click()
     const int width = std::min<int>(b.area.width, canvas().width());
     const int height = std::min<int>(b.area.height, canvas().height());
     if (width > 0 && height > 0) {
-        QImage corner = canvas().image().copy(0, 0, width, height);
+        QImage corner = canvas().copy(QRect(0, 0, width, height));
         const uint32_t blue = ToRgb32(ColorBlue);
         for (int y = 0; y < height; ++y) {
             const uint8_t* pixel = ImportRow(*b.bytes, b.area, y);

@@ -73,8 +73,10 @@ TEST_F(LatticeMenus, BitmapImportAddsCellsOrBluePixelsAndRefusesBadFiles)
     // A bright 10 x 10 block at (100, 50): cells rows 10..11, columns 20..21.
     SaveBitmap("data/1_1.BMP", 512, 512, [](int x, int y) { return x >= 100 && x < 110 && y >= 50 && y < 60; });
     Form1->Button8Click();
+    Form1->canvas().setPixel(5, 5, ColorRed);   // dark pixels keep what was drawn there
     Form1->READFROMFILER1Click();   // drawn only
     EXPECT_EQ(SquareSnapshot(), before);
+    EXPECT_EQ(Form1->canvas().pixel(5, 5), ColorRed);
     EXPECT_EQ(Form1->canvas().pixel(100, 50), ColorBlue);
     EXPECT_EQ(Form1->canvas().pixel(109, 59), ColorBlue);
     EXPECT_EQ(Form1->canvas().pixel(110, 59), ColorButtonFace);
