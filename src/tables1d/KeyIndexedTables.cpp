@@ -57,3 +57,15 @@ void ClearTwoDimKeyTables(bool clear8, bool clear9)
     if (clear8) std::fill(std::begin(tt8Used), std::end(tt8Used), uint8_t(0));
     if (clear9) std::fill(std::begin(tt9Used), std::end(tt9Used), uint8_t(0));
 }
+
+KeyTable KeyTableOf(int pointCount)
+{
+    switch (pointCount) {
+    case 5: return {tt5Used, tt5Value, kKeys5};
+    case 6: return {tt6Used, tt6Value, kKeys6};
+    case 7: return {tt7Used, tt7Value, kKeys7};
+    case 8: return {tt8Used, nullptr, kKeys8};
+    case 9: return {tt9Used, nullptr, kKeys9};
+    default: return {};
+    }
+}

@@ -24,6 +24,16 @@ extern uint8_t tt7Value[kKeys7];
 extern uint8_t tt8Used[kKeys8];
 extern uint8_t tt9Used[kKeys9];
 
+// The used flags and (for five to seven cells) the values of the tables the
+// generators and harvests fill, by point count 5..9; for five cells plane 0.
+// Other counts give an empty table (size 0).
+struct KeyTable {
+    uint8_t* used = nullptr;
+    uint8_t* value = nullptr;   // nullptr: flags only
+    int32_t size = 0;
+};
+KeyTable KeyTableOf(int pointCount);
+
 // Base-6 index of the first length cells of key (cell 0 most significant).
 // Cells must be group elements 0..5; length 0..9.
 int32_t KeyTableIndex(const uint8_t* key, int length);

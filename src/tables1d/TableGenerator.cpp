@@ -15,25 +15,6 @@ uint8_t isGenerating1d = 0;
 
 namespace {
 
-// The used flags and (for five to seven cells) the values of one point count.
-struct KeyTable {
-    uint8_t* used = nullptr;
-    uint8_t* value = nullptr;   // nullptr: flags only
-    int32_t size = 0;
-};
-
-KeyTable TableOf(int pointCount)
-{
-    switch (pointCount) {
-    case 5: return {tt5Used, tt5Value, kKeys5};   // plane 0
-    case 6: return {tt6Used, tt6Value, kKeys6};
-    case 7: return {tt7Used, tt7Value, kKeys7};
-    case 8: return {tt8Used, nullptr, kKeys8};
-    case 9: return {tt9Used, nullptr, kKeys9};
-    default: return {};
-    }
-}
-
 bool IsElement(int32_t v) { return v >= 0 && v <= 5; }
 
 uint8_t LowByte(int32_t v) { return uint8_t(uint32_t(v) & 0xFFu); }
@@ -75,7 +56,7 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
 {
     LearnOutcome outcome;
     const int n = mask.pointCount;
-    const KeyTable table = TableOf(n);
+    const KeyTable table = KeyTableOf(n);
     if (!table.used || !rows.elements || !rows.outputs) return outcome;
 
     // Row t + 1 is read for every window of row t, so t stays below the last
@@ -154,7 +135,7 @@ void ForEachUsedKey(const KeyTable& table, Visit visit)
 
 std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
 {
-    const KeyTable table = TableOf(pointCount);
+    const KeyTable table = KeyTableOf(pointCount);
     if (!table.used) return 0;
     maxKeys = std::clamp<int32_t>(maxKeys, 0, kTableCapacity);
     int32_t count = 0;

@@ -10,24 +10,6 @@
 
 namespace {
 
-struct KeyTable {
-    uint8_t* used = nullptr;
-    uint8_t* value = nullptr;   // nullptr: flags only
-    int32_t size = 0;
-};
-
-KeyTable TableOf(int pointCount)
-{
-    switch (pointCount) {
-    case 5: return {tt5Used, tt5Value, kKeys5};   // plane 0
-    case 6: return {tt6Used, tt6Value, kKeys6};
-    case 7: return {tt7Used, tt7Value, kKeys7};
-    case 8: return {tt8Used, nullptr, kKeys8};
-    case 9: return {tt9Used, nullptr, kKeys9};
-    default: return {};
-    }
-}
-
 // The keys whose flags a harvest set, per point count.
 struct KeyList {
     std::vector<int32_t> keys;
@@ -58,7 +40,7 @@ bool StillSet(KeyList& list, const KeyTable& table)
 
 void MarkNormalisedKey(int pointCount, int32_t index)
 {
-    const KeyTable table = TableOf(pointCount);
+    const KeyTable table = KeyTableOf(pointCount);
     if (!table.used || index < 0 || index >= table.size || table.used[index]) return;
     table.used[index] = 1;
     KeyList& list = *ListOf(pointCount);
@@ -69,20 +51,20 @@ void MarkNormalisedKey(int pointCount, int32_t index)
 
 bool IsNormalisedKeyUsed(int pointCount, int32_t index)
 {
-    const KeyTable table = TableOf(pointCount);
+    const KeyTable table = KeyTableOf(pointCount);
     return table.used && index >= 0 && index < table.size && table.used[index] != 0;
 }
 
 uint8_t* NormalisedKeyValue(int pointCount, int32_t index)
 {
-    const KeyTable table = TableOf(pointCount);
+    const KeyTable table = KeyTableOf(pointCount);
     if (!table.value || index < 0 || index >= table.size) return nullptr;
     return table.value + index;
 }
 
 std::optional<int32_t> ListNormalisedKeys(int pointCount, int32_t maxKeys)
 {
-    const KeyTable table = TableOf(pointCount);
+    const KeyTable table = KeyTableOf(pointCount);
     if (!table.used) return 0;
     maxKeys = std::clamp<int32_t>(maxKeys, 0, kTableCapacity);
     KeyList& list = *ListOf(pointCount);
