@@ -6,9 +6,9 @@ std::string ttFileName2d;
 
 std::string Mask2dNameCoordinate(int32_t value)
 {
-    if (value >= 0 && value <= 9)
-        return "+" + std::to_string(value);
-    return std::to_string(value);
+    std::string text = value >= 0 && value <= 9 ? "+" : "";
+    text += std::to_string(value);
+    return text;
 }
 
 std::optional<std::string> Mask2dTableFileName(int t)
@@ -18,10 +18,13 @@ std::optional<std::string> Mask2dTableFileName(int t)
     if (t == 0)
         return std::string("RT2/T4.dat");
     const int n = Mask2dTablePoints(t);
-    std::string name = "RT2/T" + std::to_string(n - 1);
+    std::string name = "RT2/T";
+    name += std::to_string(n - 1);
     for (int p = kMask2dCrossPoints; p < n; ++p) {
         const Mask2dPoint& point = mask2dPointTables[t][p];
-        name += "_" + Mask2dNameCoordinate(point.x) + Mask2dNameCoordinate(point.y);
+        name += '_';
+        name += Mask2dNameCoordinate(point.x);
+        name += Mask2dNameCoordinate(point.y);
     }
     return name + ".dat";
 }

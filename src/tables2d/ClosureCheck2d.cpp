@@ -102,11 +102,16 @@ std::string ClosureProgressText2d(int k, int32_t startLimit, const ClosureProgre
 {
     const auto& r = progress.records;
     if (k <= 5) return std::to_string(r[0]);
-    if (k == 9)
-        return std::to_string(r[0]) + "  " + std::to_string(r[1]) + "  " + std::to_string(r[2]) + "  " +
-               std::to_string(r[3]) + "  ";
-    std::string text =
-        "(" + std::to_string(startLimit) + ") " + std::to_string(r[0]) + "  " + std::to_string(r[1]) + "  ";
-    if (k == 8) text += std::to_string(r[2]) + "  ";
+    std::string text;
+    if (k != 9) {
+        text += '(';
+        text += std::to_string(startLimit);
+        text += ") ";
+    }
+    const int shown = k == 9 ? 4 : k == 8 ? 3 : 2;
+    for (int i = 0; i < shown; ++i) {
+        text += std::to_string(r[i]);
+        text += "  ";
+    }
     return text;
 }
