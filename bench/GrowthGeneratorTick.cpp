@@ -3,22 +3,16 @@
 // ends a run with its derivation, harvest, table file and grid. Each
 // iteration is one whole run; the counters give the slowest single tick and
 // the mean tick, to be held against Timer13's 10 ms and Timer18's 20 ms.
-#include "app/TForm1.h"
-#include "app/Workbench.h"
-#include "engine/ProgramDir.h"
 #include "engine/Random.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
-#include "widgets/Dialogs.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "StartedWorkbench.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -82,22 +76,8 @@ BENCHMARK(GeneratorTicks)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / "growth_generator_ticks";
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);   // "RR4.dat" goes here
-    CreateWindows();
-    Form1->show_();
-    programDir = folder.string() + "/";
-    std::vector<MessageRecord> messages;
-    SetMessageRecorder(&messages);   // a "Warning" must not wait for a click
-    SeedRandom(1);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::printf("messages: %zu\n", messages.size());
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
-    return 0;
+    return RunWorkbenchBenchmarks(argc, argv, [] {
+        SeedRandom(1);
+        return true;
+    });
 }

@@ -5,16 +5,13 @@
 // square and "READ FROM FILE (R)" onto the drawing, each reading
 // "data/1_1.BMP") at the default 512 x 512 frame and the widest 8448 x 704.
 // Everything runs in the windows on the offscreen platform.
-#include "app/TForm1.h"
-#include "app/Workbench.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/HeatMap.h"
 #include "lattice/TForm10.h"
 #include "lattice/VideoFrameSize.h"
 #include "widgets/Bitmap.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "StartedWorkbench.h"
 
 #include <chrono>
 #include <cmath>
@@ -112,19 +109,8 @@ BENCHMARK(ImportOntoDrawing)->Args({512, 512})->Args({8448, 704})->Unit(benchmar
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const auto dir = std::filesystem::temp_directory_path() / "workbench_heat_map_bench";
-    std::filesystem::create_directories(dir);
-    std::filesystem::current_path(dir);
-    CreateWindows();
-    Form1->show_();
-    Form10->show_();
-    const bool same = CompareHeatMap();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(dir);
-    return same ? 0 : 1;
+    return RunWorkbenchBenchmarks(argc, argv, [] {
+        Form10->show_();
+        return CompareHeatMap();
+    });
 }

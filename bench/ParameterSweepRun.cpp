@@ -4,16 +4,10 @@
 // the five files are written. The time is the work of the handlers; the
 // counters give the timer ticks and the time their intervals add when the
 // program runs the sweep.
-#include "app/TForm1.h"
-#include "app/Workbench.h"
 #include "engine/Random.h"
 #include "runs/ParameterSweep.h"
-#include "widgets/Dialogs.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
+#include "StartedWorkbench.h"
 
 #include <vector>
 
@@ -63,16 +57,4 @@ void WholeSweep3x3(benchmark::State& state)
 
 BENCHMARK(WholeSweep3x3)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir work;   // the sweep writes "dataN/" and the start strings "CA/" here
-    QDir::setCurrent(work.path());
-    CreateWindows();
-    Form1->show_();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWorkbenchBenchmarks(argc, argv); }

@@ -1,14 +1,13 @@
 // The series charts window's "View" at full length: five series of 100000
 // points each handed to the charts and drawn once, through the window's own
 // handler. The goal is well under a second from the click to the drawn charts.
-#include "app/Workbench.h"
 #include "lattice/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "lattice/TForm14.h"
 
-#include <QApplication>
+#include "StartedWorkbench.h"
+
 #include <QPixmap>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -74,13 +73,4 @@ BENCHMARK(BM_ViewPairsAlternatingColours)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CreateWindows();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWorkbenchBenchmarks(argc, argv); }

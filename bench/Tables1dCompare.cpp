@@ -13,15 +13,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <random>
-#include <set>
 #include <vector>
 
 namespace {
 
-using Key = std::array<uint8_t, kTableKeyBytes>;
 constexpr int kPoints = 9;
 constexpr int kCentre = 4;
 
@@ -34,43 +30,18 @@ ClosureMask NinePointMask()
     return mask;
 }
 
-// Base keys (centre 0) of a table whose composed keys are records: every key
-// over {0, 4}, so rows over the cosets of {0, 4} place freely, and random keys
-// over {0, 1, 2, 4} with their conjugates by 4, until the list holds about
-// `records` records after the multiplication by the group.
-std::vector<Key> BaseKeys(int records)
-{
-    std::set<Key> seen;
-    std::vector<Key> keys;
-    const auto add = [&](const Key& k) {
-        if (seen.insert(k).second) keys.push_back(k);
-    };
-    for (int code = 0; code < 256; ++code) {
-        Key k{};
-        for (int p = 0, bit = 0; p < kPoints; ++p)
-            if (p != kCentre) k[p] = ((code >> bit++) & 1) ? 4 : 0;
-        add(k);
-    }
-    std::mt19937 rng(12345);
-    const uint8_t alphabet[4] = {0, 1, 2, 4};
-    while (int(keys.size()) * 6 < records) {
-        Key k{};
-        for (int p = 0; p < kPoints; ++p) k[p] = p == kCentre ? 0 : alphabet[rng() % 4];
-        add(k);
-        Key c = k;
-        for (int p = 0; p < kPoints; ++p) c[p] = uint8_t(GroupProduct(GroupProduct(4, k[p]), 4));
-        add(c);
-    }
-    return keys;
-}
-
+// A closed table whose composed keys are records: every key over {0, 4}
+// first, so rows over the cosets of {0, 4} place freely.
 void LayBenchTable(int records)
 {
-    const std::vector<Key> base = BaseKeys(records);
-    ttRecordCount = int32_t(base.size());
-    for (size_t i = 0; i < base.size(); ++i) std::copy(base[i].begin(), base[i].end(), ttKeys[i]);
-    MultiplyListByGroup(kPoints);
-    BuildPermutedCopy(kPoints);
+    std::vector<BenchKey> seeds;
+    for (int code = 0; code < 256; ++code) {
+        BenchKey k{};
+        for (int p = 0, bit = 0; p < kPoints; ++p)
+            if (p != kCentre) k[p] = ((code >> bit++) & 1) ? 4 : 0;
+        seeds.push_back(k);
+    }
+    LayClosedTable(ClosedBaseKeys(seeds, kPoints, kCentre, records), kPoints);
 }
 
 bool CompareCheck()

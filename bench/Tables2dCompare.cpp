@@ -26,16 +26,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <random>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Key = std::array<uint8_t, kTableKeyBytes>;
 constexpr int kPoints = 9;
 
 // The cross in its start-up order and the four diagonals, normalised by (-1, -1).
@@ -47,39 +43,10 @@ ClosureMask NinePointMask()
     return ClosureMaskOf2d(kPoints, normalised, -1, -1);
 }
 
-// Base keys (centre 0) of a closed table: the key of zeros and random keys
-// over {0, 1, 2, 4} with their conjugates by 4, until the list holds about
-// `records` records after the multiplication by the group. Next value =
-// centre cell, so every composed key is a record and the permuted test passes.
-std::vector<Key> BaseKeys(int records)
-{
-    std::set<Key> seen;
-    std::vector<Key> keys;
-    const auto add = [&](const Key& k) {
-        if (seen.insert(k).second) keys.push_back(k);
-    };
-    add(Key{});
-    std::mt19937 rng(12345);
-    const uint8_t alphabet[4] = {0, 1, 2, 4};
-    while (int(keys.size()) * 6 < records) {
-        Key k{};
-        for (int p = 1; p < kPoints; ++p) k[p] = alphabet[rng() % 4];
-        add(k);
-        Key c = k;
-        for (int p = 0; p < kPoints; ++p) c[p] = uint8_t(GroupProduct(GroupProduct(4, k[p]), 4));
-        add(c);
-    }
-    return keys;
-}
-
-void LayBenchTable(int records)
-{
-    const std::vector<Key> base = BaseKeys(records);
-    ttRecordCount = int32_t(base.size());
-    for (size_t i = 0; i < base.size(); ++i) std::copy(base[i].begin(), base[i].end(), ttKeys[i]);
-    MultiplyListByGroup(kPoints);
-    BuildPermutedCopy(kPoints);
-}
+// A closed table: the key of zeros and random keys with their conjugates.
+// Next value = centre cell, so every composed key is a record and the
+// permuted test passes.
+void LayBenchTable(int records) { LayClosedTable(ClosedBaseKeys({BenchKey{}}, kPoints, 0, records), kPoints); }
 
 // A table harvested from growth runs of "Cross +4" on the 8 x 8 torus, as
 // "TT 2d" gathers it, until it holds at least `keys` normalised keys.

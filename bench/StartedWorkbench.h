@@ -1,0 +1,42 @@
+#pragma once
+// The workbench as the benchmarks that drive its windows need it: the
+// offscreen platform, every window created and the main window shown, in a
+// temporary folder of its own (what the commands write goes there and goes
+// with it), message boxes recorded instead of waiting for a click.
+#include "app/TForm1.h"
+#include "app/Workbench.h"
+#include "engine/ProgramDir.h"
+#include "widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+// Starts the workbench, runs `before` (a comparison; false marks a failure),
+// then the benchmarks; the exit code of the program.
+inline int RunWorkbenchBenchmarks(int argc, char** argv, const std::function<bool()>& before = {})
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    CreateWindows();
+    Form1->show_();
+    programDir = QDir::currentPath().toStdString() + "/";
+    std::vector<MessageRecord> messages;
+    SetMessageRecorder(&messages);
+    const bool ok = before ? before() : true;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    SetMessageRecorder(nullptr);
+    if (!messages.empty())
+        std::printf("message boxes: %zu\n", messages.size());
+    QDir::setCurrent(QDir::tempPath());
+    return ok ? 0 : 1;
+}
