@@ -33,6 +33,11 @@ inline int32_t AddWrapping(int32_t a, int32_t b) {
   return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
+// v held inside the int32 range.
+inline int32_t SaturateToInt32(int64_t v) {
+  return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
+}
+
 // Absolute value; INT32_MIN, whose absolute value has no int32, gives INT32_MAX.
 int32_t AbsInt(int32_t v);
 // v if v >= 0, else -v.

@@ -1,5 +1,7 @@
 #include "lattice/ChangeStatistics.h"
 
+#include "engine/NumericHelpers.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -44,9 +46,7 @@ void CountUp(int32_t& count)
 
 int32_t Difference(int32_t a, int32_t b)
 {
-    const int64_t d = static_cast<int64_t>(a) - b;
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(d, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return SaturateToInt32(static_cast<int64_t>(a) - b);
 }
 
 } // namespace

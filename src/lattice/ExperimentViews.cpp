@@ -1,7 +1,8 @@
 #include "lattice/ExperimentViews.h"
 
+#include "engine/NumericHelpers.h"
+
 #include <algorithm>
-#include <limits>
 
 uint8_t squareSnapshots[kSquareSnapshotCount][kSquareCellCount] = {};
 StatByteMap stabilityClassTable = {};
@@ -37,7 +38,6 @@ void AdjustCellStatByMarkers()
             if (statMarkerMapC[i][j] != 0)
                 d = 4;
             const int64_t t = int64_t(cellStatMap[i][j]) - (3 * d) / 2;
-            cellStatMap[i][j] = static_cast<int32_t>(std::clamp<int64_t>(
-                t, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+            cellStatMap[i][j] = SaturateToInt32(t);
         }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "engine/NumericHelpers.h"
 #include "lattice/Square.h"
@@ -56,7 +55,6 @@ void StatMapDifference(StatCountMap& map, const StatCountMap& vanish, const Stat
     for (int r = 0; r < kStatSide; ++r)
         for (int c = 0; c < kStatSide; ++c) {
             const int64_t d = int64_t(vanish[r][c]) - appear[r][c];
-            map[r][c] = static_cast<int32_t>(std::clamp<int64_t>(d, std::numeric_limits<int32_t>::min(),
-                                                                  std::numeric_limits<int32_t>::max()));
+            map[r][c] = SaturateToInt32(d);
         }
 }

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "engine/BinaryFile.h"
+#include "engine/NumericHelpers.h"
 
 int32_t uuRowCount = 0;
 int8_t medianClass[kSeriesLength] = {};
@@ -23,12 +24,6 @@ namespace {
 
 // The columns the result files print from series that no command fills.
 constexpr int32_t kUnfilledSeries = 0;
-
-int32_t Saturated(int64_t v)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 // Reads integers the way "%d" does: white space skipped, an optional sign,
 // at least one digit. A number outside int32 counts as unreadable.
@@ -147,9 +142,9 @@ void RebuildPhaseSeries(const PairSeries& series)
     int32_t* phase[3] = {colourSeries0, colourSeries1, colourSeries2};
     for (int32_t i = 0; i < n; ++i) {
         const int p = i % 3;
-        phase[p][i] = Saturated(2 * int64_t{a[fold(i)]});
-        phase[(p + 1) % 3][i] = Saturated(2 * int64_t{a[fold(i + 1)]});
-        phase[(p + 2) % 3][i] = Saturated(int64_t{a[fold(i - 1)]} + a[fold(i + 2)]);
+        phase[p][i] = SaturateToInt32(2 * int64_t{a[fold(i)]});
+        phase[(p + 1) % 3][i] = SaturateToInt32(2 * int64_t{a[fold(i + 1)]});
+        phase[(p + 2) % 3][i] = SaturateToInt32(int64_t{a[fold(i - 1)]} + a[fold(i + 2)]);
 
         const int32_t s0 = colourSeries0[i], s1 = colourSeries1[i], s2 = colourSeries2[i];
         if (i > 0 && (s0 == s1 || s0 == s2 || s2 == s1)) {
@@ -171,7 +166,7 @@ void RebuildPhaseSeries(const PairSeries& series)
             lastMedianClass = static_cast<uint8_t>(medianClass[i]);
             medianSign[i] = static_cast<int8_t>(-medianSign[i - 1]);
         }
-        signedSum[i] = Saturated(int64_t{medianSign[i]} * b[i] + signedSum[i - 1]);
+        signedSum[i] = SaturateToInt32(int64_t{medianSign[i]} * b[i] + signedSum[i - 1]);
     }
 }
 
@@ -182,8 +177,8 @@ LambdaFitResult FitLambda(int32_t n)
     fit.x.resize(static_cast<size_t>(fit.n));
     fit.y.resize(static_cast<size_t>(fit.n));
     for (int32_t i = 0; i < fit.n; ++i) {
-        fit.x[i] = Saturated(int64_t{medianSeries[i]} - medianSeries[1]);
-        fit.y[i] = Saturated(int64_t{lambdaTarget[i]} - lambdaTarget[1]);
+        fit.x[i] = SaturateToInt32(int64_t{medianSeries[i]} - medianSeries[1]);
+        fit.y[i] = SaturateToInt32(int64_t{lambdaTarget[i]} - lambdaTarget[1]);
     }
     int32_t k = 0;
     int64_t largest = 0;
@@ -203,7 +198,7 @@ LambdaFitResult FitLambda(int32_t n)
         const double scaled = fit.x[i] * fit.ratio;
         lambdaFit[i] = static_cast<int32_t>(std::clamp(
             scaled, double(std::numeric_limits<int32_t>::min()), double(std::numeric_limits<int32_t>::max())));
-        lambdaResidual[i] = Saturated(int64_t{fit.y[i]} - lambdaFit[i]);
+        lambdaResidual[i] = SaturateToInt32(int64_t{fit.y[i]} - lambdaFit[i]);
     }
     return fit;
 }

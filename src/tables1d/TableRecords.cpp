@@ -1,7 +1,8 @@
 #include "tables1d/TableRecords.h"
 
+#include "engine/NumericHelpers.h"
+
 #include <cstdint>
-#include <limits>
 
 int32_t ttRecordCount = 0;
 uint8_t ttKeys[kTableCapacity][kTableKeyBytes] = {};
@@ -17,8 +18,5 @@ int32_t symmetryClassSize[2216] = {};
 
 int32_t SaturatingAdd(int32_t a, int32_t b)
 {
-    const int64_t sum = int64_t(a) + int64_t(b);
-    if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return int32_t(sum);
+    return SaturateToInt32(int64_t(a) + int64_t(b));
 }

@@ -1,18 +1,13 @@
 #include "tables2d/OlderSixPointCheck.h"
 
+#include "engine/NumericHelpers.h"
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 constexpr int kLevels = 6;
-
-int32_t Saturated(int64_t value)
-{
-    return int32_t(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
-}
 
 } // namespace
 
@@ -39,14 +34,14 @@ FixedClosureCheck OlderSixPointCheck(bool firstBlockOnly)
 void StoreOlderCheckCounters(const ClosureOutcome& outcome)
 {
     const bool stopped = outcome.verdict != ClosureVerdict::Closed;
-    ttHitCount[0] = Saturated(outcome.levelEntries[0]);
+    ttHitCount[0] = SaturateToInt32(outcome.levelEntries[0]);
     for (int level = 1; level < kLevels; ++level) {
         // Each entry of a level tries all 1026 records, except the one the
         // search stopped in, which ended at the record of the placement.
         int64_t tried = outcome.levelEntries[level] * kOlderCheckRecords;
         if (stopped) tried -= kOlderCheckRecords - 1 - outcome.lastPlacement[level];
-        ttHitCount[level] = Saturated(tried);
-        ttHitCount[10 + level] = Saturated(outcome.levelFits[level]);
+        ttHitCount[level] = SaturateToInt32(tried);
+        ttHitCount[10 + level] = SaturateToInt32(outcome.levelFits[level]);
     }
 }
 
