@@ -3,57 +3,48 @@
 #include "app/TForm1.h"
 
 #include "engine/StringState.h"
-
-namespace {
-
-bool Toggle(QAction* item)
-{
-    item->setChecked(!item->isChecked());
-    return item->isChecked();
-}
-
-} // namespace
+#include "widgets/Handlers.h"
 
 void TForm1::VffinPanel1Click()
 {
-    GroupBox16->setVisible(Toggle(VffinPanel1));
+    GroupBox16->setVisible(ToggleChecked(VffinPanel1));
 }
 
 void TForm1::SingleWork1Click()
 {
-    GroupBox8->setVisible(Toggle(SingleWork1));
+    GroupBox8->setVisible(ToggleChecked(SingleWork1));
 }
 
 void TForm1::F3x1Click()
 {
-    RichEdit3->setVisible(Toggle(F3x1));
+    RichEdit3->setVisible(ToggleChecked(F3x1));
 }
 
 void TForm1::F2x1Click()
 {
-    RichEdit10->setVisible(Toggle(F2x1));
+    RichEdit10->setVisible(ToggleChecked(F2x1));
 }
 
 void TForm1::Scale1Click()
 {
-    GroupBox21->setVisible(Toggle(Scale1));
+    GroupBox21->setVisible(ToggleChecked(Scale1));
 }
 
 void TForm1::Extended1Click()
 {
-    const bool on = Toggle(Extended1);
+    const bool on = ToggleChecked(Extended1);
     Panel6->setVisible(on);
     Panel7->setVisible(on);
 }
 
 void TForm1::ViewImage1Click()
 {
-    Image9->setVisible(Toggle(ViewImage1));
+    Image9->setVisible(ToggleChecked(ViewImage1));
 }
 
 void TForm1::INTEGRATEDPanel1Click()
 {
-    Panel1->setVisible(Toggle(INTEGRATEDPanel1));
+    Panel1->setVisible(ToggleChecked(INTEGRATEDPanel1));
 }
 
 // "Panel  Int." has no check mark: it only flips the panel.
@@ -64,18 +55,18 @@ void TForm1::PIntegrated1Click()
 
 void TForm1::Dontshow1Click()
 {
-    Toggle(Dontshow1);
+    ToggleChecked(Dontshow1);
 }
 
 void TForm1::ShowI1Click()
 {
-    if (!Toggle(ShowI1))
+    if (!ToggleChecked(ShowI1))
         isRedrawNeeded = 1;
 }
 
 void TForm1::ShowII1Click()
 {
-    if (!Toggle(ShowII1))
+    if (!ToggleChecked(ShowII1))
         isRedrawNeeded = 1;
 }
 

@@ -10,6 +10,7 @@
 #include "lattice/ImproveSearch.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/RuleTableFile.h"
+#include "widgets/Handlers.h"
 
 #include <algorithm>
 
@@ -118,13 +119,13 @@ void TForm1::Stop1Click()
 // "T=2" and "T=3" are two marks of which one is set; nothing reads them.
 void TForm1::T21Click()
 {
-    T21->setChecked(!T21->isChecked());
+    ToggleChecked(T21);
     T31->setChecked(!T21->isChecked());
 }
 
 void TForm1::T31Click()
 {
-    T31->setChecked(!T31->isChecked());
+    ToggleChecked(T31);
     T21->setChecked(!T31->isChecked());
 }
 

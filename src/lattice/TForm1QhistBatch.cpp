@@ -52,7 +52,7 @@ void TForm1::Timer7Timer()
     Timer7->setEnabled(false);
 }
 
-void TForm1::ReadMask2Click() { ReadMask2->setChecked(!ReadMask2->isChecked()); }
+void TForm1::ReadMask2Click() { ToggleChecked(ReadMask2); }
 
 void TForm1::PrepareSquareOf51()
 {

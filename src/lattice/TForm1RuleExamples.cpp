@@ -12,6 +12,7 @@
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
 #include "lattice/RuleTableFile.h"
+#include "widgets/Handlers.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ void TForm1::Soliton1Click()
 }
 
 // "Mouse soliton": a switch that nothing reads.
-void TForm1::Mousesoliton1Click() { Mousesoliton1->setChecked(!Mousesoliton1->isChecked()); }
+void TForm1::Mousesoliton1Click() { ToggleChecked(Mousesoliton1); }
 
 // "+1" of "EXPO_1" does nothing.
 void TForm1::N112Click() {}

@@ -71,11 +71,6 @@ void ResetVnacaloCounters()
     seriesStepCount = -17;
 }
 
-void Toggle(QAction* item)
-{
-    item->setChecked(!item->isChecked());
-}
-
 } // namespace
 
 void TForm1::CTEUU1Click()
@@ -154,7 +149,7 @@ void TForm1::Risminit1Click()
 
 void TForm1::Vnacalo1Click()
 {
-    Toggle(Vnacalo1);
+    ToggleChecked(Vnacalo1);
     drawOriginX = 0;
     Canvas& c = canvas();
     c.pen.mode = PenMode::Copy;
@@ -169,7 +164,7 @@ void TForm1::Vnacalo1Click()
 
 void TForm1::zapnorobr1Click()
 {
-    Toggle(zapnorobr1);
+    ToggleChecked(zapnorobr1);
     Vnacalo1Click();
     Button6Click();
 }
@@ -200,7 +195,7 @@ void TForm1::Dopolnenie1Click()
 
 void TForm1::Button13Click()
 {
-    Toggle(Estobr1);
+    ToggleChecked(Estobr1);
     notpaint1->setChecked(true);
     Button10Click();
     for (int i = 0; i < 3; ++i)
@@ -213,7 +208,7 @@ void TForm1::Button13Click()
 
 void TForm1::Iszapaa1Click()
 {
-    Toggle(Iszapaa1);
+    ToggleChecked(Iszapaa1);
     stringLength = 20;
     ShowNumber(Edit5, 20);
     requestedBPointCount = 4;
@@ -226,10 +221,10 @@ void TForm1::risser1Click() {}
 void TForm1::iscetc31Click() {}
 void TForm1::Button19Click() { risser1Click(); }
 
-void TForm1::Estobr1Click() { Toggle(Estobr1); }
-void TForm1::ViewGraph1Click() { Toggle(ViewGraph1); }
-void TForm1::VIKLdljalabdx1Click() { Toggle(VIKLdljalabdx1); }
-void TForm1::N4b1Click() { Toggle(N4b1); }
+void TForm1::Estobr1Click() { ToggleChecked(Estobr1); }
+void TForm1::ViewGraph1Click() { ToggleChecked(ViewGraph1); }
+void TForm1::VIKLdljalabdx1Click() { ToggleChecked(VIKLdljalabdx1); }
+void TForm1::N4b1Click() { ToggleChecked(N4b1); }
 
 void TForm1::ConnectSeriesFileHandlers()
 {

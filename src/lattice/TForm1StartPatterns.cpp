@@ -15,6 +15,7 @@
 #include "lattice/TForm15.h"
 #include "lattice/TForm3.h"
 #include "lattice/TForm5.h"
+#include "widgets/Handlers.h"
 
 #include <algorithm>
 
@@ -157,7 +158,7 @@ void TForm1::CircleSquare1Click()
 
 void TForm1::ViewInitial1Click()
 {
-    ViewInitial1->setChecked(!ViewInitial1->isChecked());
+    ToggleChecked(ViewInitial1);
     isRedrawNeeded = 1;
     Button3Click();
 }

@@ -72,7 +72,7 @@ void TForm1::Timer6Timer()
 
 void TForm1::DO2Click() { Timer6->setEnabled(false); }
 
-void TForm1::CB1Click() { CB1->setChecked(!CB1->isChecked()); }
+void TForm1::CB1Click() { ToggleChecked(CB1); }
 
 void TForm1::Sh411Click()
 {

@@ -7,6 +7,7 @@
 #include "engine/StringCells.h"
 #include "engine/StringLength.h"
 #include "lattice/TrialBatch.h"
+#include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ void TForm1::Timer101Click()
 {
     if (!TrialBatchMayStart())
         return;
-    Timer101->setChecked(!Timer101->isChecked());
+    ToggleChecked(Timer101);
     std::fill(std::begin(trialStatistics), std::end(trialStatistics), 0);
     Timer10->setEnabled(true);
 }
@@ -39,7 +40,7 @@ void TForm1::zaplambdX1Click()
     if (!TrialBatchMayStart())
         return;
     trialBatchRunCount = 0;
-    zaplambdX1->setChecked(!zaplambdX1->isChecked());
+    ToggleChecked(zaplambdX1);
     Timer10->setEnabled(true);
 }
 

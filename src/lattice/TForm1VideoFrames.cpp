@@ -16,6 +16,7 @@
 #include "lattice/VideoFrames.h"
 #include "lattice/VideoStrip.h"
 #include "widgets/Bitmap.h"
+#include "widgets/Handlers.h"
 
 #include <algorithm>
 #include <iterator>
@@ -223,15 +224,15 @@ void TForm1::MAXK51Click()
 // "Dl = SH" has no effect of its own.
 void TForm1::DlSH1Click() {}
 
-void TForm1::Cadr1Click() { Cadr1->setChecked(!Cadr1->isChecked()); }
-void TForm1::NoDRAW1Click() { NoDRAW1->setChecked(!NoDRAW1->isChecked()); }
-void TForm1::MakeGrid1Click() { MakeGrid1->setChecked(!MakeGrid1->isChecked()); }
-void TForm1::Dntmove1Click() { Dntmove1->setChecked(!Dntmove1->isChecked()); }
-void TForm1::GLAVNUNV1Click() { GLAVNUNV1->setChecked(!GLAVNUNV1->isChecked()); }
+void TForm1::Cadr1Click() { ToggleChecked(Cadr1); }
+void TForm1::NoDRAW1Click() { ToggleChecked(NoDRAW1); }
+void TForm1::MakeGrid1Click() { ToggleChecked(MakeGrid1); }
+void TForm1::Dntmove1Click() { ToggleChecked(Dntmove1); }
+void TForm1::GLAVNUNV1Click() { ToggleChecked(GLAVNUNV1); }
 
 void TForm1::RisLoad1Click()
 {
-    RisLoad1->setChecked(!RisLoad1->isChecked());
+    ToggleChecked(RisLoad1);
     Button71Click();
 }
 

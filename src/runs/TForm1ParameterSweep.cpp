@@ -8,6 +8,7 @@
 #include "engine/StringState.h"
 #include "runs/ParameterSweep.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
 
 #include <algorithm>
 #include <climits>
@@ -99,7 +100,7 @@ void TForm1::PConec1Click()
 
 void TForm1::isPlosk1Click()
 {
-    isPlosk1->setChecked(!isPlosk1->isChecked());
+    ToggleChecked(isPlosk1);
 }
 
 void TForm1::Edit11Change() { sweepBCountFrom = EditNumber(Edit11); }

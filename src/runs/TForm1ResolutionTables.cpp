@@ -7,6 +7,7 @@
 #include "engine/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
 
 namespace {
 
@@ -120,21 +121,11 @@ void TForm1::Button132Click()
     Button131Click();
 }
 
-namespace {
-
-bool Toggle(QAction* item)
-{
-    item->setChecked(!item->isChecked());
-    return item->isChecked();
-}
-
-} // namespace
-
-void TForm1::Cytcr1Click() { Toggle(Cytcr1); }
+void TForm1::Cytcr1Click() { ToggleChecked(Cytcr1); }
 
 void TForm1::Res01231Click()
 {
-    if (!Toggle(Res01231))
+    if (!ToggleChecked(Res01231))
         return;
     ResT0c1c11->setChecked(false);
     N7->setChecked(false);
@@ -142,9 +133,9 @@ void TForm1::Res01231Click()
         edit->setVisible(false);
 }
 
-void TForm1::N0colomn1Click() { Toggle(N0colomn1); }
-void TForm1::ResNfbleN11Click() { Toggle(ResNfbleN11); }
-void TForm1::ResTableN21Click() { Toggle(ResTableN21); }
+void TForm1::N0colomn1Click() { ToggleChecked(N0colomn1); }
+void TForm1::ResNfbleN11Click() { ToggleChecked(ResNfbleN11); }
+void TForm1::ResTableN21Click() { ToggleChecked(ResTableN21); }
 // "Res.T (=0) (c-1) (c+1)" and "Res.T =0=1=2=3=4=5" do nothing.
 void TForm1::ResT0c1c11Click() {}
 void TForm1::N7Click() {}

@@ -58,6 +58,12 @@ void OnClick(QAction* item, std::function<void()> h)
     });
 }
 
+bool ToggleChecked(QAction* item)
+{
+    item->setChecked(!item->isChecked());
+    return item->isChecked();
+}
+
 void OnClick(UpDown* updown, std::function<void(bool up)> h)
 {
     QObject::connect(updown, &UpDown::clicked, updown, [h = std::move(h)](bool up) { RunGuarded([&] { h(up); }); });

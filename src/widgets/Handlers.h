@@ -22,6 +22,7 @@ void OnClick(RadioGroup* group, std::function<void()> h);         // itemClicked
 // A checkable item's mark is put back silently before h runs: the handler toggles its own
 // mark with setChecked, and sees it as it was before the click.
 void OnClick(QAction* item, std::function<void()> h);
+bool ToggleChecked(QAction* item);   // what such a handler does with its mark; the new state
 void OnClick(UpDown* updown, std::function<void(bool up)> h);     // after a user press moved the position
 void OnTimer(Timer* timer, std::function<void()> h);
 // A click (a press and a release of a mouse button) on the box's own free area; a click
