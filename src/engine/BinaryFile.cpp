@@ -28,10 +28,8 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const fs::path& path) {
 
 bool ByteReader::readInt32(int32_t& value) {
   if (remaining() < 4) return false;
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | data_[pos_ + i];
+  value = static_cast<int32_t>(LoadLE32(data_.data() + pos_));
   pos_ += 4;
-  value = static_cast<int32_t>(v);
   return true;
 }
 

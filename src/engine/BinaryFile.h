@@ -13,6 +13,15 @@
 // The whole content of a regular file; nullopt if it is missing or unreadable.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path);
 
+// Little-endian fields at p, for headers read or built in place.
+inline uint32_t LoadLE32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+inline uint16_t LoadLE16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+inline void StoreLE32(uint8_t* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
+}
+
 // Cursor over bytes the caller keeps alive. A failed read leaves the
 // cursor and the output untouched.
 class ByteReader {

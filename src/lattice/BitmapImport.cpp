@@ -1,5 +1,7 @@
 #include "lattice/BitmapImport.h"
 
+#include "engine/BinaryFile.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -9,13 +11,6 @@ namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;   // the smallest header with 32-bit sizes
-
-uint32_t U32(std::span<const uint8_t> b, std::size_t at)
-{
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
-}
-
-uint16_t U16(std::span<const uint8_t> b, std::size_t at) { return uint16_t(b[at] | b[at + 1] << 8); }
 
 // The stored row that holds picture row y.
 int64_t StoredRow(const BitmapImportArea& area, int32_t y)
@@ -30,12 +25,12 @@ BitmapImportStatus CheckImportBitmap(std::span<const uint8_t> file, int32_t fram
 {
     if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M')
         return BitmapImportStatus::NotBitmap;
-    if (U32(file, 14) < kInfoHeaderSize)
+    if (LoadLE32(file.data() + 14) < kInfoHeaderSize)
         return BitmapImportStatus::Unsupported;   // the old 12-byte header has no 24-bit rows of this kind
-    const int32_t width = static_cast<int32_t>(U32(file, 18));
-    const int32_t height = static_cast<int32_t>(U32(file, 22));
-    const uint16_t bitsPerPixel = U16(file, 28);
-    const uint32_t compression = U32(file, 30);
+    const int32_t width = static_cast<int32_t>(LoadLE32(file.data() + 18));
+    const int32_t height = static_cast<int32_t>(LoadLE32(file.data() + 22));
+    const uint16_t bitsPerPixel = LoadLE16(file.data() + 28);
+    const uint32_t compression = LoadLE32(file.data() + 30);
     if (bitsPerPixel != 24 || compression != 0 || width <= 0 || height == 0 || height == INT32_MIN)
         return BitmapImportStatus::Unsupported;
 
@@ -45,7 +40,7 @@ BitmapImportStatus CheckImportBitmap(std::span<const uint8_t> file, int32_t fram
     a.bottomUp = height > 0;
     a.width = std::clamp(frameWidth, 0, width);
     a.height = std::clamp(frameHeight, 0, a.pictureHeight);
-    a.pixelOffset = U32(file, 10);
+    a.pixelOffset = LoadLE32(file.data() + 10);
     a.stride = (std::size_t(width) * 3 + 3) / 4 * 4;
     if (a.width > 0 && a.height > 0) {
         // The stored rows read are those of picture rows 0 .. height - 1; the

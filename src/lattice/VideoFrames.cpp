@@ -1,5 +1,7 @@
 #include "lattice/VideoFrames.h"
 
+#include "engine/BinaryFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -15,17 +17,6 @@ uint8_t frameHeaderBuffer[kFrameHeaderBufferSize] = {};
 namespace {
 
 constexpr int kBmpHeaderSize = 54;
-
-uint32_t Get32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-void Put32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 // In the order of the "Size" items.
 const char* const kTemplates[] = {
@@ -57,7 +48,7 @@ std::string FrameTemplatePath(int sizeItem)
     return kTemplates[sizeItem];
 }
 
-uint32_t FramePixelOffset() { return Get32(frameHeaderBuffer + 10); }
+uint32_t FramePixelOffset() { return LoadLE32(frameHeaderBuffer + 10); }
 
 bool FrameHeaderFits(int32_t width, int32_t height, int available)
 {
@@ -66,8 +57,8 @@ bool FrameHeaderFits(int32_t width, int32_t height, int available)
     if (available < kBmpHeaderSize || h[0] != 'B' || h[1] != 'M')
         return false;
     const uint32_t offset = FramePixelOffset();
-    const bool bottomUp24 = h[28] == 24 && h[29] == 0 && Get32(h + 30) == 0;   // 24 bits, no compression
-    return bottomUp24 && Get32(h + 18) == uint32_t(width) && Get32(h + 22) == uint32_t(height) && width > 0 &&
+    const bool bottomUp24 = h[28] == 24 && h[29] == 0 && LoadLE32(h + 30) == 0;   // 24 bits, no compression
+    return bottomUp24 && LoadLE32(h + 18) == uint32_t(width) && LoadLE32(h + 22) == uint32_t(height) && width > 0 &&
            height > 0 && offset >= uint32_t(kBmpHeaderSize) && offset <= uint32_t(available);
 }
 
@@ -79,14 +70,14 @@ void SynthesiseFrameHeader(int32_t width, int32_t height)
     const uint64_t file = kBmpHeaderSize + pixels;
     h[0] = 'B';
     h[1] = 'M';
-    Put32(h + 2, static_cast<uint32_t>(std::min<uint64_t>(file, 0xFFFFFFFFu)));
-    Put32(h + 10, kBmpHeaderSize);
-    Put32(h + 14, 40);   // size of the info header
-    Put32(h + 18, static_cast<uint32_t>(std::max(width, 0)));
-    Put32(h + 22, static_cast<uint32_t>(std::max(height, 0)));   // positive: rows bottom-up
+    StoreLE32(h + 2, static_cast<uint32_t>(std::min<uint64_t>(file, 0xFFFFFFFFu)));
+    StoreLE32(h + 10, kBmpHeaderSize);
+    StoreLE32(h + 14, 40);   // size of the info header
+    StoreLE32(h + 18, static_cast<uint32_t>(std::max(width, 0)));
+    StoreLE32(h + 22, static_cast<uint32_t>(std::max(height, 0)));   // positive: rows bottom-up
     h[26] = 1;    // planes
     h[28] = 24;   // bits per pixel; compression (30..33) stays 0
-    Put32(h + 34, static_cast<uint32_t>(std::min<uint64_t>(pixels, 0xFFFFFFFFu)));
+    StoreLE32(h + 34, static_cast<uint32_t>(std::min<uint64_t>(pixels, 0xFFFFFFFFu)));
 }
 
 FrameTemplateStatus LoadFrameTemplate(const std::string& path, int32_t width, int32_t height)

@@ -1,5 +1,7 @@
 #include "lattice/VideoStrip.h"
 
+#include "engine/BinaryFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -10,11 +12,6 @@ namespace {
 
 std::FILE* strip = nullptr;
 int32_t stripRows = 0;
-
-uint32_t Get32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 } // namespace
 
@@ -29,10 +26,10 @@ StripStatus OpenFrameStrip(const std::string& path)
     const bool headerRead = std::fread(h, 1, sizeof h, f) == sizeof h;
     if (headerRead && std::fseek(f, 0, SEEK_END) == 0)
         size = std::ftell(f);
-    const uint32_t offset = headerRead ? Get32(h + 10) : 0;
-    const int32_t height = headerRead ? static_cast<int32_t>(Get32(h + 22)) : 0;
-    const bool fits = headerRead && h[0] == 'B' && h[1] == 'M' && Get32(h + 18) == uint32_t(kStripWidth) &&
-                      height > 0 && h[28] == 24 && h[29] == 0 && Get32(h + 30) == 0 && offset >= 54 &&
+    const uint32_t offset = headerRead ? LoadLE32(h + 10) : 0;
+    const int32_t height = headerRead ? static_cast<int32_t>(LoadLE32(h + 22)) : 0;
+    const bool fits = headerRead && h[0] == 'B' && h[1] == 'M' && LoadLE32(h + 18) == uint32_t(kStripWidth) &&
+                      height > 0 && h[28] == 24 && h[29] == 0 && LoadLE32(h + 30) == 0 && offset >= 54 &&
                       size >= 0 && uint64_t(offset) + uint64_t(kStripRowBytes) * uint64_t(height) <= uint64_t(size);
     if (!fits) {
         std::fclose(f);
