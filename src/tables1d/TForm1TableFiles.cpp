@@ -1,6 +1,7 @@
 // The current one-dimensional table file: WRITE 1, READ 1, "READ TT 1 dim"
 // and File > "Open TT (1 dim.)", which rebuilds the mask from the file's name.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/Mask1d.h"
 #include "engine/ProgramDir.h"
@@ -12,8 +13,6 @@
 #include <QCheckBox>
 
 namespace {
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // READ 1 without its write-back; false (after saying why) when the file could
 // not be read, in which case nothing has changed.

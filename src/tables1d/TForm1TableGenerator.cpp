@@ -3,6 +3,7 @@
 // point count, lists the learned keys, multiplies them by the group, shows
 // them and writes the table file. "Stop " ends the chain.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/BinaryFile.h"
 #include "engine/Mask1d.h"
@@ -16,8 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The five-point pass writes its table here (relative to the current
 // directory) with five key bytes per record, and only when the file exists.

@@ -2,6 +2,7 @@
 // "Npr=0" of "Extension"; the write and the text export of a
 // two-dimensional table that they and "1/6 => All" share.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/NumberEntry.h"
 #include "mask2d/Mask2dPath.h"
@@ -20,8 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 bool IsCheckedPointCount(int k) { return k >= 5 && k <= 9; }
 

@@ -3,6 +3,7 @@
 // tick restarts the run, Timer13 steps it to its end and hands a successful
 // run to the harvester of the mask's point count; "Stop" ends the chain.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/BinaryFile.h"
 #include "engine/Random.h"
@@ -20,8 +21,6 @@ namespace {
 
 // A run that has not ended after this many steps of a layer is dropped.
 constexpr int32_t kGrowthStepLimit = 290;
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 

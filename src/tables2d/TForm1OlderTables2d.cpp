@@ -4,6 +4,7 @@
 // the dormant timer chain around the conversion. No control in view reaches
 // them; they stay callable.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
@@ -33,8 +34,6 @@ constexpr int32_t kCountUnit = 81;
 constexpr int32_t kGrowthStepLimit = 290;
 
 const char* const kCellWords[6] = {"-x", "-y", "-z", "+x", "+y", "+z"};
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The file of keyLength key cells into the list and keyLength into
 // mask2dPointCount; a file that cannot be read whole is reported and changes

@@ -2,6 +2,7 @@
 // in its file name; opening a table makes that mask the current one, rebuilds
 // the table path from it and reads the table of that path.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "engine/ProgramDir.h"
 #include "mask2d/Mask2dPath.h"
@@ -12,12 +13,6 @@
 #include "tables2d/HarvestListing.h"
 #include "tables2d/TableFile2d.h"
 #include "widgets/Dialogs.h"
-
-namespace {
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-} // namespace
 
 void TForm1::OpenTT2dim1Click()
 {

@@ -2,6 +2,7 @@
 // the reader "(1 Read67 ANY" with its grid on "CH II", and the grid and
 // counters the harvests share.
 #include "app/TForm1.h"
+#include "app/FormHelpers.h"
 
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
@@ -18,8 +19,6 @@
 namespace {
 
 const char* const kCellWords[6] = {"-x", "-y", "-z", "+x", "+y", "+z"};
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // Header row, record numbers and the words of the first pointCount key cells
 // of records 0..count-1; a cell outside 0..5 leaves its grid cell as it was.
