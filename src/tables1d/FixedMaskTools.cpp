@@ -13,7 +13,7 @@
 void MultiplyBlocksInPlace(int keyLength)
 {
     const int length = std::clamp(keyLength, 0, kTableKeyBytes);
-    const int32_t block = BlockSize(std::clamp(ttRecordCount, 0, kTableCapacity));
+    const int32_t block = BlockSize(ListedRecordCount());
     std::vector<uint8_t> base(size_t(block) * kTableKeyBytes);
     for (int32_t r = 0; r < block; ++r) std::memcpy(&base[size_t(r) * kTableKeyBytes], ttKeys[r], kTableKeyBytes);
     for (int g = 0; g < 6; ++g)

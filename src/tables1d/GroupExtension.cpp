@@ -13,7 +13,7 @@ namespace {
 void Extend(int keyLength)
 {
     const int n = keyLength;
-    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t count = ListedRecordCount();
     const std::vector<int32_t> saved(ttHitCount, ttHitCount + count);
 
     int points[kTableKeyBytes];
@@ -39,7 +39,7 @@ void Extend(int keyLength)
 void ExtendByScan(int keyLength)
 {
     const int n = keyLength;
-    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t count = ListedRecordCount();
     const std::vector<int32_t> saved(ttHitCount, ttHitCount + count);
 
     for (int16_t g = 1; g <= 5; ++g)

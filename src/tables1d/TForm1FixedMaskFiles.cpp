@@ -71,7 +71,7 @@ void TForm1::FillFixedMaskGrid(int keyCells, bool permutedView)
 {
     const bool four = keyCells == 4;
     const int cells = four ? 4 : 3;
-    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t count = ListedRecordCount();
     StringGrid* grid = StringGrid11;
     grid->setRowCount(count + 1);
     grid->setColCount(cells + 3);

@@ -158,7 +158,7 @@ void TForm1::GenerationPass(int n)
     // A fresh table has been checked by nothing: no count of an earlier check
     // (in the list's rows before, or under the blocks the multiplication made)
     // may reach its file.
-    std::fill_n(ttHitCount, std::clamp(ttRecordCount, 0, kTableCapacity), 0);
+    std::fill_n(ttHitCount, ListedRecordCount(), 0);
 
     // A failed write is reported once: the chain ends rather than report again
     // on every tick.

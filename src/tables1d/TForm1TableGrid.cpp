@@ -23,7 +23,7 @@ void TForm1::FillTable1dGrid(int pointCount) { FillTable1dGridCentred(pointCount
 void TForm1::FillTable1dGridCentred(int pointCount, int centre)
 {
     const int n = std::clamp(pointCount, 0, kTableKeyBytes);
-    const int32_t count = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t count = ListedRecordCount();
     StringGrid* grid = StringGrid11;
     grid->setRowCount(count + 1);
     grid->setColCount(n + 3);

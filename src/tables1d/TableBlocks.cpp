@@ -56,7 +56,7 @@ uint8_t PermuteCell(int block, uint8_t cell)
 void BuildPermutedCopy(int keyLength)
 {
     const int length = ClampKeyLength(keyLength);
-    const int32_t blockSize = BlockSize(std::clamp(ttRecordCount, 0, kTableCapacity));
+    const int32_t blockSize = BlockSize(ListedRecordCount());
     for (int b = 0; b < 6; ++b)
         for (int32_t r = 0; r < blockSize; ++r) {
             const int32_t row = b * blockSize + r;

@@ -2,6 +2,7 @@
 // The one table list every transition table passes through (one- and
 // two-dimensional), its value-permuted copy and the scratch rows of the
 // generators. Plain global data, zero at start, never freed.
+#include <algorithm>
 #include <cstdint>
 
 constexpr int kTableCapacity = 10000;  // records the list can hold
@@ -18,6 +19,10 @@ extern int32_t lastFoundIndex;                                   // last record 
 extern uint8_t rt1Keys[kTableCapacity][kTableKeyBytes];          // generators' scratch rows
 extern int32_t harvestClassCount[6];                             // rows found by the last harvest
 extern int32_t symmetryClassSize[2216];                          // records per symmetry class
+
+// The records of the list its storage holds: ttRecordCount, which files and
+// typed counts set, held inside 0..kTableCapacity.
+inline int32_t ListedRecordCount() { return std::clamp<int32_t>(ttRecordCount, 0, kTableCapacity); }
 
 // Block size B of a list of recordCount records: records b*B .. b*B+B-1 form
 // block b (b = 0..5); records from 6*B on belong to no block.

@@ -16,7 +16,7 @@ std::string TableExportText(int keyLength, int centreIndex)
 {
     static const char* const kWords[6] = {" -x ", " -y ", " -z ", " +x ", " +y ", " +z "};
     const int length = std::clamp(keyLength, 0, kTableKeyBytes);
-    const int32_t rows = BlockSize(std::clamp(ttRecordCount, 0, kTableCapacity));
+    const int32_t rows = BlockSize(ListedRecordCount());
     std::string text;
     char number[16];
     for (int32_t i = 0; i < rows; ++i) {

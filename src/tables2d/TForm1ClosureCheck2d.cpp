@@ -38,7 +38,7 @@ void TForm1::Button221Click()
     }
     const int k = mask2dPointCount;
     const bool checkable = IsCheckedPointCount(k);
-    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t n = ListedRecordCount();
     if (checkable) {
         const std::string why = WhyClosureCheck2dCannotRun(n);
         if (!why.empty()) {
@@ -87,7 +87,7 @@ void TForm1::Edit69Change()
 // past its capacity); the range stays as it is.
 void TForm1::Button235Click()
 {
-    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t n = ListedRecordCount();
     const int32_t cleared = int32_t(std::min<int64_t>(int64_t(n) * 6, kTableCapacity));
     std::fill(ttHitCount, ttHitCount + cleared, 0);
     const int k = mask2dPointCount;

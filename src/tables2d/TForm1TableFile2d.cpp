@@ -86,7 +86,7 @@ void TForm1::Button220Click()
 void TForm1::FillTable2dGrid(int pointCount)
 {
     const int k = std::clamp(pointCount, 0, kTableKeyBytes);
-    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t n = ListedRecordCount();
     StringGrid* grid = StringGrid12;
     grid->setRowCount(n + 1);
     grid->setColCount(k + 3);
@@ -143,7 +143,7 @@ bool TForm1::WriteHarvestedTable(const std::string& path, int pointCount)
 void TForm1::FillHarvestGrid(int pointCount)
 {
     const int k = std::clamp(pointCount, 0, kTableKeyBytes);
-    const int32_t n = std::clamp(ttRecordCount, 0, kTableCapacity);
+    const int32_t n = ListedRecordCount();
     StringGrid* grid = StringGrid12;
     grid->setRowCount(n + 1);
     grid->setColCount(k + 3);
