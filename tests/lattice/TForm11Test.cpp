@@ -1,5 +1,4 @@
-// The IMPROVE statistics window: what showing it takes from the search, and
-// the start index its "N0=" edit gives "DO".
+// The IMPROVE statistics window: what showing it takes from the search, and its edits.
 #include "lattice/TForm11.h"
 
 #include "lattice/ImproveSearch.h"
@@ -10,7 +9,6 @@
 TEST(TForm11, ShowingItFillsEditsAndRecordsAndKeepsTheLastWithoutRecords)
 {
     TForm11 form;
-    EXPECT_EQ(form.caption(), "Improove");
     improveTimeCrit = 12;
     improveStartIndex = -3;
     form.Label6->setText("9");

@@ -1,70 +1,24 @@
-// The series charts window: its edits and their globals, the show handler's
-// order, the views on the charts, the text log readers and "DO".
-#include "app/TForm1.h"
-#include "app/Workbench.h"
+// The series charts window: its edits, the show handler's order, the views on
+// the charts, the text log readers and "DO".
+#include "LatticeFormFixture.h"
 #include "engine/RunControls.h"
-#include "engine/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
+#include "lattice/PointFile.h"
 #include "lattice/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm14.h"
-#include "../engine/TempWorkDir.h"
 
-#include <gtest/gtest.h>
+using SeriesWindow = StartedWindows;
 
-#include <filesystem>
-#include <fstream>
-
-namespace {
-
-class SeriesWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CreateWindows();
-        Form1->show_();
-    }
-    QString status() const { return Form1->StatusBar1->simpleText(); }
-    TempWorkDir dir_;
-};
-
-} // namespace
-
-TEST_F(SeriesWindow, OpensWithItsTextsWhileTheGlobalsKeepTheirStartValues)
+TEST_F(SeriesWindow, EditsStoreTheirGlobalsWhichBuildingTheWindowLeaves)
 {
     TForm14& f = *Form14;
-    EXPECT_EQ(f.caption(), "Help");
-    EXPECT_FALSE(f.RichEdit1->isHidden());
-    EXPECT_GT(f.RichEdit1->lineCount(), 0);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{f.Chart1, f.Chart2, f.Button1, f.Button6, f.Edit3,
-                                                           f.RadioGroup1, f.CheckBox4})
-        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
-    EXPECT_EQ(f.Edit1->text(), "10000");
-    EXPECT_EQ(f.Edit3->text(), "800");
-    EXPECT_EQ(f.Edit5->text(), "Edit5");
-    EXPECT_EQ(f.Edit10->text(), "8");
-    EXPECT_EQ(seriesEnd, 0);        // building the window ran no handler
-    EXPECT_EQ(seriesScale1, 0);
-    EXPECT_TRUE(f.CheckBox1->isChecked());   // start-up ticks the five switches
-    EXPECT_TRUE(f.CheckBox6->isChecked());
-
-    // Each edit keeps its global on every change.
-    f.Edit1->setText("77");
-    f.Edit2->setText("3");
-    f.Edit3->setText("12x");
-    f.Edit4->setText("4");
-    f.Edit6->setText("25");
-    f.Edit7->setText("-5");
-    f.Edit10->setText("30");
-    EXPECT_EQ(seriesThreshold, 77);
-    EXPECT_EQ(seriesBegin, 3);
-    EXPECT_EQ(seriesEnd, 12);
-    EXPECT_EQ(pointRecordIndex, 4);
-    EXPECT_EQ(seriesScale1, 25);
-    EXPECT_EQ(seriesScale2, -5);
-    EXPECT_EQ(randomFlipCount, 30);
+    EXPECT_EQ(seriesEnd, 0);   // the edit shows 800: building the window ran no handler
+    ExpectEditsStoreTheirGlobals({{f.Edit1, &seriesThreshold}, {f.Edit2, &seriesBegin}, {f.Edit3, &seriesEnd},
+                                  {f.Edit4, &pointRecordIndex}, {f.Edit6, &seriesScale1},
+                                  {f.Edit7, &seriesScale2}, {f.Edit10, &randomFlipCount}});
 }
 
 TEST_F(SeriesWindow, ShowingDrawsTheRunSoFarThenFollowsTheRecordedSeries)
@@ -74,11 +28,8 @@ TEST_F(SeriesWindow, ShowingDrawsTheRunSoFarThenFollowsTheRecordedSeries)
     stepCount = 299;
     seriesStepCount = 61;
     f.RadioGroup1->setItemIndex(2);
-    Form::modalHook = [](Form&) {};
     Form1->Showgrafics1Click();
-    Form::modalHook = nullptr;
     EXPECT_EQ(f.Edit5->text(), "27");   // 9 * 9 / 3
-    EXPECT_EQ(f.Edit3->text(), "100");
     EXPECT_EQ(f.Edit9->text(), "100");
     EXPECT_EQ(f.Series1.pointCount(), 100);   // "View" ran up to step 100
     EXPECT_EQ(f.Series7.pointCount(), 100);
@@ -97,14 +48,11 @@ TEST_F(SeriesWindow, ShowingDrawsTheRunSoFarThenFollowsTheRecordedSeries)
 TEST_F(SeriesWindow, ViewsClearWhatTheyFillAndFollowTheSwitches)
 {
     TForm14& f = *Form14;
+    EXPECT_TRUE(f.CheckBox1->isChecked());   // start-up ticks the switches
     f.Edit2->setText("0");
     f.Edit3->setText("10");
     f.Button1Click();
     EXPECT_EQ(f.Series1.pointCount(), 10);
-    f.Edit3->setText("0");   // begin = end: the five series are emptied
-    f.Button1Click();
-    for (const TForm14::SeriesRef* s : {&f.Series1, &f.Series2, &f.Series3, &f.Series4, &f.Series7})
-        EXPECT_EQ(s->pointCount(), 0);
 
     f.Edit3->setText("40");
     f.CheckBox1->setChecked(false);   // "View 2" without the first sums
@@ -125,31 +73,28 @@ TEST_F(SeriesWindow, TextLogReadersNeedAChosenLogAndReportWhatTheyRead)
     textLogColumns[0][0] = -9;
     f.Button4Click();   // no log chosen yet
     EXPECT_EQ(textLogColumns[0][0], -9);
-    EXPECT_TRUE(status().contains("No text log")) << status().toStdString();
+    EXPECT_TRUE(StatusHas("No text log"));
 
     f.Button10Click();
     EXPECT_EQ(textLogName, "LOG/text.log");
     f.Button5Click();
     EXPECT_EQ(textLogColumns[0][0], -9);
-    EXPECT_TRUE(status().contains("missing")) << status().toStdString();
+    EXPECT_TRUE(StatusHas("missing"));
 
-    std::filesystem::create_directories("LOG");
-    std::ofstream("LOG/text.log") << "1 2 3 a 11 b 12 c 13\n4 5 6 a 14 b 15 c\n";
+    WriteText("LOG/text.log", "1 2 3 a 11 b 12 c 13\n4 5 6 a 14 b 15 c\n");
     f.Button13Click();
     EXPECT_EQ(textLogColumns[0][0], 11);
     EXPECT_EQ(textLogColumns[2][1], 0);   // the cut record is not taken
-    EXPECT_TRUE(status().contains("1 records read")) << status().toStdString();
-    std::ofstream("LOG/text.log") << "\x01\x02\x03 binary";
+    EXPECT_TRUE(StatusHas("1 records read"));
+    WriteText("LOG/text.log", "\x01\x02\x03 binary");
     f.Button14Click();
     EXPECT_EQ(textLogColumns[0][0], 11);
-    EXPECT_TRUE(status().contains("not in the log's form")) << status().toStdString();
+    EXPECT_TRUE(StatusHas("not in the log's form"));
 }
 
 TEST_F(SeriesWindow, DoRestartsFromTheChosenRecordAndRuns)
 {
-    std::filesystem::create_directories("8r50");
-    std::ofstream("8r50/8r.dat") << "0 1 1 2 2 3 3 4 4 5 5 6 6 7 7 8 8\n"
-                                    "1 10 1 10 2 10 3 10 4 10 5 10 6 10 7 10 8\n";
+    WriteText("8r50/8r.dat", "0 1 1 2 2 3 3 4 4 5 5 6 6 7 7 8 8\n1 10 1 10 2 10 3 10 4 10 5 10 6 10 7 10 8\n");
     Form1->Edit1->setText("20");
     stepCount = 44;
     Form14->Edit4->setText("1");

@@ -1,15 +1,10 @@
-// The lattice commands of the main window, reached through their handlers as
-// the hidden menus and panels leave them: the step loop on Timer2, the random
+// The lattice commands of the main window: the step loop on Timer2, the random
 // rule commands, the rule files with their dialogs, examples and presets,
 // FREEZE and IMPROVE.
-#include "../engine/TempWorkDir.h"
-#include "../widgets/WidgetTestSupport.h"
+#include "LatticeFormFixture.h"
 #include "app/FormHelpers.h"
-#include "app/TForm1.h"
-#include "app/Workbench.h"
 #include "engine/Random.h"
 #include "engine/RunControls.h"
-#include "engine/SquareSize.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "lattice/AcceptanceTest.h"
@@ -19,30 +14,23 @@
 #include "lattice/PointLists.h"
 #include "lattice/RandomRuleTable.h"
 #include "lattice/RuleTableFile.h"
-#include "lattice/Square.h"
 #include "lattice/TForm6.h"
 #include "widgets/ControlColor.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <deque>
-#include <filesystem>
 #include <iterator>
-#include <vector>
 
 namespace {
 
-class Lattice : public ::testing::Test {
+class Lattice : public StartedWindows {
 protected:
     void SetUp() override
     {
-        CreateWindows();
-        Form1->show_();
+        StartedWindows::SetUp();
         for (Timer* t : {Form1->Timer1, Form1->Timer2, Form1->Timer4, Form1->Timer5})
             t->setEnabled(false);
     }
-    TempWorkDir dir_;
 };
 
 std::vector<uint8_t> Table() { return {std::begin(latticeRuleTable), std::end(latticeRuleTable)}; }
@@ -63,11 +51,6 @@ void EmptySquare(int side)
 {
     squareRowCount = squareColumnCount = side;
     std::fill(std::begin(squareCells), std::end(squareCells), uint8_t{2});
-}
-
-int CountCells(uint8_t value)
-{
-    return static_cast<int>(std::count(std::begin(squareCells), std::end(squareCells), value));
 }
 
 } // namespace
@@ -106,15 +89,14 @@ TEST_F(Lattice, MkRandDrawsAnAcceptedTableAndSeedsAnEmptySquare)
     EXPECT_EQ(ruleModeIndex, 5);
     EXPECT_EQ(isRuleAccepted, 0);
     EXPECT_TRUE(Form1->Timer1->enabled());
-    EXPECT_EQ(CountCells(0), 3);
+    EXPECT_EQ(CountInSide(kSquareSide, 0), 3);
     EXPECT_EQ(squareCells[SquareIndex(1, 130)], 0);
     EXPECT_EQ(squareCells[SquareIndex(3, 3)], 2);
     EXPECT_TRUE(RunAcceptanceTest(5));
 }
 
-// Zero weights draw the empty table every time. A flag left set by the test
-// button must not let it through; after the last attempt the table and the
-// square are as before and a box says why.
+// Weights that never pass end the attempts (a flag left set by the test button
+// lets nothing through); table and square stay and a box says why.
 TEST_F(Lattice, MkRandGivesUpOnWeightsThatNeverPass)
 {
     std::fill(std::begin(ruleWeightsX), std::end(ruleWeightsX), 0.0);
@@ -124,13 +106,12 @@ TEST_F(Lattice, MkRandGivesUpOnWeightsThatNeverPass)
     isRuleAccepted = 1;
     Form1->Button31Click();   // a rejecting test leaves the flag set
     EXPECT_EQ(isRuleAccepted, 1);
-    const std::vector<uint8_t> square(std::begin(squareCells), std::end(squareCells));
-    RecordedMessages messages;
+    const std::vector<uint8_t> square = Square();
     Form1->Button11Click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].caption, "Warning");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].caption, "Warning");
     EXPECT_EQ(Table(), before);
-    EXPECT_TRUE(std::equal(square.begin(), square.end(), squareCells));
+    EXPECT_EQ(Square(), square);
     EXPECT_FALSE(Form1->Timer1->enabled());
 
     Form1->Edit8->setText("101");   // "+" at more than 100 percent sets every empty entry
@@ -159,7 +140,7 @@ TEST_F(Lattice, RuleFileCommandsAndTheirDialogs)
     const std::vector<uint8_t> changed = Table();
     Form1->ReadRCA1Click();   // missing: the table stays, the rest follows
     EXPECT_EQ(Table(), changed);
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("none.dat"));
+    EXPECT_TRUE(StatusHas("none.dat"));
     EXPECT_EQ(Form1->RadioGroup1->itemIndex(), 5);
 
     Form1->WriteRCA1Click();
@@ -183,12 +164,11 @@ TEST_F(Lattice, ExamplesStartTheLoopWithTheirTableAndMode)
     Timer::fireForTest(*Form1->Timer2);
     EXPECT_EQ(cycleCount, 1);
 
-    // A missing table: the side, the centre start, the steps and the engine
-    // still follow; the status bar names the file.
+    // A missing table: the rest still follows; the status bar names the file.
     Form1->Timer2->setEnabled(false);
     Form1->Ex171Click();
     EXPECT_EQ(Table(), table);
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("examp/Ex17.dat"));
+    EXPECT_TRUE(StatusHas("examp/Ex17.dat"));
     EXPECT_EQ(squareColumnCount, 29);
     EXPECT_EQ(stringLength, 27);
     EXPECT_EQ(Form1->Edit1->text(), "29");
@@ -212,10 +192,10 @@ TEST_F(Lattice, PresetsLoadTableAndStartWithoutALoop)
 
     Form1->Edit3->setText("1");
     Form1->Soliton1Click();   // missing, and places nothing
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("!EXPO/soliton.rca"));
+    EXPECT_TRUE(StatusHas("!EXPO/soliton.rca"));
     EXPECT_TRUE(Form1->Mousesoliton1->isChecked());
     EXPECT_EQ(cPointPen, 2);
-    EXPECT_EQ(CountCells(1), 4);
+    EXPECT_EQ(CountInSide(kSquareSide, 1), 4);
 }
 
 TEST_F(Lattice, FreezeTickRunsOnceAfterBeginAndDoImmediateKeepsFrozenCells)
@@ -330,18 +310,8 @@ TEST_F(Lattice, ImproveTrialInvertsTheNextFreeEntryAndTheDecisionUndoesOrSaves)
     EXPECT_EQ(Table(), std::vector<uint8_t>(kLatticeRuleTableSize, 1));
 }
 
-TEST_F(Lattice, HiddenCommandsStayHiddenAndTheirControlsReachTheHandlers)
+TEST_F(Lattice, HiddenCommandsReachTheirHandlers)
 {
-    EXPECT_TRUE(Form1->pnlLatticeCommands->isHidden());
-    EXPECT_TRUE(Form1->GroupBox4->isHidden());
-    EXPECT_TRUE(Form1->Label28->isHidden());
-    for (QMenu* menu : {Form1->EXPO1, Form1->File1, Form1->FREEZE1, Form1->IMPROVE1})
-        EXPECT_FALSE(menu->menuAction()->isVisible());
-    const auto children = Form1->pnlLatticeCommands->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (int i = 0; i < children.size(); ++i)
-        for (int j = i + 1; j < children.size(); ++j)
-            EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()));
-
     Form1->Nofreeze1->trigger();
     EXPECT_EQ(stepsPerRun, 4);
     Form1->T21->trigger();   // the handler, not Qt, toggles the mark; "T=3" follows

@@ -1,45 +1,33 @@
 // The main window's commands of the mask file, "Do find", the C/B pair
-// starts, the time bar and the large step digits, reached through their
-// handlers and menu items as the hidden menus and panels leave them.
-#include "../engine/TempWorkDir.h"
-#include "app/TForm1.h"
-#include "app/Workbench.h"
+// starts, the time bar and the large step digits.
+#include "LatticeFormFixture.h"
 #include "engine/RunControls.h"
-#include "engine/SquareSize.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/SecondStepCount.h"
-#include "lattice/Square.h"
 #include "lattice/TimeBar.h"
 #include "lattice/VideoSettings.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <climits>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <vector>
 
 namespace {
 
-class LatticeWindows : public ::testing::Test {
+class LatticeWindows : public StartedWindows {
 protected:
     void SetUp() override
     {
-        CreateWindows();
-        Form1->show_();
+        StartedWindows::SetUp();
         Form1->Timer1->setEnabled(false);
         Form1->Edit1->setText("27");   // start-up leaves the side of the default 2-D mask
         Form1->Button8Click();          // a clean drawing area
     }
     static TColor Pixel(int x, int y) { return Form1->canvas().pixel(x, y); }
     static QImage Canvas() { return Form1->canvas().image(); }
-    TempWorkDir dir_;
 };
 
 std::vector<uint8_t> Mask() { return {std::begin(frozenMask), std::end(frozenMask)}; }
@@ -51,8 +39,7 @@ constexpr TColor kBarOnFace = 0x0F0F8F;
 
 } // namespace
 
-// The mask is cleared only once the file holds it; a missing file or one
-// that cannot be written leaves it as it was and the status bar says why.
+// The mask is cleared only once the file holds it; a failed read or write keeps it.
 TEST_F(LatticeWindows, MaskIsWrittenReadBackAndKeptWhenAFileFails)
 {
     for (int k = 0; k < kSquareCellCount; ++k)
@@ -70,13 +57,13 @@ TEST_F(LatticeWindows, MaskIsWrittenReadBackAndKeptWhenAFileFails)
     isRedrawNeeded = 0;
     Form1->Readmask1Click();
     EXPECT_EQ(isRedrawNeeded, 0);
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("MA/mafin.dat"));
+    EXPECT_TRUE(StatusHas("MA/mafin.dat"));
 
     std::ofstream("MA") << "x";   // a file where the folder belongs
     Form1->StatusBar1->setSimpleText("");
     Form1->Writemask1Click();
     EXPECT_EQ(Mask(), mask);
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("MA/mafin.dat"));
+    EXPECT_TRUE(StatusHas("MA/mafin.dat"));
 }
 
 TEST_F(LatticeWindows, PairStartsAndDoFind)
@@ -99,8 +86,6 @@ TEST_F(LatticeWindows, PairStartsAndDoFind)
     EXPECT_EQ(Form1->Edit2->text(), "1");
     EXPECT_EQ(Form1->UpDown1->position(), 1);
     EXPECT_TRUE(Form1->Timer1->enabled());
-    ASSERT_EQ(Form1->FIND1->actions().size(), 3);
-    EXPECT_EQ(Form1->FIND1->actions()[2]->text(), "Make unclear");
 }
 
 // Bar 55..724 x 443..614 over 2526 steps.

@@ -1,10 +1,7 @@
-// The change statistics, the video recorders and the views of the 70 x 70
-// experiments, driven through the main window's handlers.
-#include "app/TForm1.h"
-#include "app/Workbench.h"
+// The change statistics, the video recorders and the views of the 70 x 70 experiments.
+#include "LatticeFormFixture.h"
 #include "engine/NumericHelpers.h"
 #include "engine/RunControls.h"
-#include "engine/SquareSize.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"
@@ -17,34 +14,20 @@
 #include "lattice/VideoFrames.h"
 #include "lattice/VideoStrip.h"
 #include "widgets/Bitmap.h"
-#include "widgets/Dialogs.h"
-#include "../engine/TempWorkDir.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
-class Experiments : public ::testing::Test {
+class Experiments : public StartedWindows {
 protected:
     void SetUp() override
     {
-        CreateWindows();
-        Form1->show_();
-        SetMessageRecorder(&messages_);
+        StartedWindows::SetUp();
         Form1->CheckBox43->setChecked(false);   // "Not Draw" is ticked after start-up
         Form1->RadioGroup8->setItemIndex(1);    // "2 dim."
     }
-    void TearDown() override { SetMessageRecorder(nullptr); }
-
     Canvas& canvas() { return Form1->canvas(); }
-    QString status() const { return Form1->StatusBar1->simpleText(); }
-
-    TempWorkDir dir_;
-    std::vector<MessageRecord> messages_;
 };
 
 // A picture file of w x h in one colour.
@@ -184,10 +167,8 @@ TEST_F(Experiments, RecordedFramesAreBitmapsOfTheFrameSize)
     canvas().brush.color = ColorRed;
     canvas().brush.style = BrushStyle::Solid;
     canvas().fillRect(0, 0, 10, 10);   // top-left corner red
-    std::filesystem::create_directories("video");
-    std::ofstream("video/file0000.bmp") << "old";
-    std::ofstream("video/file0001.bmp") << "old";
-    std::ofstream("video/file0003.bmp") << "old";
+    for (const char* old : {"video/file0000.bmp", "video/file0001.bmp", "video/file0003.bmp"})
+        WriteText(old, "old");
     Form1->Dntmove1->setChecked(true);   // record what is drawn, no steps
     Form1->Playvideo1Click();
     EXPECT_TRUE(Form1->Timer3->enabled());
@@ -227,7 +208,7 @@ TEST_F(Experiments, AFrameThatCannotBeWrittenStopsTheRecorder)
     Form1->Playvideo1Click();
     Form1->Timer3Timer();
     EXPECT_FALSE(Form1->Timer3->enabled());
-    EXPECT_TRUE(status().contains("could not be written")) << status().toStdString();
+    EXPECT_TRUE(StatusHas("could not be written"));
 }
 
 TEST_F(Experiments, StripRecorderFillsSlotsFromTheRightAndStopsAt24)
@@ -235,7 +216,7 @@ TEST_F(Experiments, StripRecorderFillsSlotsFromTheRightAndStopsAt24)
     Form1->RadioGroup8->setItemIndex(0);
     std::filesystem::create_directories("data");
     Form1->Recordvideo31Click();   // no strip: said once, the ticks write nothing
-    EXPECT_TRUE(status().contains("filedem24.bmp")) << status().toStdString();
+    EXPECT_TRUE(StatusHas("filedem24.bmp"));
     EXPECT_EQ(stepsPerRun, 1);
     EXPECT_EQ(Form1->Edit2->text(), "1");
     ASSERT_TRUE(Form1->Timer8->enabled());
@@ -253,20 +234,20 @@ TEST_F(Experiments, StoredPicturesAreDrawnOrReported)
     Form1->RisLoad1Click();   // 7 div 3 = 2: "videoDD3/file0002.bmp", missing
     EXPECT_TRUE(Form1->RisLoad1->isChecked());
     EXPECT_EQ(framePath, "videoDD3/file0002.bmp");
-    EXPECT_TRUE(status().contains("videoDD3/file0002.bmp"));
+    EXPECT_TRUE(StatusHas("videoDD3/file0002.bmp"));
     SavePicture("videoDD3/file0002.bmp", 4, 4, Qt::blue);
     Form1->Button71Click();
     EXPECT_EQ(canvas().pixel(2, 2), ColorBlue);
 
     Form1->Viewv2m3m3m1Click();   // neither picture: the box names the first
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_TRUE(messages_[0].text.contains("gragra.bmp"));
-    EXPECT_EQ(messages_[0].caption, "Warning");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains("gragra.bmp"));
+    EXPECT_EQ(messages_.shown[0].caption, "Warning");
     SavePicture("gragra.bmp", 5, 5, Qt::green);
     Form1->Viewv2m3m3m1Click();   // the first drawn, then the box for the second
     EXPECT_EQ(canvas().pixel(102, 362), RGBColor(0, 255, 0));
-    ASSERT_EQ(messages_.size(), 2u);
-    EXPECT_TRUE(messages_[1].text.contains("v4.bmp"));
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_TRUE(messages_.shown[1].text.contains("v4.bmp"));
 }
 
 TEST_F(Experiments, PatternBlocksClassesAndAdjustments)
@@ -274,9 +255,7 @@ TEST_F(Experiments, PatternBlocksClassesAndAdjustments)
     squareRowCount = squareColumnCount = 70;
     std::fill(std::begin(squareCells), std::end(squareCells), 2);
     squareCells[SquareIndex(2, 3)] = 1;
-    std::filesystem::create_directories("CA");
-    std::ofstream("CA/ca70.dat", std::ios::binary)
-        .write(reinterpret_cast<const char*>(squareCells), kSquareCellCount);
+    WriteBytes("CA/ca70.dat", Square());
     std::fill(std::begin(squareCells), std::end(squareCells), 0);
 
     stepCount = 9;
@@ -290,7 +269,7 @@ TEST_F(Experiments, PatternBlocksClassesAndAdjustments)
 
     Form1->Button8Click();
     Form1->N5d121Click();   // missing file: the square's own cells are drawn
-    EXPECT_TRUE(status().contains("ca_REG5.dat"));
+    EXPECT_TRUE(StatusHas("ca_REG5.dat"));
     EXPECT_EQ(canvas().pixel(26, 20), ColorRed);
 
     Form1->N211Click();   // snapshot 2

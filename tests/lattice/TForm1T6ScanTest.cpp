@@ -1,35 +1,19 @@
-// The T=6 scan of the main window: the start, the tick that hands one run to
-// the string engine's timer, "Stop", the two commands that load a stored
-// square of side 31 or 71, and the "Show T6" window.
-#include "app/TForm1.h"
-#include "app/Workbench.h"
-#include "engine/SquareSize.h"
+// The T=6 scan: the start, the tick that hands one run to the string engine's
+// timer, "Stop", the stored squares of side 31 or 71, and "Show T6".
+#include "LatticeFormFixture.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
 #include "lattice/T6Scan.h"
 #include "lattice/TForm13.h"
 #include "lattice/TForm5.h"
-#include "../engine/TempWorkDir.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <vector>
 
 namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
 
-class T6ScanCommands : public ::testing::Test {
+class T6ScanCommands : public StartedWindows {
 protected:
-    void SetUp() override
-    {
-        CreateWindows();
-        Form1->show_();
-    }
     // The cells of the used side holding value, as (row, column).
     static Cells Holding(uint8_t value)
     {
@@ -40,7 +24,6 @@ protected:
                     cells.push_back({r, c});
         return cells;
     }
-    TempWorkDir dir_;   // start-up writes a string file; the tests write their squares
 };
 
 } // namespace
@@ -97,11 +80,10 @@ TEST_F(T6ScanCommands, TheEndIndexKeepsThePointAndStartsNoRun)
 TEST_F(T6ScanCommands, Side31ReadsWithTheOldSideAndSide71SetsTheSideFirst)
 {
     // One C cell at (40, 45): inside side 60 and 71, outside side 31.
-    std::filesystem::create_directories("CA");
     std::vector<uint8_t> cells(kSquareCellCount, 2);
     cells[SquareIndex(40, 45)] = 0;
     for (const char* path : {"CA/ca31.dat", "CA/ca71.dat"})
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(cells.data()), kSquareCellCount);
+        WriteBytes(path, cells);
     Form1->RadioGroup2->setItemIndex(0);
     Form13->CheckBox9->setChecked(true);
 
@@ -123,17 +105,16 @@ TEST_F(T6ScanCommands, Side31ReadsWithTheOldSideAndSide71SetsTheSideFirst)
     EXPECT_EQ(stepCount, 0);
 
     // A short file is reported and changes no cell.
-    std::ofstream("CA/ca71.dat", std::ios::binary | std::ios::trunc) << "012";
+    WriteText("CA/ca71.dat", "012");
     squareCells[SquareIndex(3, 4)] = 1;
-    const std::vector<uint8_t> before(squareCells, squareCells + kSquareCellCount);
+    const std::vector<uint8_t> before = Square();
     Form1->Siz511Click();
-    EXPECT_TRUE(Form1->StatusBar1->simpleText().contains("CA/ca71.dat"));
-    EXPECT_EQ(std::vector<uint8_t>(squareCells, squareCells + kSquareCellCount), before);
+    EXPECT_TRUE(StatusHas("CA/ca71.dat"));
+    EXPECT_EQ(Square(), before);
 }
 
 TEST_F(T6ScanCommands, ShowT6ShowsTheFirst37CountersInTheirTriangle)
 {
-    Form::modalHook = [](Form&) {};
     t6Counters[20] = 4;
     t6Counters[22] = 9;
     t6Counters[36] = 2;
@@ -141,11 +122,8 @@ TEST_F(T6ScanCommands, ShowT6ShowsTheFirst37CountersInTheirTriangle)
     EXPECT_EQ(Form5->Label21->text(), "4");
     EXPECT_EQ(Form5->Label23->text(), "9");
     EXPECT_EQ(Form5->Label37->text(), "2");
-    // Label(k + 1) stands at the pair of index k: row b, entry a.
-    EXPECT_EQ(Form5->Label23->geometry().topLeft(), QPoint(8 + 40 * 1, 8 + 24 * 6));
 
     Form1->Begim1Click();
     Form1->ShowRandom1Click();
     EXPECT_EQ(Form5->Label21->text(), "0");
-    Form::modalHook = nullptr;
 }

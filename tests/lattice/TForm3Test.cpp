@@ -1,33 +1,12 @@
 // Window "Show initial": the show handler that takes the requested counts,
 // the edits that store the point lists and the column count, and "DO".
 #include "lattice/TForm3.h"
-
-#include "app/TForm1.h"
-#include "app/Workbench.h"
+#include "LatticeFormFixture.h"
 #include "engine/RunControls.h"
-#include "engine/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
-#include "../engine/TempWorkDir.h"
 
-#include <gtest/gtest.h>
-
-namespace {
-
-class ShowInitial : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CreateWindows();
-        Form1->show_();
-        Form::modalHook = [](Form&) {};
-    }
-    void TearDown() override { Form::modalHook = nullptr; }
-    TempWorkDir dir_;   // start-up writes a string file
-};
-
-} // namespace
+using ShowInitial = StartedWindows;
 
 TEST_F(ShowInitial, ShowTakesTheRequestedCountsAndEditsStoreWithinTheirArrays)
 {
@@ -79,12 +58,8 @@ TEST_F(ShowInitial, DoRestartsFromEightBPointsWhateverTheEditsShow)
     Form3->Button1->click();
     EXPECT_EQ(cPointCount, 0);
     EXPECT_EQ(bPointCount, 8);
-    int cells[3] = {};
-    for (int r = 0; r < 20; ++r)
-        for (int c = 0; c < 20; ++c)
-            ++cells[squareCells[SquareIndex(r, c)]];
-    EXPECT_EQ(cells[0], 0);
-    EXPECT_EQ(cells[1], 8);
+    EXPECT_EQ(CountInSide(20, 0), 0);
+    EXPECT_EQ(CountInSide(20, 1), 8);
     EXPECT_EQ(squareCells[SquareIndex(7, 14)], 1);
     EXPECT_EQ(stepCount + cycleCount + activitySamplePaintCount, 0);
     EXPECT_FALSE(Form1->Timer1->enabled());
