@@ -21,9 +21,7 @@
 
 namespace {
 
-// The main window with a length-5 string on the "Circle" border and the mask
-// of distance 1 on both sides: "DO 149" then makes the run worked by hand in
-// the core tests (A = 2 1 1 1 1, A stops at step 5, B at step 4).
+// "DO 149" on a length-5 "Circle" string makes the run worked by hand in the core tests.
 class RecordedRunWindow : public StartedWorkbench {
 protected:
     void SetUp() override
