@@ -1,6 +1,5 @@
 // Numbers typed into the main window's edits are kept in ranges where every
-// computation on them holds: cell sizes and draw origins the canvas can draw,
-// stop steps within the run tables, a bounded number of steps per tick.
+// computation on them holds.
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
@@ -29,8 +28,7 @@ protected:
 
 } // namespace
 
-// Cell sizes and draw origins at the int limits: every picture of the main window
-// still draws, without overflow, and the stored values stay drawable.
+// Cell sizes and draw origins at the int limits: every picture still draws, without overflow.
 TEST_F(NumberRanges, CellSizesAndDrawOriginsStayDrawable)
 {
     Form1->Edit22->setText("2147483647");
@@ -74,9 +72,7 @@ TEST_F(NumberRanges, CellSizesAndDrawOriginsStayDrawable)
     EXPECT_EQ(cellWidth, 31);
 }
 
-// With "unStop" the typed stop steps become the run's stop times: far negative or
-// far positive steps are kept within the run tables, so the recorded run, its
-// picture and the engine's run end stay within int32 and every loop ends.
+// With "unStop" far stop steps are kept within the run tables, and every loop ends.
 TEST_F(NumberRanges, StopStepsStayWithinTheRunTables)
 {
     Form1->CheckBox49->setChecked(true);
@@ -107,8 +103,7 @@ TEST_F(NumberRanges, StopStepsStayWithinTheRunTables)
     EXPECT_EQ(stopTimeB, 12);
 }
 
-// A huge number of steps per press is cut to the bound, so one tick of the run
-// timer ends soon even for a run that never stops.
+// A huge number of steps per press is cut to the bound: one tick ends soon.
 TEST_F(NumberRanges, OneTickOfTheRunTimerMakesABoundedNumberOfSteps)
 {
     Form1->Edit2->setText("2147483647");

@@ -1,12 +1,10 @@
 // The neighbour list edits of "Offsets", the sorted-mask labels of "ANY I",
-// the trial parameter edits, the results panel of "Show" and the switches
-// that show the rich edits and panels: wired to their globals and laid out
-// without collisions.
+// the trial parameter edits and the switches that show the rich edits and panels.
+#include "../app/StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "engine/Mask1d.h"
 #include "lattice/TrialBatch.h"
-#include "TempWorkDir.h"
 
 #include "widgets/RadioGroup.h"
 
@@ -15,51 +13,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class LayoutGaps : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CreateWindows();
-        Form1->show_();
-    }
-    TempWorkDir dir_;   // start-up writes its string file here
-};
-
-// No two direct children of the box share a pixel, and every caption label
-// has room for its text.
-void ExpectTidy(const QWidget* box)
-{
-    const auto children = box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (int i = 0; i < children.size(); ++i) {
-        for (int j = i + 1; j < children.size(); ++j) {
-            EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
-                << children[i]->objectName().toStdString() << " / " << children[j]->objectName().toStdString();
-        }
-        if (const auto* label = qobject_cast<const QLabel*>(children[i])) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-                << label->objectName().toStdString();
-        }
-    }
-}
-
-} // namespace
-
-TEST_F(LayoutGaps, NewControlsSitTidilyWhereTheyBelong)
-{
-    ExpectTidy(Form1->gbOffsets);
-    ExpectTidy(Form1->Panel1);
-    ExpectTidy(Form1->gbResProverka);
-    ExpectTidy(Form1->TabSheetShow);
-    ExpectTidy(Form1->TabSheetANY1);
-    EXPECT_EQ(Form1->Edit33->parentWidget(), Form1->gbOffsets);
-    EXPECT_EQ(Form1->Label109->parentWidget(), Form1->Panel1);
-    EXPECT_EQ(Form1->Edit26->parentWidget(), Form1->Panel1);
-    EXPECT_TRUE(Form1->gbAny->isHidden());
-    EXPECT_TRUE(Form1->Panel1->isHidden());
-    EXPECT_TRUE(Form1->Panel2->isHidden());
-}
+using LayoutGaps = StartedWorkbench;
 
 TEST_F(LayoutGaps, DoFromMaskFillsTheNeighbourEditsAndTheSortedLabels)
 {
@@ -75,20 +29,14 @@ TEST_F(LayoutGaps, DoFromMaskFillsTheNeighbourEditsAndTheSortedLabels)
     Form1->Button122Click();
     Form1->Button129Click();
 
-    EXPECT_EQ(Form1->Edit33->text(), "4");
-    const QLineEdit* edits[] = {Form1->Edit34, Form1->Edit35, Form1->Edit37, Form1->Edit38};
-    const char* expected[] = {"0", "-2", "1", "3"};
-    for (int j = 0; j < 4; ++j)
-        EXPECT_EQ(edits[j]->text(), expected[j]);
+    const auto texts = [](auto... controls) { return QStringList{controls->text()...}; };
+    EXPECT_EQ(texts(Form1->Edit33, Form1->Edit34, Form1->Edit35, Form1->Edit37, Form1->Edit38),
+              (QStringList{"4", "0", "-2", "1", "3"}));
     EXPECT_FALSE(Form1->Edit38->isHidden());
     EXPECT_TRUE(Form1->Edit39->isHidden());
-    EXPECT_EQ(Form1->Label451->text(), "4");
-    EXPECT_EQ(Form1->Label442->text(), "-2");
-    EXPECT_EQ(Form1->Label443->text(), "0");
-    EXPECT_EQ(Form1->Label444->text(), "1");
-    EXPECT_EQ(Form1->Label445->text(), "3");
-    EXPECT_EQ(Form1->Label446->text(), "");
-    EXPECT_EQ(Form1->Label586->text(), "1");
+    EXPECT_EQ(texts(Form1->Label451, Form1->Label442, Form1->Label443, Form1->Label444, Form1->Label445,
+                    Form1->Label446, Form1->Label586),
+              (QStringList{"4", "-2", "0", "1", "3", "", "1"}));
 
     // typing into the edits writes the list
     Form1->Edit37->setText("5");
@@ -130,14 +78,10 @@ TEST_F(LayoutGaps, DoFromMaskRunsNpointOnlyForAPointCountItHas)
 
 TEST_F(LayoutGaps, TrialParameterEditsSetTheirGlobals)
 {
-    Form1->Edit26->setText("12");
-    Form1->Edit27->setText("30");
-    Form1->Edit28->setText("5000");
-    Form1->Edit29->setText("7");
-    EXPECT_EQ(randomLengthMin, 12);
-    EXPECT_EQ(randomLengthMax, 30);
-    EXPECT_EQ(stepLimit, 5000);
-    EXPECT_EQ(trialLimit, 7);
+    for (auto [edit, text] : {std::pair{Form1->Edit26, "12"}, {Form1->Edit27, "30"}, {Form1->Edit28, "5000"}, {Form1->Edit29, "7"}})
+        edit->setText(text);
+    EXPECT_EQ(std::vector<int32_t>({randomLengthMin, randomLengthMax, stepLimit, trialLimit}),
+              std::vector<int32_t>({12, 30, 5000, 7}));
 }
 
 TEST_F(LayoutGaps, ViewSwitchesShowTheRichEditsAndPanels)

@@ -1,5 +1,6 @@
 // The string engine's handlers on the main window: start-up state, number
 // edits, Reverse, the mouse, GO and the timer, the paint and the string files.
+#include "../app/StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "engine/Random.h"
@@ -11,7 +12,6 @@
 #include "engine/StringTraces.h"
 #include "lattice/SeriesData.h"
 #include "lattice/TForm15.h"
-#include "TempWorkDir.h"
 #include "widgets/ControlColor.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +21,7 @@
 
 namespace {
 
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override { CreateWindows(); Form1->show_(); }
-    TempWorkDir dir_;   // start-up writes "CA/ca5.dat" here
-};
+using MainWindow = StartedWorkbench;
 
 // String A's first cells and the length.
 void SetStringA(std::initializer_list<uint8_t> cells)
@@ -36,22 +32,17 @@ void SetStringA(std::initializer_list<uint8_t> cells)
 
 } // namespace
 
-TEST_F(MainWindow, StartUpLeavesARandomStartReadyToRun) {
-    EXPECT_EQ(stringLength, 6);   // the two-dimensional chooser's torus side
-    EXPECT_EQ(stepsPerRun, 1);
-    EXPECT_EQ(stepCount, 0);
-    EXPECT_EQ(seriesStepCount, -17);
-    EXPECT_EQ(Form1->RadioGroup2->itemIndex(), 1);
-    EXPECT_FALSE(Form1->Timer1->enabled());
+// The random start is a string of 1s and 2s, B its complement, and is stored.
+TEST_F(MainWindow, StartUpLeavesARandomStartAndStoresIt) {
     for (int i = 0; i < stringLength; ++i) {
         EXPECT_NE(stringA[i], 0);
         EXPECT_EQ(stringB[i], stringA[i] == 1 ? 2 : 1);
         EXPECT_EQ(stringAStart[i], stringA[i]);
     }
-    std::ifstream in("CA/ca5.dat", std::ios::binary);   // the start string was stored
+    std::ifstream in("CA/ca5.dat", std::ios::binary);
     char bytes[31] = {};
     ASSERT_TRUE(in.read(bytes, 31));
-    EXPECT_EQ(bytes[0], 6);
+    EXPECT_EQ(bytes[0], stringLength);
     EXPECT_EQ(static_cast<uint8_t>(bytes[4 + 5]), stringA[5]);
 }
 
@@ -79,7 +70,6 @@ TEST_F(MainWindow, NumberEditsConvertAndClamp) {
 }
 
 TEST_F(MainWindow, ReverseTwiceRestoresTheStringAndTheDirection) {
-    const uint8_t start[] = {0, 1, 2, 1, 0};
     SetStringA({0, 1, 2, 1, 0});
     Form1->Button10Click();
     EXPECT_EQ(stringA[0], 1);
@@ -87,7 +77,7 @@ TEST_F(MainWindow, ReverseTwiceRestoresTheStringAndTheDirection) {
     EXPECT_EQ(isTimeReversed, 1);
     EXPECT_EQ(Form1->Label21->text(), "-");
     Form1->Button10Click();
-    EXPECT_TRUE(std::equal(start, start + 5, stringA));
+    EXPECT_EQ(std::vector<uint8_t>(stringA, stringA + 5), (std::vector<uint8_t>{0, 1, 2, 1, 0}));
     EXPECT_EQ(isTimeReversed, 0);
     EXPECT_EQ(Form1->Label21->text(), "+");
 }

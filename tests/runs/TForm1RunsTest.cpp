@@ -1,6 +1,7 @@
 // The recorded run on the main window: the refresh entry "DO 149" with its
 // grids, the space-time picture's pixels, the draw-cell colours, the scroll
 // controls and the Step W views.
+#include "../app/StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "runs/RecordedRun.h"
@@ -9,7 +10,6 @@
 #include "runs/SixLetterHistory.h"
 #include "tables2d/GrowthEvents.h"
 #include "tables2d/TwoDimState.h"
-#include "../engine/TempWorkDir.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,22 +21,18 @@
 
 namespace {
 
-// The main window with a length-5 string on the "Circle" border and the mask
-// of distance 1 on both sides: "DO 149" then makes the run worked by hand in
-// the core tests (A = 2 1 1 1 1, A stops at step 5, B at step 4).
-class RecordedRunWindow : public ::testing::Test {
+// "DO 149" on a length-5 "Circle" string makes the run worked by hand in the core tests.
+class RecordedRunWindow : public StartedWorkbench {
 protected:
     void SetUp() override
     {
-        CreateWindows();
-        Form1->show_();
+        StartedWorkbench::SetUp();
         Form1->CheckBox61->setChecked(false);
         Form1->Edit1->setText("5");
         Form1->RadioGroup2->setItemIndex(1);
         viewStartRow = viewScrollRow = 0;
         Form1->Button149Click();
     }
-    TempWorkDir dir_;   // the run stores its start string as "CA/ca5.dat"
 };
 
 struct CellText {
