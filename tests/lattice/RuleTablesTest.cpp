@@ -175,5 +175,4 @@ TEST(ImproveSearch, AdvanceWrapsAndEndsAfterOneRound)
     latticeRuleTable[kLatticeRuleHalf + 40] = 1;
     EXPECT_FALSE(AdvanceImproveEntry());
     EXPECT_EQ(improveEntryIndex, 40 + kLatticeRuleHalf);
-    EXPECT_EQ(ImproveRecordFileName(1234), "IMPROVE/imp1234.dat");
 }
