@@ -33,11 +33,14 @@ int OpenDescriptors()
 
 } // namespace
 
-TEST(PointFile, RecordsAreFoundBySkippingSeventeenNumbersEach)
+// Records are found by skipping 17 numbers each (a negative index reads the
+// first); missing, cut or garbage files leave the points alone.
+TEST(PointFile, RecordsAndTheFilesThatLeaveThePointsAlone)
 {
     TempWorkDir dir;
-    WriteText("8r50/8r.dat", CountingRecords(3));
     PointRecord r;
+    EXPECT_EQ(ReadPointRecord("8r50/8r.dat", 0, r), FileOutcome::Missing);
+    WriteText("8r50/8r.dat", CountingRecords(3));
     ASSERT_EQ(ReadPointRecord("8r50/8r.dat", 0, r), FileOutcome::Read);
     EXPECT_EQ(r.x[0], 2);   // numbers 2 .. 17
     EXPECT_EQ(r.y[0], 3);
@@ -47,15 +50,10 @@ TEST(PointFile, RecordsAreFoundBySkippingSeventeenNumbersEach)
     EXPECT_EQ(r.y[7], 34);
     ASSERT_EQ(ReadPointRecord("8r50/8r.dat", -4, r), FileOutcome::Read);
     EXPECT_EQ(r.x[0], 2);
-}
 
-TEST(PointFile, MissingShortAndGarbageFilesLeaveThePointsAlone)
-{
-    TempWorkDir dir;
-    PointRecord r;
     r.x.fill(5);
     r.y.fill(6);
-    EXPECT_EQ(ReadPointRecord("8r50/8r.dat", 0, r), FileOutcome::Missing);
+    EXPECT_EQ(ReadPointRecord("8r50/none.dat", 0, r), FileOutcome::Missing);
     WriteText("8r50/8r.dat", CountingRecords(2) + "1 2 3");
     EXPECT_EQ(ReadPointRecord("8r50/8r.dat", 2, r), FileOutcome::Short);   // a record cut short
     EXPECT_EQ(ReadPointRecord("8r50/8r.dat", 2147483647, r), FileOutcome::Short);
