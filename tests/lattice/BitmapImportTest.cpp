@@ -43,10 +43,9 @@ TEST_F(BitmapImport, FrameSizedPictureMapsStoredRowsBottomUp)
     EXPECT_EQ(squareCells[SquareIndex(102, 2)], 0);
     EXPECT_EQ(squareCells[SquareIndex(0, 2)], 0);
     EXPECT_EQ(CountCCells(), 2);
-    EXPECT_EQ(BitmapImportMessage(BitmapImportStatus::Ok, "p", area_, 512, 512), "");
 }
 
-TEST_F(BitmapImport, BrightMeansBlueAboveSixtyAndABlackPictureChangesNothing)
+TEST_F(BitmapImport, BrightMeansBlueAboveSixty)
 {
     const auto threshold = MakeBitmap(352, 352, [](int x, int y) {
         if (y == 0 && x == 0) return uint8_t(60);
@@ -56,24 +55,19 @@ TEST_F(BitmapImport, BrightMeansBlueAboveSixtyAndABlackPictureChangesNothing)
     ASSERT_EQ(Import(threshold, 352, 352), BitmapImportStatus::Ok);
     EXPECT_EQ(squareCells[SquareIndex(0, 0)], 2);
     EXPECT_EQ(squareCells[SquareIndex(0, 1)], 0);
-
-    std::fill(std::begin(squareCells), std::end(squareCells), 2);
-    ASSERT_EQ(Import(MakeBitmap(352, 352, [](int, int) { return uint8_t(0); }), 352, 352), BitmapImportStatus::Ok);
-    EXPECT_EQ(CountCCells(), 0);
+    EXPECT_EQ(CountCCells(), 1);
 }
 
-// Frame sizes whose blocks pass the 131 x 131 storage, pictures of another
-// size than the frame and widths whose rows are padded.
+// Blocks past the 131 x 131 storage are skipped; a picture of another size
+// is read over the shared size; padded rows; top-down rows.
 TEST_F(BitmapImport, ReadsTheSharedSizeAndSkipsCellsOutsideTheStorage)
 {
     const auto all = [](int, int) { return uint8_t(200); };
 
-    // 704 x 704 frame: cells up to row and column 140 would be named.
     ASSERT_EQ(Import(MakeBitmap(704, 704, all), 704, 704), BitmapImportStatus::Ok);
     EXPECT_EQ(CountCCells(), kSquareCellCount);
 
-    // A 101 x 13 picture (rows padded to 304 bytes) in a 512 x 512 frame:
-    // read 101 x 13 from the top-left, cells (0..2, 0..20).
+    // A 101 x 13 picture (rows padded to 304 bytes) in a 512 x 512 frame.
     std::fill(std::begin(squareCells), std::end(squareCells), 2);
     const auto small = MakeBitmap(101, 13, [](int x, int) { return uint8_t(x == 100 ? 255 : 0); });
     ASSERT_EQ(Import(small, 512, 512), BitmapImportStatus::Ok);
@@ -85,13 +79,12 @@ TEST_F(BitmapImport, ReadsTheSharedSizeAndSkipsCellsOutsideTheStorage)
     EXPECT_EQ(BitmapImportMessage(BitmapImportStatus::Ok, "data/1_1.BMP", area_, 512, 512),
               "data/1_1.BMP is 101 x 13, the frame 512 x 512: read 101 x 13");
 
-    // A picture larger than a 120 x 100 frame: only its top-left 120 x 100.
+    // Only the top-left 120 x 100 of a larger picture.
     std::fill(std::begin(squareCells), std::end(squareCells), 2);
     const auto large = MakeBitmap(300, 200, [](int x, int y) { return uint8_t(x < 120 && y < 100 ? 0 : 255); });
     ASSERT_EQ(Import(large, 120, 100), BitmapImportStatus::Ok);
     EXPECT_EQ(CountCCells(), 0);
 
-    // A top-down picture stores its top row first.
     std::fill(std::begin(squareCells), std::end(squareCells), 2);
     ASSERT_EQ(Import(MakeBitmap(64, 48, [](int x, int y) { return uint8_t(x == 0 && y == 47 ? 255 : 0); }, true),
                      64, 48),
@@ -126,12 +119,8 @@ TEST_F(BitmapImport, ShortAndForeignFilesAreRefused)
     EXPECT_EQ(Import(offsetPastEnd, 512, 512), BitmapImportStatus::Short);
 
     EXPECT_EQ(CountCCells(), 0);   // nothing refused reached the square
-    EXPECT_EQ(BitmapImportMessage(BitmapImportStatus::Short, "data/1_1.BMP", area_, 512, 512),
-              "data/1_1.BMP: the file ends before its pixel rows; nothing read");
 
-    // Over a 100 x 100 frame the missing byte lies beyond the part read (the
-    // top rows of a bottom-up picture end the file, but only 100 pixels of
-    // each are read): the picture is taken.
+    // Over a 100 x 100 frame the missing byte lies beyond the part read.
     EXPECT_EQ(Import(shortRows, 100, 100), BitmapImportStatus::Ok);
     EXPECT_EQ(CountCCells(), 400);
 }

@@ -3,21 +3,17 @@
 #include "lattice/ChangeCounterFiles.h"
 #include "lattice/RiverFrames.h"
 #include "../engine/TempWorkDir.h"
+#include "TextFileSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 namespace {
 
-void WriteBytes(const std::string& path, std::size_t size)
-{
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << std::string(size, '\x05');
-}
+void WriteBytes(const std::string& path, std::size_t size) { WriteText(path, std::string(size, '\x05')); }
 
 } // namespace
 

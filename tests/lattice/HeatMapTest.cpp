@@ -14,8 +14,7 @@ int32_t Grey(int v) { return v | v << 8 | v << 16; }
 TEST(HeatMap, GreyStaysGreyBeyondTheExtremes)
 {
     EXPECT_EQ(HeatMapGrey(0, -10, 10), Grey(127));
-    // A map of values below -1000000 has -1000000 as its "maximum": its cells
-    // fall outside min..max and must stay black or white.
+    // Cells outside min..max (a map below -1000000 keeps that "maximum") stay black or white.
     EXPECT_EQ(HeatMapGrey(-3000000, -3000000, -1000000), Grey(0));
     EXPECT_EQ(HeatMapGrey(-1000000, -2000000, -1500000), Grey(255));
     EXPECT_EQ(HeatMapGrey(INT32_MIN, 0, 1), Grey(0));
@@ -27,7 +26,6 @@ TEST(HeatMap, ClickNamesACellWithinTheMap)
     EXPECT_EQ(HeatMapCellAt(2), 0);
     EXPECT_EQ(HeatMapCellAt(3), 1);   // trunc((3 + 3) / 6)
     EXPECT_EQ(HeatMapCellAt(419), 69);   // 70 limited to 69
-    EXPECT_EQ(HeatMapCellAt(5000), 69);
     EXPECT_EQ(HeatMapCellAt(-50), 0);
 }
 

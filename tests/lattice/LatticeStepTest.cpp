@@ -1,6 +1,5 @@
-// The lattice step: one step of a 5 x 5 square worked by hand in every mode
-// under both borders, the ring counts at the edges, the fast step against
-// the step as the rule is written, and the scan that decides a dead pattern.
+// The lattice step: a 5 x 5 square worked by hand in every mode and border,
+// ring counts at the edges, the fast step against the rule as written, the scan.
 #include "engine/Random.h"
 #include "engine/SquareSize.h"
 #include "engine/StringState.h"
@@ -27,7 +26,6 @@ struct HandCase {
 
 // From C cells at (0, 0), (2, 2) and (4, 1) and a B cell at (4, 4), the rest
 // empty; the table of modes 4 and 5 sets (0,0,0,0), (1,1,0,0) and (0,0,2,0).
-// Worked out cell by cell from the ring counts of the three C cells.
 const HandCase kHandCases[] = {
     {0, SquareBorder::FrozenA, {{{1, 0, 2, 0, 2}, {0, 2, 0, 2, 0}, {0, 0, 1, 2, 2}, {0, 2, 2, 0, 0}, {2, 1, 2, 0, 0}}}},
     {1, SquareBorder::FrozenA, {{{1, 0, 2, 0, 2}, {0, 2, 0, 2, 0}, {2, 2, 1, 2, 2}, {0, 2, 2, 0, 0}, {2, 1, 2, 2, 0}}}},
@@ -94,9 +92,7 @@ TEST(LatticeStep, RingCountsAtTheEdgesAndTheThresholds)
     EXPECT_FALSE(IsCellExcited(-1, 0, 0, 0, 1));   // no item chosen
 }
 
-// The fast step reads its neighbours from a bordered copy; it must give the
-// rule's result for every mode, border and side, unequal sides included, and
-// leave cells the rule does not know alone.
+// Every mode, border and side (unequal ones too), cells the rule does not know included.
 TEST(LatticeStep, FastStepAgreesWithTheRuleAsWritten)
 {
     SeedRandom(4711);

@@ -1,6 +1,7 @@
 // The mask file "MA/mafin.dat" and the weights file "data/dxx.dat": round
 // trips, the side the mask is read at, and the files that must change nothing.
 #include "../engine/TempWorkDir.h"
+#include "ByteFileSupport.h"
 #include "engine/SquareSize.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
@@ -10,26 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <limits>
 #include <vector>
 
 namespace {
-
-std::vector<uint8_t> FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
 
 std::vector<uint8_t> WeightBytes(const std::vector<double>& weights)
 {
@@ -49,9 +35,8 @@ std::vector<double> Weights()
 
 } // namespace
 
-// Every byte value travels unchanged (line feeds among them); the side in
-// use is the stride; a smaller side takes the leading bytes and a write keeps
-// the bytes past its own.
+// Every byte travels unchanged at the side in use; a smaller side reads the
+// leading bytes and its write keeps the bytes past its own; a short file changes nothing.
 TEST(MaskFile, RoundTripsAtTheSideInUse)
 {
     TempWorkDir dir;
@@ -60,7 +45,7 @@ TEST(MaskFile, RoundTripsAtTheSideInUse)
         frozenMask[k] = static_cast<uint8_t>(k * 7 + 10);
     const std::vector<uint8_t> written(std::begin(frozenMask), std::end(frozenMask));
     ASSERT_EQ(WriteMaskFile(kMaskFileName), MaskFileStatus::Ok);   // creates "MA"
-    const std::vector<uint8_t> file = FileBytes(kMaskFileName);
+    const std::vector<uint8_t> file = ReadBytes(kMaskFileName);
     ASSERT_EQ(file.size(), 27u * 27u);
     EXPECT_EQ(file[27 + 3], written[SquareIndex(1, 3)]);
 
@@ -76,7 +61,7 @@ TEST(MaskFile, RoundTripsAtTheSideInUse)
     EXPECT_EQ(frozenMask[SquareIndex(2, 5)], file[17 * 2 + 5]);
     frozenMask[SquareIndex(2, 5)] = 99;
     ASSERT_EQ(WriteMaskFile(kMaskFileName), MaskFileStatus::Ok);
-    const std::vector<uint8_t> rewritten = FileBytes(kMaskFileName);
+    const std::vector<uint8_t> rewritten = ReadBytes(kMaskFileName);
     ASSERT_EQ(rewritten.size(), file.size());
     EXPECT_EQ(rewritten[17 * 2 + 5], 99);
     EXPECT_TRUE(std::equal(file.begin() + 289, file.end(), rewritten.begin() + 289));
@@ -96,11 +81,10 @@ TEST(RuleWeightsFile, LayoutIsFortyFiveXThenTwentyFiveYLittleEndian)
         ruleWeightsY[i] = 1.0 - i / 73.0;
     const std::vector<double> written = Weights();
     ASSERT_EQ(WriteRuleWeightsFile(kRuleWeightsFileName), RuleWeightsFileStatus::Ok);   // creates "data"
-    EXPECT_EQ(FileBytes(kRuleWeightsFileName), WeightBytes(written));   // 45 X, then 25 Y, little-endian
+    EXPECT_EQ(ReadBytes(kRuleWeightsFileName), WeightBytes(written));
 }
 
-// The weights are probabilities: a file with anything else among its 70
-// values (NaN, past 1, negative, random bytes) is refused whole.
+// A file with anything but probabilities among its 70 values is refused whole.
 TEST(RuleWeightsFile, MissingShortAndMalformedFilesChangeNothing)
 {
     TempWorkDir dir;
@@ -118,10 +102,7 @@ TEST(RuleWeightsFile, MissingShortAndMalformedFilesChangeNothing)
         WriteBytes(kRuleWeightsFileName, WeightBytes(w));
         EXPECT_EQ(ReadRuleWeightsFile(kRuleWeightsFileName), RuleWeightsFileStatus::Malformed) << bad;
     }
-    std::vector<uint8_t> garbage(560);
-    for (size_t k = 0; k < garbage.size(); ++k)
-        garbage[k] = static_cast<uint8_t>(k * 37 + 255);
-    WriteBytes(kRuleWeightsFileName, garbage);
+    WriteBytes(kRuleWeightsFileName, std::vector<uint8_t>(560, 0x5A));
     EXPECT_EQ(ReadRuleWeightsFile(kRuleWeightsFileName), RuleWeightsFileStatus::Malformed);
     EXPECT_EQ(Weights(), before);
 }

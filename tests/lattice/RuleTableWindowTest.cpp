@@ -67,8 +67,8 @@ TEST(RuleTableWindow, ADragMovesOneWeightOrAGroupAndHoldsThemWithinZeroToOne)
 // (X 45..53, Y 25..31): such a drag moves no weight.
 TEST(RuleTableWindow, ADragFromTheCornerBeyondBothTablesMovesNothing)
 {
-    for (int x : {632, 660, 699})
-        for (int y : {352, 400, 419}) {
+    for (int x : {632, 699})
+        for (int y : {352, 419}) {
             EXPECT_TRUE(MovedX(x, y, x + 50, y + 50).empty()) << x << "," << y;
             EXPECT_TRUE(MovedY(x, y, x + 50, y + 50).empty()) << x << "," << y;
         }

@@ -1,6 +1,5 @@
-// Rule tables: the acceptance test's verdicts, the random tables' draws in
-// order from a known generator state, the two rebuilds, the rule table files
-// and the IMPROVE advance over the entries.
+// Rule tables: acceptance verdicts, random draws from a known state, the two
+// rebuilds, the rule table files and the IMPROVE advance.
 #include "../engine/TempWorkDir.h"
 #include "engine/Random.h"
 #include "engine/SquareSize.h"
@@ -175,5 +174,4 @@ TEST(ImproveSearch, AdvanceWrapsAndEndsAfterOneRound)
     latticeRuleTable[kLatticeRuleHalf + 40] = 1;
     EXPECT_FALSE(AdvanceImproveEntry());
     EXPECT_EQ(improveEntryIndex, 40 + kLatticeRuleHalf);
-    EXPECT_EQ(ImproveRecordFileName(1234), "IMPROVE/imp1234.dat");
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -33,22 +34,16 @@ TEST(SeriesFiles, PairSeriesStopsAtAZeroAndReversesWithTheStoppingRow)
     EXPECT_EQ(s.rowCount, 2);
     EXPECT_EQ(ReversedPairSeriesText(s), "0  0  0  \n1  5  7  \n");
 
-    // A first row whose value is 0 does not stop; numbers may run over lines
-    // and carry signs, as "%d" reads them.
+    // A first row of value 0 does not stop; numbers run over lines and carry signs.
     WriteText("data/UU_XX.dat", "1 0 4 2\n-3 +6 3 0 -1");
     ASSERT_EQ(ReadPairSeries("data/UU_XX.dat", s), SeriesFileStatus::Ok);
     EXPECT_EQ(s.rowCount, 3);
-    EXPECT_EQ(s.first[0], 0);
-    EXPECT_EQ(s.second[0], 4);
-    EXPECT_EQ(s.first[1], -3);
-    EXPECT_EQ(s.second[1], 6);
-    EXPECT_EQ(s.second[2], -1);
+    EXPECT_EQ((std::vector<int32_t>{s.first[0], s.second[0], s.first[1], s.second[1], s.second[2]}),
+              (std::vector<int32_t>{0, 4, -3, 6, -1}));
 }
 
-// A file that ends (or turns to garbage) before its 0 row stops there and
-// counts the row that failed, as zeros; a file without one readable row, a
-// number beyond 32 bits in the first row, or no file at all is refused and
-// leaves the series as it was.
+// A file cut before its 0 row counts the failed row as zeros; one without a
+// readable row, with a number past 32 bits, or missing leaves the series alone.
 TEST(SeriesFiles, ShortGarbageAndMissingFiles)
 {
     TempWorkDir dir;
@@ -77,8 +72,7 @@ TEST(SeriesFiles, ShortGarbageAndMissingFiles)
     EXPECT_EQ(s.second[0], 6);
 }
 
-// Without a 0 row the reader stops at its row limit, so that the rebuild's
-// fold (up to rowCount + 2) stays inside the series.
+// Without a 0 row the reader stops at its row limit: the rebuild's fold stays inside the series.
 TEST(SeriesFiles, LongFilesAreCutAtTheRowLimit)
 {
     TempWorkDir dir;
@@ -93,8 +87,6 @@ TEST(SeriesFiles, LongFilesAreCutAtTheRowLimit)
     EXPECT_EQ(s.first[kPairRowLimit], 0);
     EXPECT_LE(s.rowCount + 2, kSeriesLength - 1);
     RebuildPhaseSeries(s);   // the sanitizer checks every index of the fold
-    // The last step (phase 0) reads its own zero row and the zeros past it
-    // (fold of n and n + 1 is n and n + 2), and its predecessor.
     const int32_t last = s.rowCount - 1;
     EXPECT_EQ(colourSeries0[last], 0);
     EXPECT_EQ(colourSeries1[last], 0);
@@ -115,15 +107,11 @@ TEST(SeriesFiles, PhaseSeriesFoldAtBothEnds)
     EXPECT_EQ(colourSeries0[4], 8);
 }
 
-// The median class and its sign: a tie keeps the class and takes S1 when
-// S0 = S1, else S2; a change of class flips the sign, and the running sum
-// then subtracts.
+// A tie keeps the class (median S1 when S0 = S1, else S2); a change of class
+// flips the sign and the running sum then subtracts; sums are held at 32 bits.
 TEST(SeriesFiles, MedianClassSignAndSignedSum)
 {
-    // i = 0: S = (2, 6, a1 + a2 = 7): S1 in between, class 1.
-    // i = 1: S1 = 6, S2 = 8, S0 = a0 + a3 = 6: S0 = S1, class 1 kept, median S1.
-    // i = 2: S2 = 8, S0 = 2 a3 = 10, S1 = a1 + a4 = 12: S0 in between, class 0, the sign flips.
-    // i = 3: S0 = 10, S1 = 2 a4 = 18, S2 = a2 + a5 = 4: class 0 again, the sign stays.
+    // S at i = 0..3: (2, 6, 7), (6, 6, 8) tie, (10, 12, 8) class 0, (10, 18, 4).
     RebuildPhaseSeries(Series({1, 3, 4, 5, 9}, {10, 20, 30, 40, 50}));
     const int8_t classes[] = {1, 1, 0, 0};
     const int32_t medians[] = {6, 6, 10, 10};
@@ -137,21 +125,20 @@ TEST(SeriesFiles, MedianClassSignAndSignedSum)
     }
     EXPECT_EQ(lastMedianClass, 0);
 
-    // i = 2 of 1, 1, 1, 1, 2: S = (2, 3, 2), S0 = S2: class 0 kept, median S2.
+    // i = 2 of 1, 1, 1, 1, 2: S = (2, 3, 2), S0 = S2.
     RebuildPhaseSeries(Series({1, 1, 1, 1, 2}, {1, 1, 1, 1, 1}));
     EXPECT_EQ(medianClass[2], 0);
     EXPECT_EQ(medianSeries[2], 2);
     EXPECT_EQ(signedSum[4], 5);
 
-    // Sums beyond 32 bits are held at the bound.
     const int32_t big = std::numeric_limits<int32_t>::max();
     RebuildPhaseSeries(Series({big, big, big, big}, {big, big, -big, big}));
     EXPECT_EQ(colourSeries0[0], big);
     EXPECT_EQ(signedSum[1], big);
 }
 
-// Without a target the fit has no ratio: all zeros and a residual equal to Y.
-// With a target, k is the first largest |Y| and the fit truncates toward zero.
+// Without a target no ratio (no division by zero); with one, k is the first
+// largest |Y| and the fit truncates toward zero; n is held at the series.
 TEST(SeriesFiles, LambdaFit)
 {
     for (int i = 0; i < 6; ++i)

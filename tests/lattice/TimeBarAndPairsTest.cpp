@@ -30,10 +30,9 @@ TEST(TimeBar, ColumnOfAStepStaysOnTheBar)
     EXPECT_EQ(TimeBarX(3), 100);
 }
 
-// Pair k draws its row, then its column, and turns its B cell by k mod 4.
-// Thousands of pairs put C cells on the storage's edges: their neighbours
-// outside are skipped (the sanitizer build catches a write past the
-// storage), and more pairs than a point list holds are not drawn.
+// Pair k draws its row, then its column, and turns its B cell by k mod 4;
+// neighbours past the storage's edges are skipped (the sanitizer build
+// catches a write past it) and no more pairs than a point list holds are drawn.
 TEST(CBPairs, PairsDrawRowThenColumnTurnAndStayInsideTheStorage)
 {
     squareRowCount = squareColumnCount = 27;
