@@ -1,6 +1,5 @@
-// Tab "ANY II" as a user drives it, from the start-up mask (the cross in its
-// start-up order and the extra point (-1, 1)): the chooser "n points", the
-// extra point edits and the picker, and their refusal under a generator.
+// Tab "ANY II" from the start-up mask (extra point (-1, 1)): the chooser, the
+// extra point edits, the picker, and their refusal under a generator.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "engine/ProgramDir.h"
@@ -80,8 +79,6 @@ TEST_F(TForm1Mask2dTest, EachItemSetsTheTorusTheCountTheEditsAndThePath)
         EXPECT_EQ(editTexts(), e.edits);
         EXPECT_EQ(pathName(), e.path);
         EXPECT_EQ(isTwoDimMode, 1);
-        EXPECT_FALSE(Form1->Button214->isHidden());
-        EXPECT_TRUE(Form1->Button204->isHidden());
     }
     EXPECT_EQ(Form1->Label513->text().toStdString(), programDir + "RT2/T7_+1+1_+1-1_-1+1.dat");
     // The "X" that "Cross" wrote into "X5=" and "Y5=" stored 0 there.
@@ -93,8 +90,7 @@ TEST_F(TForm1Mask2dTest, EditsChangeSingleCoordinatesUntilTheChooserRebuilds)
 {
     choose(2);
     EXPECT_EQ(extraPoints(2), (Points{{-1, 1}, {1, -1}}));
-    // Back to "Cross +1": "X6=" turns to "X" and stores 0 in tables 2 to 4;
-    // "Y6=" stores nothing, the item no longer has point 6.
+    // Back to "Cross +1": "X6=" turns to "X", storing 0 in tables 2 to 4; "Y6=" stores nothing.
     choose(1);
     EXPECT_EQ(mask2dPointTables[3][6].x, 0);
     EXPECT_EQ(mask2dPointTables[2][6].y, -1);
@@ -140,8 +136,7 @@ TEST_F(TForm1Mask2dTest, APressPlacesTheFirstExtraPointAndStartsAFreshTable)
     EXPECT_EQ(mask2dPointTables[1][2].x, -1);
 }
 
-// A generator's tables must keep fitting their mask: while "TT 1d" or "TT 2d"
-// runs, the chooser, the edits and the picker change nothing.
+// While "TT 1d" or "TT 2d" runs, the chooser, the edits and the picker change nothing.
 TEST_F(TForm1Mask2dTest, NoChangeWhileAGeneratorRuns)
 {
     for (int generator = 0; generator < 2; ++generator) {

@@ -5,37 +5,14 @@
 #include "tables1d/FixedMaskChecks.h"
 
 #include <numeric>
-#include <tuple>
 
 using namespace tabletest;
 
 namespace {
 
-ClosureProgress lastProgress;
-
-// Both engines on the list as it is (the permuted copy as the caller left
-// it); expects every observable result to agree and returns the outcome.
-ClosureOutcome ExpectBothAgree(const FixedClosureCheck& check)
+AgreedCheck ExpectBothAgree(const FixedClosureCheck& check)
 {
-    const std::vector<uint8_t> permuted(&ttKeysPermuted[0][0], &ttKeysPermuted[0][0] + sizeof ttKeysPermuted);
-    ClosureOutcome outcome;
-    auto run = [&](bool byScan) {
-        std::copy(permuted.begin(), permuted.end(), &ttKeysPermuted[0][0]);
-        lastFoundIndex = -5;
-        std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
-        std::fill(std::begin(ttHitCount), std::end(ttHitCount), 77);
-        lastProgress = {};
-        const auto progress = [](const ClosureProgress& p) { lastProgress = p; };
-        outcome = byScan ? RunClosureCheckByScan(check.mask, check.scope, progress)
-                         : RunClosureCheck(check.mask, check.scope, progress);
-        return std::make_tuple(int(outcome.verdict), outcome.placements, outcome.lastPlacement, outcome.lastFound,
-                               std::vector<int32_t>(ttHitCount, ttHitCount + check.scope.recordCount + 6),
-                               lastFoundIndex, std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
-                               std::make_tuple(lastProgress.startCount, lastProgress.level, lastProgress.records));
-    };
-    const auto scan = run(true);
-    EXPECT_EQ(run(false), scan);
-    return outcome;
+    return ExpectIndexedMatchesScan(check.mask, check.scope);
 }
 
 struct Form {
@@ -60,24 +37,24 @@ TEST(FixedMaskCheck, AClosedTablePassesAndABrokenOneStopsWithItsVerdict)
         SCOPED_TRACE(n);
         LayPadded(form);
         BuildPermutedCopy(n);
-        ClosureOutcome outcome = ExpectBothAgree(form.check);
-        EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
-        EXPECT_GT(outcome.placements, 0);
-        EXPECT_EQ(std::accumulate(ttHitCount, ttHitCount + ttRecordCount, int64_t(0)), outcome.placements);
-        EXPECT_EQ(lastProgress.records[0], ttRecordCount - 1);   // the status bar ends at the last start record
+        const AgreedCheck closed = ExpectBothAgree(form.check);
+        EXPECT_EQ(closed.outcome.verdict, ClosureVerdict::Closed);
+        EXPECT_GT(closed.outcome.placements, 0);
+        EXPECT_EQ(std::accumulate(ttHitCount, ttHitCount + ttRecordCount, int64_t(0)), closed.outcome.placements);
+        EXPECT_EQ(closed.last.records[0], ttRecordCount - 1);   // the status bar ends at the last start record
 
         // A record of block 1 and one of block 2 exchanged: a composed key goes missing.
         const int32_t block = form.check.scope.blockSize;
         std::swap_ranges(ttKeys[block + 1], ttKeys[block + 1] + n, ttKeys[2 * block + 1]);
         BuildPermutedCopy(n);
-        EXPECT_EQ(ExpectBothAgree(form.check).verdict, ClosureVerdict::Unlocked);
+        EXPECT_EQ(ExpectBothAgree(form.check).outcome.verdict, ClosureVerdict::Unlocked);
 
         // The permuted copy of block 0 filed under block 1: the copy disagrees.
         LayPadded(form);
         BuildPermutedCopy(n);
         for (int32_t r = 0; r < block; ++r)
             std::swap_ranges(ttKeysPermuted[r], ttKeysPermuted[r] + n, ttKeysPermuted[block + r]);
-        outcome = ExpectBothAgree(form.check);
+        const ClosureOutcome outcome = ExpectBothAgree(form.check).outcome;
         EXPECT_EQ(outcome.verdict, ClosureVerdict::PermutedMismatch);
         if (n == 3) {
             // Three points report the disagreement only for a reference cell 0.
@@ -96,12 +73,13 @@ TEST(FixedMaskCheck, TheFixedRangeIsScannedWhateverTheListHolds)
     BuildPermutedCopy(6);
     ttRecordCount = 600;
     for (int32_t r = 594; r < 600; ++r) std::fill(ttKeys[r], ttKeys[r] + 6, uint8_t(5));
-    EXPECT_EQ(ExpectBothAgree(form.check).verdict, ClosureVerdict::Closed);
+    std::fill(std::begin(ttHitCount), std::end(ttHitCount), 77);
+    EXPECT_EQ(ExpectBothAgree(form.check).outcome.verdict, ClosureVerdict::Closed);
     for (int32_t r = 594; r < 600; ++r) EXPECT_EQ(ttHitCount[r], 77);   // never placed, counted or reset
 
     // A shorter list: the rows after it, left from the longer table, are placed all the same.
     ttRecordCount = 12;
-    EXPECT_EQ(ExpectBothAgree(form.check).verdict, ClosureVerdict::Closed);
+    EXPECT_EQ(ExpectBothAgree(form.check).outcome.verdict, ClosureVerdict::Closed);
     EXPECT_GT(std::accumulate(ttHitCount + 99, ttHitCount + 594, int64_t(0)), 0);
 }
 
@@ -124,7 +102,7 @@ TEST(FixedMaskCheck, IndexedAndScanAgreeOnRandomTablesWithOldRows)
         LayTable(base, n);
         BuildPermutedCopy(n);
         if (round % 5 == 1) ttKeys[rng() % ttRecordCount][rng() % n] = uint8_t(rng() % 6);
-        ++verdicts[int(ExpectBothAgree(form.check).verdict)];
+        ++verdicts[int(ExpectBothAgree(form.check).outcome.verdict)];
     }
     EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2]) << verdicts[0] << verdicts[1] << verdicts[2];
 }

@@ -1,6 +1,5 @@
-// The layered tables of the masks (1,1) and (3,1), learned forwards and
-// backwards from event rows, against their definition: layer L of key K holds
-// the value of the first window K seen next to L; listed layer by layer.
+// Layered tables (1,1) and (3,1) against their definition: layer L of key K
+// holds the value of the first window K seen next to L; listed layer by layer.
 #include "TableTestSupport.h"
 #include "engine/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
@@ -83,8 +82,7 @@ TEST(LayeredTables, MaskThreeOneWarnsOfOtherLayersAndStopsAtAConflict)
     Rows rows;
     rows.elements.assign(5 * kColumns, 0);
     rows.outputs.assign(5 * kColumns, 7);
-    // Rows 1 and 2 are all 0. Row 1's windows are followed by 0 (row 2); row
-    // 2's by row 3: columns 0 and 1 by 1, with values 7 and 9.
+    // Rows 1 and 2 all 0; row 2's columns 0 and 1 are followed by 1, with values 7 and 9.
     rows.e(3, 0) = 1;
     rows.e(3, 1) = 1;
     rows.d(2, 1) = 9;
@@ -104,9 +102,8 @@ TEST(LayeredTables, MaskThreeOneWarnsOfOtherLayersAndStopsAtAConflict)
     EXPECT_EQ(tt4Value[kKeys4], 7);   // the first value stays
     EXPECT_EQ(std::count(tt4Used, tt4Used + 6 * kKeys4, 1), 2);
 
-    // Learned backwards every window follows an all-0 row (layer 0), where the
-    // key is known, while layer 1 holds it too: each window warns, and row 2,
-    // column 1 brings value 9 where 7 is stored.
+    // Backwards every window follows a 0 row while layer 1 holds the key too: each warns,
+    // and row 2, column 1 brings 9 where 7 is stored.
     const LayeredLearnOutcome back = LearnLayeredWindows(rows.view(4), LayeredMask::Mask31, LearnDirection::Backward);
     EXPECT_EQ(back.windows, 6);
     ASSERT_EQ(back.warnings.size(), 7u);
@@ -115,8 +112,7 @@ TEST(LayeredTables, MaskThreeOneWarnsOfOtherLayersAndStopsAtAConflict)
     EXPECT_EQ(back.warnings[6].layer, 0);
     EXPECT_TRUE(back.stopped);
 
-    // Too few rows give no window; a row count far past the storage reads the
-    // stored rows only (the sanitizer watches).
+    // Too few rows give no window; a row count past the storage reads the stored rows only.
     EXPECT_EQ(LearnLayeredWindows(rows.view(2), LayeredMask::Mask11, LearnDirection::Forward).windows, 0);
     stringLength = 27;   // wider than the rows: windows that wrap past the stored columns are left out
     EXPECT_EQ(LearnLayeredWindows(rows.view(100000), LayeredMask::Mask11, LearnDirection::Forward).windows,

@@ -14,9 +14,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        // Start-up leaves the length of the two-dimensional torus; the runs of
-        // these passes use the whole string, as a user sets it on the toolbar.
-        Form1->Edit1->setText("27");
+        Form1->Edit1->setText("27");   // the whole string, not the start-up torus
         // The mask (7,3) picked on "ANY I": six points, table file R5_0703.dat.
         Form1->Image15->onMouseMove(Qt::NoModifier, 5, 45);
         Form1->Image15->onMouseDown(Qt::LeftButton, Qt::NoModifier, 5, 45);
@@ -42,7 +40,7 @@ TEST_F(TForm1TableGeneratorTest, APassListsTheLearnedKeysAndWritesTheTable)
     Form1->Button204->click();
     EXPECT_TRUE(fileBytes().empty());   // started afresh
     ASSERT_TRUE(tickUntil([] { return Form1->Label353->text() == "1"; }));
-    ASSERT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
     const int32_t keys = Form1->Label449->text().toInt();
     EXPECT_GT(keys, 0);
     EXPECT_EQ(ttRecordCount, 6 * keys);
@@ -93,8 +91,6 @@ TEST_F(TForm1TableGeneratorTest, AWriteThatFailsIsReportedOnceAndEndsTheChain)
 
 TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOtherPlanes)
 {
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);   // "RT/RT53.dat" lies below the current folder
     Form1->Button187Click();   // "mk" (5,3), then "mk": offsets -3, -1, 0, 1, 2
     Form1->Button228Click();
     ASSERT_TRUE(WriteWholeFile("RT/RT53.dat", std::vector<uint8_t>(8, 9)));
@@ -110,8 +106,7 @@ TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOther
     EXPECT_EQ(fileBytes(), std::vector<uint8_t>(40, 7));   // the table path is not written
     EXPECT_FALSE(Form1->Timer17->enabled());   // a single pass arms nothing
 
-    // Keys the two-dimensional builder saw followed by 5: a window followed by
-    // the identity is reported, and the pass still writes its table.
+    // Keys the two-dimensional builder saw followed by 5 are reported; the pass still writes its table.
     std::fill(tt5Used + 5 * kKeys5, tt5Used + 6 * kKeys5, uint8_t(1));
     std::filesystem::remove("RT/RT53.dat");
     ASSERT_TRUE(CreateEmptyFile("RT/RT53.dat"));
@@ -119,7 +114,6 @@ TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOther
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].text, "WRONG MASK!!");
     EXPECT_GT(ReadWholeFile("RT/RT53.dat")->size(), 4u);
-    std::filesystem::current_path(previous);
 }
 
 TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndEndsTheChain)

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers of the table tests: masks from offsets, tables built so that they
-// are closed by construction, a temporary folder per test and, for the form
-// tests, the main window started afresh with its messages recorded.
+// Helpers of the table tests: masks from offsets, tables closed by
+// construction, the check against its scan, a folder per test, the main window.
 #include "engine/BinaryFile.h"
 #include "engine/GroupAlgebra.h"
 #include "tables1d/ClosureCheck.h"
@@ -15,6 +14,7 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -40,8 +40,7 @@ inline int CentreIndex(const ClosureMask& mask)
     return -1;
 }
 
-// Lays the base keys into block 0 and multiplies the list by the group, as the
-// generators do.
+// The base keys as block 0, multiplied by the group as the generators do.
 inline void LayTable(const std::vector<Key>& base, int keyLength)
 {
     ttRecordCount = int32_t(base.size());
@@ -49,10 +48,8 @@ inline void LayTable(const std::vector<Key>& base, int keyLength)
     ASSERT_TRUE(MultiplyListByGroup(keyLength));
 }
 
-// Every key over the alphabet with cell `centre` = 0: the table of the rule
-// "the next value is the centre cell" on those windows. Its composed keys are
-// always records; the permuted test passes when the alphabet is closed under
-// conjugation by 4 (x -> 4x4 exchanges 1 with 2 and 3 with 5).
+// Every key over the alphabet with cell `centre` = 0 ("next value = centre"):
+// closed when the alphabet is closed under conjugation by 4 (as {0, 4}, not {0, 3}).
 inline std::vector<Key> AllKeysOver(const std::vector<uint8_t>& alphabet, int n, int centre)
 {
     std::vector<Key> keys;
@@ -70,8 +67,7 @@ inline std::vector<Key> AllKeysOver(const std::vector<uint8_t>& alphabet, int n,
     return keys;
 }
 
-// A random set of distinct base keys over the alphabet (centre 0), with the
-// conjugate by 4 of each added when closeUnderConjugation is set.
+// Distinct random base keys (centre 0), with their conjugates by 4 when asked.
 inline std::vector<Key> RandomBase(std::mt19937& rng, const std::vector<uint8_t>& alphabet, int n, int centre,
                                    int wanted, bool closeUnderConjugation)
 {
@@ -89,11 +85,9 @@ inline std::vector<Key> RandomBase(std::mt19937& rng, const std::vector<uint8_t>
     return keys;
 }
 
-// Six blocks of blockSize rows, as the checks of the fixed masks scan: block
-// g holds the base keys multiplied by g, filled up with rows whose cells lie
-// outside the group. Cell p of such a row is 6 + 40p + a few, so it never
-// agrees with a cell of another point, nor with a group element: these rows
-// start no placement and are never placed.
+// Six blocks of blockSize rows as the fixed masks scan them: block g holds the
+// base keys multiplied by g, filled up with rows of cells outside the group
+// (6 + 40p + a few) that are never placed.
 inline void LayPaddedTable(const std::vector<Key>& base, int n, int32_t blockSize)
 {
     ASSERT_LE(int32_t(base.size()), blockSize);
@@ -108,14 +102,50 @@ inline void LayPaddedTable(const std::vector<Key>& base, int n, int32_t blockSiz
     ttRecordCount = 6 * blockSize;
 }
 
-// A closed table of exactly 6 * blockSize records: every key over {0, 4} with
-// centre 0 (in reverse order, so that the first start record has a non-zero
-// last cell), padded as above.
+// A closed table of 6 * blockSize records over {0, 4}, padded as above (reversed,
+// so that the first start record has a non-zero last cell).
 inline void LayPaddedClosedTable(int n, int centre, int32_t blockSize)
 {
     std::vector<Key> base = AllKeysOver({0, 4}, n, centre);
     std::reverse(base.begin(), base.end());
     LayPaddedTable(base, n, blockSize);
+}
+
+// Runs check(byScan, progress) by scan and indexed from the same permuted copy,
+// counts and globals; expects every observable result to agree.
+struct AgreedCheck {
+    ClosureOutcome outcome;
+    ClosureProgress last;   // the last progress report: what the status bar is left showing
+};
+inline AgreedCheck ExpectIndexedMatchesScan(
+    const std::function<ClosureOutcome(bool byScan, const ClosureProgressCallback&)>& check)
+{
+    const std::vector<uint8_t> permuted(&ttKeysPermuted[0][0], &ttKeysPermuted[0][0] + sizeof ttKeysPermuted);
+    const std::vector<int32_t> counts(std::begin(ttHitCount), std::end(ttHitCount));
+    AgreedCheck agreed;
+    auto run = [&](bool byScan) {
+        std::copy(permuted.begin(), permuted.end(), &ttKeysPermuted[0][0]);
+        std::copy(counts.begin(), counts.end(), ttHitCount);
+        lastFoundIndex = -5;
+        std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
+        agreed.last = {};
+        const ClosureOutcome& o = agreed.outcome = check(byScan, [&](const ClosureProgress& p) { agreed.last = p; });
+        return std::make_tuple(int(o.verdict), o.placements, o.lastPlacement, o.lastFound, o.levelEntries, o.levelFits,
+                               std::vector<int32_t>(std::begin(ttHitCount), std::end(ttHitCount)), lastFoundIndex,
+                               std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
+                               std::make_tuple(agreed.last.startCount, agreed.last.level, agreed.last.records));
+    };
+    const auto scan = run(true);
+    EXPECT_EQ(run(false), scan);
+    return agreed;
+}
+
+// The same for a check over a scope.
+inline AgreedCheck ExpectIndexedMatchesScan(const ClosureMask& mask, const ClosureScope& scope)
+{
+    return ExpectIndexedMatchesScan([&](bool byScan, const ClosureProgressCallback& progress) {
+        return byScan ? RunClosureCheckByScan(mask, scope, progress) : RunClosureCheck(mask, scope, progress);
+    });
 }
 
 // A folder of its own for each test, removed afterwards.
@@ -149,8 +179,9 @@ protected:
 
 namespace tabletest {
 
-// The main window started afresh on a program folder of its own; messages and
-// the answers of the file dialogs go through the test.
+// The main window started afresh on a program folder of its own, which is also
+// the current directory (fixed-name files lie there); messages and the answers
+// of the file dialogs go through the test.
 class WindowTest : public TempDirTest {
 protected:
     void SetUp() override
@@ -163,16 +194,21 @@ protected:
         ttFileName1d.clear();   // a fresh start has no table yet
         SetMessageRecorder(&messages_);
         SetFileDialogAnswers(&answers_);
+        previousDir_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_);
     }
     void TearDown() override
     {
+        std::filesystem::current_path(previousDir_);
         SetMessageRecorder(nullptr);
         SetFileDialogAnswers(nullptr);
         TempDirTest::TearDown();
     }
+    std::string firstMessage() const { return messages_.empty() ? "" : messages_[0].text.toStdString(); }
 
     std::vector<MessageRecord> messages_;
     std::deque<QString> answers_;
+    std::filesystem::path previousDir_;
 };
 
 } // namespace tabletest

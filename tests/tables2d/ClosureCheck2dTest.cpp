@@ -1,13 +1,9 @@
-// The two-dimensional closure check on the shared engine: the indexed search
-// against the scan as first written on random masks and tables of five to
-// nine points, whole and broken, and a hand-made closed table.
 #include "Tables2dTestSupport.h"
 
 #include "tables1d/GroupExtension.h"
 #include "tables2d/ClosureCheck2d.h"
 
 #include <numeric>
-#include <tuple>
 
 using namespace tabletest;
 
@@ -47,30 +43,10 @@ ClosureScope WholeScope(int k, int32_t startFrom, int32_t startCount, bool reset
     return scope;
 }
 
-// Runs both searches from the same counts and expects the same verdict,
-// placements, stopping point, level statistics, counts, globals and last
-// progress report; returns the outcome.
 ClosureOutcome ExpectBothAgree(const ClosureMask& mask, const ClosureScope& scope)
 {
-    const std::vector<int32_t> counts(ttHitCount, ttHitCount + ttRecordCount);
-    ClosureOutcome outcome;
-    auto run = [&](bool byScan) {
-        std::copy(counts.begin(), counts.end(), ttHitCount);
-        BuildPermutedCopy(mask.pointCount);
-        lastFoundIndex = -5;
-        std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
-        ClosureProgress last;
-        const auto progress = [&last](const ClosureProgress& p) { last = p; };
-        outcome = byScan ? RunClosureCheckByScan(mask, scope, progress) : RunClosureCheck(mask, scope, progress);
-        return std::make_tuple(int(outcome.verdict), outcome.placements, outcome.lastPlacement, outcome.lastFound,
-                               outcome.levelEntries, outcome.levelFits,
-                               std::vector<int32_t>(ttHitCount, ttHitCount + ttRecordCount), lastFoundIndex,
-                               std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
-                               std::make_tuple(last.startCount, last.level, last.records));
-    };
-    const auto scan = run(true);
-    EXPECT_EQ(run(false), scan);
-    return outcome;
+    BuildPermutedCopy(mask.pointCount);
+    return ExpectIndexedMatchesScan(mask, scope).outcome;
 }
 
 TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
@@ -81,8 +57,7 @@ TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
         int verdicts[3] = {};
         for (int round = 0; round < 6; ++round) {
             SCOPED_TRACE(testing::Message() << k << " points, round " << round);
-            // Extra points near the cross coincide with its points now and
-            // then; far ones make spans beyond twelve cells.
+            // Near extra points now and then coincide with the cross; far ones span beyond twelve cells.
             std::vector<Mask2dPoint> extra;
             const int reach = round % 3 == 0 ? 1 : 5;
             for (int m = 5; m < k; ++m)
@@ -91,21 +66,16 @@ TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
 
             int32_t from = 0;
             if (round % 3 == 2) {
-                // Every key over {0, 3}: placements complete everywhere, and
-                // the conjugates by 4 (over {0, 5}) are missing. The first
-                // start record, of equal cells, passes all its placements.
+                // Every key over {0, 3}: placements complete, the conjugates by 4 are missing.
                 LayTable(AllKeysOver({0, 3}, k, 0), k);
                 from = k == 5 ? 0 : 1;
             } else {
-                // A few keys and their conjugates by 4, the key of equal cells
-                // among them, so that some placements complete.
+                // A few keys, their conjugates by 4 and the key of zeros: some placements complete.
                 std::vector<Key> base = RandomBase(rng, alphabets[(round + k) % alphabets.size()], k, 0, 24, true);
                 base.push_back(Key{});
                 LayTable(base, k);
                 if (round % 3 == 1) {
-                    // Rows past the six blocks (block number 6) holding the key of
-                    // equal zeros, which fits wherever that key does; one cell
-                    // changed in every other round.
+                    // Rows past the six blocks holding zeros; one cell changed every other round.
                     const int32_t count = ttRecordCount;
                     ttRecordCount = count + 2;
                     std::fill_n(ttKeys[count], k, 0);
@@ -116,8 +86,7 @@ TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
             const int32_t count = ttRecordCount;
             for (int32_t r = 0; r < count; ++r) ttHitCount[r] = int32_t(rng() % 3);
 
-            // Five points start from every record; the others from a range,
-            // now and then reaching past the list, their counts kept or reset.
+            // Five points start from every record; the others from a range, now and then past the list.
             int32_t to = round % 2 ? BlockSize(count) : count;
             if (k > 5 && round == 3) {
                 from = int32_t(rng() % count);
@@ -125,7 +94,7 @@ TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
             }
             ++verdicts[int(ExpectBothAgree(mask, WholeScope(k, from, to, k == 5 || round % 2 == 0)).verdict)];
         }
-        // Every point count reaches every verdict, so agreement was tested on all three.
+        // Every verdict reached, so agreement was tested on all three.
         EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2])
             << k << " points: " << verdicts[0] << " " << verdicts[1] << " " << verdicts[2];
     }
@@ -133,34 +102,21 @@ TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
 
 TEST(ClosureCheck2d, AHandMadeClosedTablePassesAndAChangedKeyFailsWithItsVerdict)
 {
-    // "Cross +1" with (1, 1): every six-cell key over {0, 4} whose centre is 0
-    // and whose cells 2 and 4 agree. Next value = centre cell, so a placement's
-    // composed key is its start record, and the conjugates by 4 are the keys
-    // themselves: closed.
     const ClosureMask mask = MaskOf(Cross({{1, 1}}));
-    std::vector<Key> base;
-    for (const Key& key : AllKeysOver({0, 4}, 6, 0))
-        if (key[2] == key[4]) base.push_back(key);
+    const std::vector<Key> base = table2dtest::KeysWithEqualCells24({0, 4});
     LayTable(base, 6);
     const int32_t n = ttRecordCount;
-    ClosureOutcome outcome = ExpectBothAgree(mask, WholeScope(6, 0, n, true));
+    const ClosureOutcome outcome = ExpectBothAgree(mask, WholeScope(6, 0, n, true));
     EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
     EXPECT_GT(outcome.placements, 1000);
     EXPECT_EQ(std::accumulate(ttHitCount, ttHitCount + n, int64_t(0)), outcome.placements);
 
-    // Record 1 of block 1 exchanged with record 1 of block 2: the window 2x
-    // now claims next value 1, and a composed key names a block no record has.
-    LayTable(base, 6);
+    // Record 1 of block 1 exchanged with record 1 of block 2: a composed key names a block no record has.
     const int32_t block = n / 6;
     std::swap_ranges(ttKeys[block + 1], ttKeys[block + 1] + 6, ttKeys[2 * block + 1]);
     EXPECT_EQ(ExpectBothAgree(mask, WholeScope(6, 0, n, true)).verdict, ClosureVerdict::Unlocked);
 
-    // Keys over {0, 3}: their conjugates by 4 are keys over {0, 5}, which the
-    // table does not hold.
-    std::vector<Key> over03;
-    for (const Key& key : AllKeysOver({0, 3}, 6, 0))
-        if (key[2] == key[4]) over03.push_back(key);
-    LayTable(over03, 6);
+    LayTable(table2dtest::KeysWithEqualCells24({0, 3}), 6);
     EXPECT_EQ(ExpectBothAgree(mask, WholeScope(6, 0, n, true)).verdict, ClosureVerdict::PermutedMismatch);
 }
 
@@ -183,8 +139,7 @@ TEST(ClosureCheck2d, ChecksInPiecesAddUpToTheWholeCheck)
 
 TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
 {
-    // Row N, past the list, holds a key of the table; its block number N / B = 6
-    // is no key cell.
+    // Row N, past the list, holds a key of the table; its block number 6 is no key cell.
     LayTable(AllKeysOver({0, 4}, 5, 0), 5);
     const int32_t n = ttRecordCount;
     std::copy_n(ttKeys[0], 5, ttKeys[n]);

@@ -34,15 +34,13 @@ void StepLayer1(const GrowthSetup& setup)
 TEST(GrowthRun, StepsOfSmallToriWorkedByHand)
 {
     LayStartupMask2dTables();
-    // The 0 empties its four neighbours and becomes 1 (all reads come from the
-    // step's copy, so the 2s beside the new 0s stay); the lone 1 has no 0 beside it.
+    // The 0 empties its neighbours and becomes 1, reading the step's copy; the lone 1 stays.
     LayLayer1({{2, 2, 2, 2}, {2, 1, 2, 2}, {2, 2, 0, 2}, {2, 2, 2, 2}});
     StepLayer1(MakeGrowthSetup(4, 0));
     EXPECT_EQ(Layer1(4), (Cells{{2, 2, 2, 2}, {2, 0, 0, 2}, {2, 0, 1, 0}, {2, 2, 0, 2}}));
     EXPECT_EQ(stringAStopState, 0);   // 0s are left
 
-    // "Cross +1" with its extra point 6 columns to the left: on a 4 x 4 torus
-    // two to the right, a cell the cross does not reach.
+    // "Cross +1" with its extra point 6 columns left: on a 4 x 4 torus two right, past the cross.
     mask2dPointTables[1][5] = {-6, 0};
     LayLayer1({{1, 2, 0, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}, {2, 2, 2, 2}});
     StepLayer1(MakeGrowthSetup(4, 1));
@@ -51,8 +49,7 @@ TEST(GrowthRun, StepsOfSmallToriWorkedByHand)
     StepLayer1(MakeGrowthSetup(4, 0));
     EXPECT_EQ(growthLayer1Cells[0][0], 0);
 
-    // A layer of nothing but 2 stops after one step; a step past the 500
-    // history planes is not recorded and makes the run unsuccessful.
+    // All 2s stop after one step; a step past the history planes makes the run unsuccessful.
     LayLayer1(Cells(4, std::vector<uint8_t>(4, 2)));
     isRunSuccessful = 1;
     StepLayer1(MakeGrowthSetup(4, 0));
@@ -88,9 +85,8 @@ TEST(GrowthRun, TheRandomSeedingTakesItsDrawsInOrder)
 
 TEST(GrowthEvents, EventsElementsAndFrontsWorkedByHand)
 {
-    // 2 x 2 torus. Every cell but (0, 0): layer 1 has a 2 at plane 1, a 0 at
-    // 3 and a 2 at 5; layer 2 a 0 at 0, a 2 at 3 and a 0 at 4. Cell (0, 0)
-    // has a 2 at plane 0 in both layers.
+    // 2 x 2 torus; cells but (0, 0): layer 1 has 2, 0, 2 at planes 1, 3, 5, layer 2 has
+    // 0, 2, 0 at 0, 3, 4. Cell (0, 0) has a 2 at plane 0 in both layers.
     const uint8_t cell1[6] = {1, 2, 1, 0, 1, 2}, cell2[6] = {0, 1, 1, 2, 0, 1};
     const uint8_t first1[6] = {2, 1, 1, 0, 1, 2}, first2[6] = {2, 1, 1, 2, 0, 1};
     for (int t = 0; t < 6; ++t)
@@ -112,8 +108,7 @@ TEST(GrowthEvents, EventsElementsAndFrontsWorkedByHand)
 
     growthFrontDiffIncrement[2][1][1] = 77;
     DeriveGrowthFronts(2);
-    // The fronts pair each event of layer 1 with layer 2's event of the other
-    // kind: 1 against 0, 3 against 3, 5 against 4.
+    // Fronts pair layer 1's events with layer 2's of the other kind: 1/0, 3/3, 5/4.
     EXPECT_EQ(growthFrontStep2[0][1][1], 0);
     EXPECT_EQ(growthFrontDiffIncrement[0][1][1], -1);
     EXPECT_EQ(growthFrontDiffIncrement[1][1][1], 1);

@@ -1,6 +1,3 @@
-// The five-point harvest's entry rules on hand-laid event planes, the listing
-// of the harvested keys against a scan of every flag, and the table list
-// built from them.
 #include "Tables2dTestSupport.h"
 
 #include "engine/GroupAlgebra.h"
@@ -34,9 +31,7 @@ protected:
 
 TEST_F(HarvestTest, WindowsEnterTheTablesByTheirNextElement)
 {
-    // Event 1: windows (1,1,1,1,1) followed by 0 with value 5; event 2:
-    // (0,0,0,0,0) followed by 0 with -99, which stores the empty marker.
-    // Event 0, here (4,4,4,4,4), is never a window.
+    // Event 1: 1s followed by 0, value 5; event 2: 0s with -99, the empty marker; event 0 is no window.
     LayEventPlane(0, 4, 1);
     LayEventPlane(1, 1, 5);
     LayEventPlane(2, 0, -99);
@@ -46,8 +41,7 @@ TEST_F(HarvestTest, WindowsEnterTheTablesByTheirNextElement)
     EXPECT_EQ(tt5Value[Uniform(0)], kEmptyKeyValue);
     EXPECT_EQ(tt5Used[kKeys5 + Uniform(4)], 0);
 
-    // So another value for (0,0,0,0,0) is taken; a third is a conflict at the
-    // first window that meets it, the entries before it kept.
+    // So another value for the 0s is taken; a third conflicts at its first window.
     LayEventPlane(2, 0, 7);
     EXPECT_FALSE(walk(4).conflict);
     LayEventPlane(2, 0, 8);
@@ -62,9 +56,8 @@ TEST_F(HarvestTest, WindowsEnterTheTablesByTheirNextElement)
     EXPECT_TRUE(walk(3).conflict);
     EXPECT_EQ(tt5Value[Uniform(2)], 300 & 0xFF);
 
-    // (4,4,4,4,4) followed by 2: plane 2 holds it with its value; its quotient
-    // (5,5,5,5,5), since 2 * 5 = 4, is marked in plane 0 with no value and
-    // lists as -99.
+    // 4s followed by 2: plane 2 holds them with the value; the quotient 5s (2 * 5 = 4)
+    // is marked in plane 0 without one and lists as -99.
     ClearTwoDimKeyTables(true, true);
     LayEventPlane(1, 4, -3);
     LayEventPlane(2, 2, 0);
@@ -76,8 +69,7 @@ TEST_F(HarvestTest, WindowsEnterTheTablesByTheirNextElement)
     EXPECT_EQ(ttValues[0], -99);
 }
 
-// The listing from the remembered keys gives what a scan of every flag gives,
-// also when other commands cleared or set flags in between.
+// The listing from the remembered keys equals a scan of every flag, across clears.
 TEST_F(HarvestTest, TheListedKeysAreThoseAFullScanFinds)
 {
     std::mt19937 rng(5);

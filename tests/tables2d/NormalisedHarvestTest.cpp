@@ -1,6 +1,3 @@
-// The window walk of the six- to nine-point harvests on hand-laid event
-// planes: which torus cell each mask point reads, how the next element
-// divides the window, and which values the tables keep.
 #include "Tables2dTestSupport.h"
 
 #include "tables2d/HarvestListing.h"
@@ -13,8 +10,7 @@ using namespace table2dtest;
 
 namespace {
 
-// The cross and the four diagonal neighbours: on a 3 x 3 torus the nine
-// points reach every cell once.
+// The cross and the diagonals: on a 3 x 3 torus every cell once.
 constexpr Mask2dPoint kNinePoints[9] = {{0, 0}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 
 int32_t Uniform(int element, int cells)
@@ -45,8 +41,7 @@ protected:
 
 TEST_F(NormalisedHarvestTest, EachPointReadsTheCellAtItsOffsetOnTheTorus)
 {
-    // Cell (0, 0) holds 4 and its right neighbour (0, 1) holds 5; every cell
-    // is followed by the identity, so each window is entered as it is.
+    // (0, 0) holds 4, (0, 1) holds 5; followed by the identity, each window enters as it is.
     LayEventPlane(1, 0, 0);
     LayEventPlane(2, 0, 0);
     growthEventElement1[1][0][0] = 4;
@@ -70,15 +65,13 @@ TEST_F(NormalisedHarvestTest, EachPointReadsTheCellAtItsOffsetOnTheTorus)
 
 TEST_F(NormalisedHarvestTest, TheNextElementDividesTheWindowAndOnlySixAndSevenPointsKeepValues)
 {
-    // Windows of 3 followed by 5 with the value -1: their quotient by 5 is
-    // (2, .., 2), since 5 * 2 = 3, and takes the value 1.
+    // 3s followed by 5 with value -1: quotient (2, .., 2) (5 * 2 = 3), value 1.
     LayEventPlane(1, 3, -1);
     LayEventPlane(2, 5, 0);
     walk(7);
     ASSERT_EQ(listed(7), std::vector<int32_t>{Uniform(2, 7)});
     EXPECT_EQ(ttValues[0], 1);
-    // The same quotient reached through 1 (1 * 2 = 0) with 300 keeps its low
-    // byte, and again through the identity keeps the last value: no test.
+    // Through 1 (1 * 2 = 0) with 300 the low byte; through the identity the last value wins.
     LayEventPlane(1, 0, 300);
     LayEventPlane(2, 1, 0);
     walk(7);
@@ -88,8 +81,7 @@ TEST_F(NormalisedHarvestTest, TheNextElementDividesTheWindowAndOnlySixAndSevenPo
     walk(7);
     listed(7);
     EXPECT_EQ(ttValues[0], 7);
-    // A reflection negates the value; the one value without a negative keeps
-    // its low byte (3 * 0 = 3: the quotient is (0, .., 0)).
+    // A reflection negates the value; INT32_MIN keeps its low byte (3 * 0 = 3: quotient 0s).
     LayEventPlane(1, 3, -9);
     LayEventPlane(2, 3, 0);
     walk(6);

@@ -114,8 +114,9 @@ TEST(OlderSixPointCheck, MatchesItsNestedLoopsOnWholeAndBrokenTables)
         StoreOlderCheckCounters(outcome);
         EXPECT_EQ(outcome.verdict, expected.verdict);
         EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + M), expected.counts);
-        if (expected.verdict != ClosureVerdict::Closed)
+        if (expected.verdict != ClosureVerdict::Closed) {
             EXPECT_EQ(OlderCheckLoopIndices(outcome, check.scope.startCount), expected.indices);
+        }
         ++verdicts[int(outcome.verdict)];
     }
     EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2]) << verdicts[0] << verdicts[1] << verdicts[2];

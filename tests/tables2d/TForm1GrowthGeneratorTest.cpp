@@ -1,6 +1,4 @@
-// "TT 2d" and the growth run's timer chain: runs harvested into the five-point
-// table and its file, "Stop" dropping a run, and the refusals that keep the
-// generator from writing tables that no longer fit their mask.
+// "TT 2d" and the growth run's timer chain: harvests, "Stop", and refusals.
 #include "Tables2dTestSupport.h"
 
 #include "engine/StringLength.h"
@@ -37,7 +35,7 @@ TEST_F(TForm1GrowthGeneratorTest, RunsAreHarvestedIntoTheFivePointTableUntilStop
     Form1->Button214->click();
     EXPECT_EQ(std::filesystem::file_size(ttFileName2d), 0u);   // emptied; five points go to "RR4.dat"
     runChain(40 * 300, [] { return std::filesystem::exists("RR4.dat"); });
-    ASSERT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
     ASSERT_TRUE(std::filesystem::exists("RR4.dat"));
     EXPECT_EQ(Form1->Label390->text(), "1");
     const int32_t keys = harvestClassCount[0];
@@ -58,8 +56,7 @@ TEST_F(TForm1GrowthGeneratorTest, RunsAreHarvestedIntoTheFivePointTableUntilStop
 
 TEST_F(TForm1GrowthGeneratorTest, ARunWhoseLayersEndWithDifferentEventCountsIsNotHarvested)
 {
-    // Both layers stopped after three steps; the last cell has one event in
-    // layer 1 and two in layer 2.
+    // Both layers stopped after three steps with one event in layer 1, two in layer 2.
     growthSetup = MakeGrowthSetup(2, 0);
     stringAStopState = stringBStopState = 1;
     stepCount = secondStepCount = stopTimeA = stopTimeB = 3;
@@ -98,8 +95,7 @@ TEST_F(TForm1GrowthGeneratorTest, TheGeneratorRefusesToStartWhereItWouldSpoilATa
     EXPECT_EQ(tt5Used[123], 0);
     EXPECT_EQ(isTableGenerator2dRunning, 1);
 
-    // While it runs no table is opened over the list it fills, and a switch
-    // to one-dimensional work keeps its "Stop" in view.
+    // While it runs no table is opened over its list; one-dimensional work keeps "Stop" in view.
     answers_.push_back(QString::fromStdString(tableFile));
     Form1->OpenTT2dim1->trigger();
     EXPECT_EQ(answers_.size(), 1u);

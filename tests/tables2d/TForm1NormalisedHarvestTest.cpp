@@ -1,6 +1,4 @@
-// The harvests of seven to nine points: each mask's table in its own file and
-// in the grid, "TT 2d" harvesting them from real runs, and the refusals that
-// keep a harvest from spoiling the list or a table file.
+// The harvests of seven to nine points: files, grid, "TT 2d", and refusals.
 #include "Tables2dTestSupport.h"
 
 #include "mask2d/Mask2dPath.h"
@@ -16,9 +14,8 @@ namespace {
 
 class TForm1NormalisedHarvestTest : public Window2dTest {
 protected:
-    // Mask item chosen; a finished run on a 3 x 3 torus whose one window event
-    // holds 0 everywhere but 4 at cell (0, 0) and 5 at (0, 1), each cell
-    // followed by the identity with the output value 3.
+    // A finished run on a 3 x 3 torus: one window event of 0s but 4 at (0, 0) and 5 at
+    // (0, 1), followed by the identity with output 3.
     void layRun(int item)
     {
         Form1->RadioGroup20->setItemIndex(item);
@@ -45,15 +42,14 @@ TEST_F(TForm1NormalisedHarvestTest, EachMaskHarvestsIntoTheTableFileOfItsPointCo
         layRun(item);
         ASSERT_EQ(Table2dPathPointCount(ttFileName2d), n);
         Form1->HarvestGrowthRun();
-        ASSERT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+        ASSERT_TRUE(messages_.empty()) << firstMessage();
         const int32_t keys = harvestClassCount[0];
         ASSERT_GE(keys, 2) << n;
         EXPECT_EQ(Form1->Label379->text(), QString::number(6 * keys));
         const std::optional<TableFileContent> file = ReadBack(n);
         ASSERT_TRUE(file) << n;
         ASSERT_EQ(file->recordCount, 6 * keys);
-        // Block 1 holds the keys of block 0 multiplied by 1; only seven
-        // points keep the values; no record carries a count.
+        // Block 1 = block 0 multiplied by 1; only seven points keep values; no counts.
         for (int p = 0; p < n; ++p)
             EXPECT_EQ(file->keys[size_t(keys + 1) * size_t(n) + size_t(p)], GroupProduct(1, file->keys[size_t(n) + p]));
         EXPECT_EQ(file->values[0], n == 7 ? 3 : 0) << n;
@@ -62,8 +58,6 @@ TEST_F(TForm1NormalisedHarvestTest, EachMaskHarvestsIntoTheTableFileOfItsPointCo
         StringGrid* grid = Form1->StringGrid12;
         EXPECT_EQ(grid->rowCount(), 6 * keys + 1);
         EXPECT_EQ(grid->colCount(), n + 3);
-        EXPECT_EQ(grid->cell(n + 1, 0) + grid->cell(n + 2, 0), "dN");
-        EXPECT_EQ(grid->colWidth(0) * 10000 + grid->colWidth(n + 1) * 100 + grid->colWidth(n + 2), 533378);
         EXPECT_EQ(grid->cell(n + 1, 1 + 5 * keys), "+1");   // block 5: key cell 0 is 5 * cell >= 3
     }
 }
@@ -74,7 +68,7 @@ TEST_F(TForm1NormalisedHarvestTest, TTd2HarvestsNinePointTablesFromItsRuns)
     Form1->CheckBox61->setChecked(true);    // random seeding
     Form1->Button214->click();
     runChain(40 * 300, [] { return harvestClassCount[0] > 0; });
-    ASSERT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
     const int32_t keys = harvestClassCount[0];
     ASSERT_GT(keys, 0);
     EXPECT_EQ(std::filesystem::file_size(ttFileName2d), size_t(4 + 6 * keys * 17));
@@ -85,8 +79,7 @@ TEST_F(TForm1NormalisedHarvestTest, TTd2HarvestsNinePointTablesFromItsRuns)
 
 TEST_F(TForm1NormalisedHarvestTest, AHarvestThatWouldSpoilTheListOrAFileIsRefused)
 {
-    // More keys than the list holds six times over: the generator stops, the
-    // list and the emptied file stay as they were.
+    // More keys than the list holds: the generator stops, list and file stay.
     layRun(3);
     Form1->Button214->click();
     ASSERT_EQ(isTableGenerator2dRunning, 1);
@@ -99,8 +92,7 @@ TEST_F(TForm1NormalisedHarvestTest, AHarvestThatWouldSpoilTheListOrAFileIsRefuse
     EXPECT_EQ(ttRecordCount, 4);
     EXPECT_EQ(std::filesystem::file_size(ttFileName2d), 0u);
 
-    // Nine-point keys into the file of a seven-point mask: nothing entered,
-    // nothing written.
+    // Nine-point keys into a seven-point mask's file: nothing entered or written.
     layRun(2);
     const std::string sevenPointFile = ttFileName2d;
     Form1->Button224Click();

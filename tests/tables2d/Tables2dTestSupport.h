@@ -1,7 +1,6 @@
 #pragma once
 // Helpers of the two-dimensional table tests: event planes laid by hand, and
-// for the form tests the main window started afresh on a program folder that
-// is also the current directory, its messages and dialogs answered by the test.
+// for the form tests the growth run's timer chain ticked by hand.
 #include "../tables1d/TableTestSupport.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"
@@ -20,6 +19,17 @@ inline void LayEventPlane(int32_t k, int32_t element, int32_t d)
         }
 }
 
+// Every key of six cells over the alphabet with centre 0 whose cells 2 and 4
+// agree: over {0, 4} a closed table of "Cross +1" with (1, 1) (next value =
+// centre); over {0, 3} one whose conjugates by 4 are missing.
+inline std::vector<tabletest::Key> KeysWithEqualCells24(const std::vector<uint8_t>& alphabet)
+{
+    std::vector<tabletest::Key> keys;
+    for (const tabletest::Key& key : tabletest::AllKeysOver(alphabet, 6, 0))
+        if (key[2] == key[4]) keys.push_back(key);
+    return keys;
+}
+
 } // namespace table2dtest
 
 #ifdef QT_WIDGETS_LIB
@@ -29,17 +39,6 @@ namespace table2dtest {
 
 class Window2dTest : public tabletest::WindowTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        previousDir_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);   // "RR4.dat" and "DAT/" lie here
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(previousDir_);
-        WindowTest::TearDown();
-    }
     // Ticks Timer18 and Timer13 as the event loop would, until `done` holds,
     // the chain rests, a message came, or `ticks` ran out.
     void runChain(int ticks, const std::function<bool()>& done)
@@ -53,8 +52,6 @@ protected:
                 return;
         }
     }
-
-    std::filesystem::path previousDir_;
 };
 
 } // namespace table2dtest
