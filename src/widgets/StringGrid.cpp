@@ -52,14 +52,34 @@ public:
         change();
         endResetModel();
     }
-    void allChanged()
+    // The model's rows (or columns) go from `from` to `to`: the ones past the smaller
+    // count are inserted or removed at the end while change() runs.
+    void resize(Qt::Orientation o, int from, int to, const std::function<void()>& change)
+    {
+        if (to > from) {
+            o == Qt::Vertical ? beginInsertRows({}, from, to - 1) : beginInsertColumns({}, from, to - 1);
+            change();
+            o == Qt::Vertical ? endInsertRows() : endInsertColumns();
+        } else if (to < from) {
+            o == Qt::Vertical ? beginRemoveRows({}, to, from - 1) : beginRemoveColumns({}, to, from - 1);
+            change();
+            o == Qt::Vertical ? endRemoveRows() : endRemoveColumns();
+        } else {
+            change();
+        }
+    }
+    // Every cell may have changed. Of the row header only the rows in view are named:
+    // the header walks every row it is told of, and it paints from the grid's texts.
+    void allChanged(int firstRowInView, int lastRowInView)
     {
         if (rowCount() > 0 && columnCount() > 0)
             emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
         if (columnCount() > 0)
             emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-        if (rowCount() > 0)
-            emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+        firstRowInView = std::max(firstRowInView, 0);
+        lastRowInView = std::min(lastRowInView, rowCount() - 1);
+        if (firstRowInView <= lastRowInView)
+            emit headerDataChanged(Qt::Vertical, firstRowInView, lastRowInView);
     }
 
 private:
@@ -141,38 +161,76 @@ void StringGrid::reshape(int cols, int rows, int fixedCols, int fixedRows)
 {
     cols = std::max(0, cols);
     rows = std::max(0, rows);
+    fixedCols = std::max(0, fixedCols);
+    fixedRows = std::max(0, fixedRows);
     const int keepCol = selectedCol(), keepRow = selectedRow();
-    model_->reset([&] {
-        if (cols != cols_ || rows != rows_ || cells_.size() != std::size_t(cols_) * std::size_t(rows_)) {
-            std::vector<QString> next(std::size_t(cols) * std::size_t(rows));
-            const int cc = std::min(cols, cols_), rr = std::min(rows, rows_);
-            if (cells_.size() == std::size_t(cols_) * std::size_t(rows_))
-                for (int r = 0; r < rr; ++r)
-                    for (int c = 0; c < cc; ++c)
-                        next[std::size_t(r) * cols + c] = std::move(cells_[std::size_t(r) * cols_ + c]);
-            cells_ = std::move(next);
-        }
-        cols_ = cols;
-        rows_ = rows;
-        fixedCols_ = std::max(0, fixedCols);
-        fixedRows_ = std::max(0, fixedRows);
-        colWidths_.resize(std::size_t(cols_), defaultColWidth_);
-    });
+    // While the fixed rows and columns, and so the view's headers, stay as they are, the
+    // view hears of rows and columns added or taken away at the end; anything else starts
+    // the view afresh.
+    const bool headersStay = fixedCols == fixedCols_ && fixedRows == fixedRows_ &&
+                             (fixedRows > 0 && rows > 0) == (headerRows() > 0) &&
+                             (fixedCols > 0 && cols > 0) == (headerCols() > 0) &&
+                             cells_.size() == std::size_t(cols_) * std::size_t(rows_);
+    if (headersStay) {
+        model_->resize(Qt::Vertical, rows_ - headerRows(), rows - headerRows(), [&] { relayCells(cols_, rows); });
+        model_->resize(Qt::Horizontal, cols_ - headerCols(), cols - headerCols(), [&] { relayCells(cols, rows); });
+    } else {
+        model_->reset([&] {
+            relayCells(cols, rows);
+            fixedCols_ = fixedCols;
+            fixedRows_ = fixedRows;
+        });
+    }
     applySizes();
-    select(keepCol, keepRow);
+    if (keepCol >= fixedCols_ && keepRow >= fixedRows_ && keepCol < cols_ && keepRow < rows_)
+        select(keepCol, keepRow);
+    else
+        selectionModel()->clear();
 }
 
+// The store takes its new size; the texts of the cells that remain stay where they are.
+void StringGrid::relayCells(int cols, int rows)
+{
+    if (cols == cols_ && cells_.size() == std::size_t(cols_) * std::size_t(rows_)) {
+        // Rows come or go at the end of the row-major store.
+        cells_.resize(std::size_t(cols) * std::size_t(rows));
+    } else {
+        std::vector<QString> next(std::size_t(cols) * std::size_t(rows));
+        const int cc = std::min(cols, cols_), rr = std::min(rows, rows_);
+        if (cells_.size() == std::size_t(cols_) * std::size_t(rows_))
+            for (int r = 0; r < rr; ++r)
+                for (int c = 0; c < cc; ++c)
+                    next[std::size_t(r) * cols + c] = std::move(cells_[std::size_t(r) * cols_ + c]);
+        cells_ = std::move(next);
+    }
+    cols_ = cols;
+    rows_ = rows;
+    colWidths_.resize(std::size_t(cols_), defaultColWidth_);
+    textBlock_ = textBlock_.intersected(QRect(0, 0, cols_, rows_));
+    if (textBlock_.isEmpty()) {
+        textBlock_ = QRect();
+        blockTexts_ = nullptr;
+    }
+}
+
+// Only what differs is handed to the headers: setting a section size walks every
+// section of a 10000-row header.
 void StringGrid::applySizes()
 {
     hHeader_->setVisible(headerRows() > 0);
     vHeader_->setVisible(headerCols() > 0);
-    vHeader_->setDefaultSectionSize(defaultRowHeight_);
-    hHeader_->setFixedHeight(defaultRowHeight_);
-    hHeader_->setDefaultSectionSize(defaultColWidth_);
-    if (headerCols() > 0)
+    if (vHeader_->defaultSectionSize() != defaultRowHeight_)
+        vHeader_->setDefaultSectionSize(defaultRowHeight_);
+    if (hHeader_->minimumHeight() != defaultRowHeight_ || hHeader_->maximumHeight() != defaultRowHeight_)
+        hHeader_->setFixedHeight(defaultRowHeight_);
+    if (hHeader_->defaultSectionSize() != defaultColWidth_)
+        hHeader_->setDefaultSectionSize(defaultColWidth_);
+    if (headerCols() > 0 &&
+        (vHeader_->minimumWidth() != colWidths_[0] || vHeader_->maximumWidth() != colWidths_[0]))
         vHeader_->setFixedWidth(colWidths_[0]);
     for (int c = headerCols(); c < cols_; ++c)
-        hHeader_->resizeSection(c - headerCols(), colWidths_[std::size_t(c)]);
+        if (hHeader_->sectionSize(c - headerCols()) != colWidths_[std::size_t(c)])
+            hHeader_->resizeSection(c - headerCols(), colWidths_[std::size_t(c)]);
 }
 
 void StringGrid::setColCount(int n) { reshape(n, rows_, fixedCols_, fixedRows_); }
@@ -197,6 +255,8 @@ QString StringGrid::cell(int col, int row) const
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return {};
+    if (inTextBlock(col, row))
+        return blockTexts_(col, row);
     return cells_[std::size_t(row) * cols_ + col];
 }
 
@@ -204,6 +264,8 @@ void StringGrid::setCell(int col, int row, const QString& text)
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return;
+    if (inTextBlock(col, row))
+        storeTextBlock();
     QString& slot = cells_[std::size_t(row) * cols_ + col];
     if (slot == text)
         return;
@@ -221,7 +283,9 @@ void StringGrid::scheduleRefresh()
         this,
         [this] {
             refreshPending_ = false;
-            model_->allChanged();
+            const int first = vHeader_->logicalIndexAt(0);
+            const int last = vHeader_->logicalIndexAt(vHeader_->viewport()->height() - 1);
+            model_->allChanged(first < 0 ? 0 : first, last < 0 ? model_->rowCount() - 1 : last);
             if (corner_)
                 corner_->update();
         },
@@ -235,14 +299,48 @@ int StringGrid::colWidth(int col) const
 
 void StringGrid::setColWidth(int col, int w)
 {
-    if (col < 0 || col >= cols_)
+    if (col < 0 || col >= cols_ || colWidths_[std::size_t(col)] == std::max(0, w))
         return;
     colWidths_[std::size_t(col)] = std::max(0, w);
     applySizes();
 }
 
+void StringGrid::setCellTexts(int firstCol, int firstRow, int cols, int rows, CellTexts text)
+{
+    const QRect block = QRect(firstCol, firstRow, std::max(0, cols), std::max(0, rows)).intersected(
+        QRect(0, 0, cols_, rows_));
+    if (block.isEmpty() || !text)
+        return;
+    // Cells of an earlier block that the new one leaves uncovered keep their texts.
+    if (!textBlock_.isEmpty() && !block.contains(textBlock_))
+        storeTextBlock();
+    textBlock_ = block;
+    blockTexts_ = std::move(text);
+    scheduleRefresh();
+}
+
+bool StringGrid::inTextBlock(int col, int row) const
+{
+    return blockTexts_ && textBlock_.contains(col, row);
+}
+
+void StringGrid::storeTextBlock()
+{
+    if (!blockTexts_)
+        return;
+    const QRect block = textBlock_;
+    const CellTexts text = std::move(blockTexts_);
+    textBlock_ = QRect();
+    blockTexts_ = nullptr;
+    for (int r = block.top(); r <= block.bottom(); ++r)
+        for (int c = block.left(); c <= block.right(); ++c)
+            cells_[std::size_t(r) * cols_ + c] = text(c, r);
+}
+
 void StringGrid::clear()
 {
+    textBlock_ = QRect();
+    blockTexts_ = nullptr;
     for (QString& s : cells_)
         s.clear();
     scheduleRefresh();

@@ -1,8 +1,12 @@
 // A grid of texts over a flat store: Cells[col][row] are plain strings, and the view paints
-// only the visible cells, so refilling a 10000-row grid on every timer tick costs only the
-// assignments and one repaint. The first fixed row and column are the view's headers and stay
+// only the visible cells. The first fixed row and column are the view's headers and stay
 // in place while scrolling; further fixed rows/columns scroll with the cells but paint as fixed.
 // Texts are kept across resizes (growing keeps old cells, shrinking drops cells outside).
+//
+// A timer tick that refills a 10000-row grid cannot afford a string per cell: it hands the
+// grid a block of texts computed on demand (setCellTexts), which costs nothing until the
+// view asks for the few cells it shows. A change of size tells the view which rows or
+// columns came or went, so it keeps its scroll position and selection.
 #pragma once
 
 #include "widgets/Colors.h"
@@ -55,6 +59,15 @@ public:
 
     QString cell(int col, int row) const;                   // "" outside
     void setCell(int col, int row, const QString& text);    // ignored outside
+
+    // The block of `cols` x `rows` cells from (firstCol, firstRow), clipped to the grid,
+    // takes the texts text(col, row): afterwards the grid holds exactly what setCell of
+    // each of those texts would have left. text is asked only for cells that are read or
+    // painted, at any later time, so it must answer from data of its own (a copy taken
+    // when the block is set), never from state that may change meanwhile. A later write
+    // into the block, or another block that does not cover it, first stores its texts.
+    using CellTexts = std::function<QString(int col, int row)>;
+    void setCellTexts(int firstCol, int firstRow, int cols, int rows, CellTexts text);
     int colWidth(int col) const;                            // 0 outside
     void setColWidth(int col, int w);
     void clear();   // every text empty, sizes kept
@@ -83,13 +96,19 @@ private:
     int headerRows() const { return fixedRows_ > 0 && rows_ > 0 ? 1 : 0; }
     int headerCols() const { return fixedCols_ > 0 && cols_ > 0 ? 1 : 0; }
     void reshape(int cols, int rows, int fixedCols, int fixedRows);
+    void relayCells(int cols, int rows);
     void applySizes();
     void scheduleRefresh();
+    bool inTextBlock(int col, int row) const;
+    void storeTextBlock();
 
     int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<QString> cells_ = std::vector<QString>(25);   // row-major, cols_ * rows_
     std::vector<int> colWidths_ = std::vector<int>(5, 64);
+    // The computed block (setCellTexts): its cells, within the grid, and their texts.
+    QRect textBlock_;
+    CellTexts blockTexts_;
     bool refreshPending_ = false;
     Model* model_;
     Header* hHeader_;

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <gtest/gtest.h>
+#include <functional>
 #include <set>
+#include <vector>
 
 TEST(StringGridCells, TextsAreKeptAcrossResizesAndOutsideIsEmpty)
 {
@@ -31,14 +34,24 @@ TEST(StringGridCells, TextsAreKeptAcrossResizesAndOutsideIsEmpty)
     EXPECT_EQ(g.cell(1, 1), "1/1");
 }
 
+namespace {
+
+// A grid of the given shape, shown at the given size.
+void ShowGrid(StringGrid& g, int cols, int rows, int width, int height)
+{
+    g.setColCount(cols);
+    g.setRowCount(rows);
+    g.resize(width, height);
+    g.show();
+    QApplication::processEvents();
+}
+
+} // namespace
+
 TEST(StringGridPaint, BigGridRefillPaintsOnlyVisibleCells)
 {
     StringGrid g;
-    g.setColCount(12);
-    g.setRowCount(10001);
-    g.resize(400, 300);
-    g.show();
-    QApplication::processEvents();
+    ShowGrid(g, 12, 10001, 400, 300);
 
     std::set<std::pair<int, int>> drawn;
     g.onDrawCell = [&](GridCellPainter& p) {
@@ -69,4 +82,108 @@ TEST(StringGridPaint, BigGridRefillPaintsOnlyVisibleCells)
     g.render(&shot);
     EXPECT_TRUE(drawn.count({1, 0}));
     EXPECT_TRUE(drawn.count({1, 10000}));
+}
+
+namespace {
+
+// Every cell of two grids, row by row, for a comparison with a readable failure.
+std::vector<QString> AllCells(const StringGrid& g)
+{
+    std::vector<QString> out;
+    for (int r = 0; r < g.rowCount(); ++r)
+        for (int c = 0; c < g.colCount(); ++c)
+            out.push_back(g.cell(c, r));
+    return out;
+}
+
+// What a block of texts stands for: setCell of every text, one by one.
+void SetEachCell(StringGrid& g, int firstCol, int firstRow, int cols, int rows, const StringGrid::CellTexts& text)
+{
+    for (int r = firstRow; r < firstRow + rows; ++r)
+        for (int c = firstCol; c < firstCol + cols; ++c)
+            if (c >= 0 && r >= 0 && c < g.colCount() && r < g.rowCount())
+                g.setCell(c, r, text(c, r));
+}
+
+} // namespace
+
+// Whatever follows a block of computed texts (writes into it, resizes, a second block over
+// part of it or all of it, a clear), the grid holds what cell-by-cell writes would have left.
+TEST(StringGridTextBlocks, HoldWhatCellByCellWritesWouldHaveLeft)
+{
+    const auto texts = [](int tag) {
+        return [tag](int c, int r) { return QString("%1:%2/%3").arg(tag).arg(c).arg(r); };
+    };
+    using Step = std::function<void(StringGrid&, bool blocks)>;
+    const auto block = [](int c0, int r0, int cols, int rows, StringGrid::CellTexts t) -> Step {
+        return [=](StringGrid& g, bool blocks) {
+            if (blocks)
+                g.setCellTexts(c0, r0, cols, rows, t);
+            else
+                SetEachCell(g, c0, r0, cols, rows, t);
+        };
+    };
+    const std::vector<std::pair<const char*, Step>> steps = {
+        {"first block", block(1, 1, 5, 30, texts(1))},
+        {"a write inside it", [](StringGrid& g, bool) { g.setCell(2, 3, "written"); }},
+        {"a block over all of the first", block(0, 1, 6, 35, texts(2))},
+        {"fewer rows", [](StringGrid& g, bool) { g.setRowCount(20); }},
+        {"more rows again", [](StringGrid& g, bool) { g.setRowCount(40); }},
+        {"fewer columns", [](StringGrid& g, bool) { g.setColCount(4); }},
+        {"a block over part of the last", block(2, 5, 10, 3, texts(3))},
+        {"a block reaching past the grid", block(-2, 38, 3, 9, texts(4))},
+        {"one more write", [](StringGrid& g, bool) { g.setCell(3, 6, "again"); }},
+        {"more columns", [](StringGrid& g, bool) { g.setColCount(7); }},
+        {"a block of the whole grid", block(0, 0, 7, 40, texts(5))},
+        {"clear", [](StringGrid& g, bool) { g.clear(); }},
+        {"a block after the clear", block(1, 1, 2, 2, texts(6))},
+    };
+    StringGrid computed, written;
+    for (StringGrid* g : {&computed, &written}) {
+        g->setColCount(6);
+        g->setRowCount(40);
+    }
+    for (const auto& [what, step] : steps) {
+        step(computed, true);
+        step(written, false);
+        ASSERT_EQ(computed.rowCount(), written.rowCount());
+        ASSERT_EQ(AllCells(computed), AllCells(written)) << "after " << what;
+    }
+}
+
+// A refill of 10000 rows by a block asks for no text until the view paints, and then only
+// for the visible cells.
+TEST(StringGridTextBlocks, OnlyVisibleCellsAreComputed)
+{
+    StringGrid g;
+    ShowGrid(g, 12, 10001, 400, 300);
+    int asked = 0;
+    const std::vector<int> data(10000, 7);   // the block's own copy
+    g.setCellTexts(0, 1, 12, 10000, [&asked, data](int c, int r) {
+        ++asked;
+        return QString::number(data[size_t(r - 1)] + c);
+    });
+    EXPECT_EQ(asked, 0);
+    QImage shot(g.size(), QImage::Format_RGB32);
+    g.render(&shot);
+    EXPECT_GT(asked, 0);
+    EXPECT_LT(asked, 1000);
+    EXPECT_EQ(g.cell(11, 10000), "18");
+}
+
+// Rows added at the end leave the view where the user scrolled it and the selected cell
+// where it was; rows taken away from under the selection clear it.
+TEST(StringGridResize, AddedRowsKeepTheScrollPositionAndSelection)
+{
+    StringGrid g;
+    ShowGrid(g, 4, 500, 300, 200);
+    g.select(2, 200);
+    g.verticalScrollBar()->setValue(100);
+    g.setRowCount(2000);
+    QApplication::processEvents();
+    EXPECT_EQ(g.verticalScrollBar()->value(), 100);
+    EXPECT_EQ(g.selectedCol(), 2);
+    EXPECT_EQ(g.selectedRow(), 200);
+    g.setRowCount(100);
+    EXPECT_FALSE(g.currentIndex().isValid());
 }
