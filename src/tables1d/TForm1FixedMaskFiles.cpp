@@ -6,6 +6,7 @@
 
 #include "engine/Mask1d.h"
 #include "tables1d/FixedTableFiles.h"
+#include "tables1d/TForm1TableGrid.h"
 #include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
@@ -14,8 +15,6 @@
 #include <iterator>
 
 namespace {
-
-const char* const kCellWords[6] = {"-x", "-y", "-z", "+x", "+y", "+z"};
 
 // Says in a "Warning" box why the file was refused; nothing for Ok. The files
 // that only the openers read are made outside the workbench, so the message
@@ -48,21 +47,13 @@ bool LoadFixedFile(const FixedTableFile& file, int pointCount)
     return true;
 }
 
-QString ValueText(int32_t value) { return value == 1 ? QString("+1") : QString::number(value); }
-
 // Rows 1..count of a grid of keyCells key cells: the index, the key cells
 // (a cell outside 0..5 keeps the text it had), the value and the last column.
 void FillKeyValueRows(StringGrid* grid, int keyCells, int32_t count, const uint8_t (*keys)[kTableKeyBytes],
                       const int32_t* lastColumn)
 {
-    for (int32_t i = 0; i < count; ++i) {
-        const int row = i + 1;
-        grid->setCell(0, row, QString::number(i));
-        for (int j = 0; j < keyCells; ++j)
-            if (keys[i][j] <= 5) grid->setCell(j + 1, row, kCellWords[keys[i][j]]);
-        grid->setCell(keyCells + 1, row, ValueText(ttValues[i]));
-        grid->setCell(keyCells + 2, row, QString::number(lastColumn[i]));
-    }
+    ShowTableGridRows(grid, keys, count, keyCells, {TableGridNumber::Value, {ttValues, ttValues + count}},
+                      {TableGridNumber::Decimal, {lastColumn, lastColumn + count}});
 }
 
 } // namespace

@@ -12,25 +12,20 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/HarvestListing.h"
 #include "tables2d/TableFile2d.h"
+#include "tables1d/TForm1TableGrid.h"
 #include "widgets/Dialogs.h"
 
 #include <algorithm>
 
 namespace {
 
-const char* const kCellWords[6] = {"-x", "-y", "-z", "+x", "+y", "+z"};
-
-// Header row, record numbers and the words of the first pointCount key cells
-// of records 0..count-1; a cell outside 0..5 leaves its grid cell as it was.
-void FillKeyColumns(StringGrid* grid, int32_t count, int pointCount)
+// Header row: "N" over the record numbers, the key cell numbers, "d" and "N".
+void LabelTableColumns(StringGrid* grid, int pointCount)
 {
     grid->setCell(0, 0, "N");
     for (int p = 0; p < pointCount; ++p) grid->setCell(p + 1, 0, QString::number(p));
-    for (int32_t i = 0; i < count; ++i) {
-        grid->setCell(0, i + 1, QString::number(i));
-        for (int p = 0; p < pointCount; ++p)
-            if (ttKeys[i][p] <= 5) grid->setCell(p + 1, i + 1, kCellWords[ttKeys[i][p]]);
-    }
+    grid->setCell(pointCount + 1, 0, "d");
+    grid->setCell(pointCount + 2, 0, "N");
 }
 
 } // namespace
@@ -94,13 +89,10 @@ void TForm1::FillTable2dGrid(int pointCount)
     for (int p = 1; p <= k; ++p) grid->setColWidth(p, 28);
     grid->setColWidth(k + 1, 33);
     grid->setColWidth(k + 2, k <= 6 ? 88 : 78);
-    FillKeyColumns(grid, n, k);
-    grid->setCell(k + 1, 0, "d");
-    grid->setCell(k + 2, 0, "N");
-    for (int32_t i = 0; i < n; ++i) {
-        grid->setCell(k + 1, i + 1, ttKeys[i][0] < 3 ? "-1" : "+1");
-        grid->setCell(k + 2, i + 1, QString::number(ttHitCount[i]));
-    }
+    LabelTableColumns(grid, k);
+    TableGridColumn sign{TableGridNumber::Sign, std::vector<int32_t>(size_t(n))};
+    for (int32_t i = 0; i < n; ++i) sign.numbers[size_t(i)] = ttKeys[i][0];
+    ShowTableGridRows(grid, ttKeys, n, k, std::move(sign), {TableGridNumber::Decimal, {ttHitCount, ttHitCount + n}});
 }
 
 // "UUU" of the two-dimensional toolbar: N, N / 6 and (N / 6 - 1) / 2.
@@ -150,11 +142,8 @@ void TForm1::FillHarvestGrid(int pointCount)
     grid->setColWidth(0, 38);
     for (int p = 1; p <= k + 1; ++p) grid->setColWidth(p, 28);
     grid->setColWidth(k + 2, 33);
-    FillKeyColumns(grid, n, k);
-    grid->setCell(k + 1, 0, "d");
-    grid->setCell(k + 2, 0, "N");
-    for (int32_t i = 0; i < n; ++i) {
-        grid->setCell(k + 1, i + 1, QString::number(ttValues[i]));
-        grid->setCell(k + 2, i + 1, QString::number(ttHitCount[i] / 81));
-    }
+    LabelTableColumns(grid, k);
+    TableGridColumn counts{TableGridNumber::Decimal, std::vector<int32_t>(size_t(n))};
+    for (int32_t i = 0; i < n; ++i) counts.numbers[size_t(i)] = ttHitCount[i] / 81;
+    ShowTableGridRows(grid, ttKeys, n, k, {TableGridNumber::Decimal, {ttValues, ttValues + n}}, std::move(counts));
 }
