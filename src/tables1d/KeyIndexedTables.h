@@ -5,6 +5,7 @@
 // key was seen; a value byte holds the low 8 bits of a value, 157 marking an
 // empty entry after a clear.
 #include <cstdint>
+#include <vector>
 
 constexpr uint8_t kEmptyKeyValue = 157;   // -99 read as a signed byte
 
@@ -37,6 +38,21 @@ KeyTable KeyTableOf(int pointCount);
 // Base-6 index of the first length cells of key (cell 0 most significant).
 // Cells must be group elements 0..5; length 0..9.
 int32_t KeyTableIndex(const uint8_t* key, int length);
+
+// The keys whose flags are set in the tables of KeyTableOf (five to nine
+// cells), kept beside the flags so that listing them needs no walk over all
+// 6^n flags (10 MB for nine cells) at every pass of a generator. The learners
+// and harvests set flags through MarkKeyUsed, and the clears below empty the
+// lists with the flags; code that writes these flags directly calls
+// ForgetUsedKeys afterwards.
+//
+// MarkKeyUsed sets the flag of `index` (nothing outside the table).
+void MarkKeyUsed(int pointCount, int32_t index);
+// The indices of the set flags in increasing order (empty for other counts).
+// A forgotten list, or one holding a key whose flag was cleared directly, is
+// first rebuilt from a walk over every flag.
+const std::vector<int32_t>& UsedKeys(int pointCount);
+void ForgetUsedKeys();
 
 // Empties the 3- to 7-cell tables: flags 0, values 157 (the one-dimensional
 // part of clear-all; the table list is not touched).

@@ -9,7 +9,6 @@
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>
-#include <cstring>
 
 uint8_t isGenerating1d = 0;
 
@@ -86,7 +85,7 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
             if (g == 0) {
                 const int32_t index = KeyTableIndex(key, n);
                 if (n == 5 && HeldByAnotherPlane(index)) ++outcome.planeHits;
-                table.used[index] = 1;
+                MarkKeyUsed(n, index);
                 if (!table.value) continue;
                 uint8_t& stored = table.value[index];
                 if (stored == kEmptyKeyValue) {
@@ -102,48 +101,24 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
 
             for (int j = 0; j < n; ++j) quotientKey[j] = uint8_t(GroupLeftDivide(g, key[j]));
             const int32_t index = KeyTableIndex(quotientKey, n);
-            table.used[index] = 1;
+            MarkKeyUsed(n, index);
             if (table.value) table.value[index] = LowByte(g <= 2 ? d : int32_t(0u - uint32_t(d)));
         }
     }
     return outcome;
 }
 
-namespace {
-
-// Calls visit(index) for every set flag of the table, in increasing order.
-template <class Visit>
-void ForEachUsedKey(const KeyTable& table, Visit visit)
-{
-    int32_t index = 0;
-    while (index < table.size) {
-        // Most of a large table is empty: step over eight clear flags at once.
-        if (index + 8 <= table.size) {
-            uint64_t word;
-            std::memcpy(&word, table.used + index, sizeof word);
-            if (word == 0) {
-                index += 8;
-                continue;
-            }
-        }
-        if (table.used[index] && !visit(index)) return;
-        ++index;
-    }
-}
-
-} // namespace
 
 std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
 {
     const KeyTable table = KeyTableOf(pointCount);
     if (!table.used) return 0;
     maxKeys = std::clamp<int32_t>(maxKeys, 0, kTableCapacity);
-    int32_t count = 0;
-    ForEachUsedKey(table, [&](int32_t) { return ++count <= maxKeys; });
-    if (count > maxKeys) return std::nullopt;
+    const std::vector<int32_t>& keys = UsedKeys(pointCount);
+    if (keys.size() > size_t(maxKeys)) return std::nullopt;
 
-    count = 0;
-    ForEachUsedKey(table, [&](int32_t index) {
+    int32_t count = 0;
+    for (const int32_t index : keys) {
         int32_t rest = index;
         for (int j = pointCount - 1; j >= 0; --j) {
             rt1Keys[count][j] = uint8_t(rest % 6);
@@ -151,8 +126,7 @@ std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
         }
         ttValues[count] = table.value ? int32_t(int8_t(table.value[index])) : 0;
         ++count;
-        return true;
-    });
+    }
     return count;
 }
 

@@ -1,17 +1,12 @@
 #pragma once
 // The normalised keys a two-dimensional harvest gathers (keys whose next
 // element is the identity: plane 0 of the five-cell tables, the six- to
-// nine-cell tables), and the table list built from them.
-//
-// Listing the keys walked all 6^k used flags after every run (10 MB for nine
-// points). Harvests therefore set a flag through MarkNormalisedKey, which
-// also remembers the key, and ListNormalisedKeys lists the remembered keys.
-// Other commands write and clear the same tables (the one-dimensional
-// learners, the clears): a list that missed such a change would be wrong, so
-// it is trusted only from one full scan on, a key it holds whose flag is no
-// longer set sends it back to a full scan, and ForgetNormalisedKeys makes the
-// next listing scan again (callers do so whenever another command may have
-// written the tables since the last harvest).
+// nine-cell tables), and the table list built from them. The keys are those
+// the tables keep listed beside their flags (KeyIndexedTables.h), so a harvest
+// never walks all 6^k flags.
+#include "tables1d/KeyIndexedTables.h"
+#include "tables1d/TableGenerator.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -20,8 +15,7 @@ constexpr int kHarvestMaxPoints = 9;
 
 // Sets the used flag of normalised key `index` (base-6, cell 0 most
 // significant) in the table of pointCount cells (5..9; others do nothing).
-// The index must lie below 6^pointCount.
-void MarkNormalisedKey(int pointCount, int32_t index);
+inline void MarkNormalisedKey(int pointCount, int32_t index) { MarkKeyUsed(pointCount, index); }
 
 // Whether the flag of normalised key `index` is set.
 bool IsNormalisedKeyUsed(int pointCount, int32_t index);
@@ -34,10 +28,13 @@ uint8_t* NormalisedKeyValue(int pointCount, int32_t index);
 // row r of rt1Keys gets its pointCount cells and ttValues[r] its value read as
 // a signed byte (0 for eight and nine cells). Returns the number listed, or
 // nullopt, with nothing written, when there are more than maxKeys.
-std::optional<int32_t> ListNormalisedKeys(int pointCount, int32_t maxKeys);
+inline std::optional<int32_t> ListNormalisedKeys(int pointCount, int32_t maxKeys)
+{
+    return ListLearnedKeys(pointCount, maxKeys);
+}
 
-// The next listing of every point count starts with a full scan.
-void ForgetNormalisedKeys();
+// After flags were set directly: the next listing walks every flag.
+inline void ForgetNormalisedKeys() { ForgetUsedKeys(); }
 
 // The table list of a harvest from keyCount listed keys: block 0 := rows
 // 0 .. keyCount-1 of rt1Keys (pointCount cells), harvestClassCount[0] := keyCount,

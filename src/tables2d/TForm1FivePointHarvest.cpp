@@ -19,9 +19,6 @@
 void TForm1::Button162Click()
 {
     if (!isRunSuccessful) return;
-    // Outside the generator's own runs other commands may have written the
-    // tables since the last harvest: the listing starts from a full scan.
-    if (!isTableGenerator2dRunning || isGenerating1d) ForgetNormalisedKeys();
 
     // Point table 0 as it was laid last, whatever mask is chosen.
     Mask2dPoint cross[5];

@@ -44,7 +44,6 @@ void TForm1::Button214Click()
         return;
     }
     if (HarvestMaskDiffers(RadioGroup20->itemIndex())) Button170Click();
-    ForgetNormalisedKeys();
     isTableGenerator2dRunning = 1;
     ApplyToolbarMode();
     Timer18->setEnabled(true);

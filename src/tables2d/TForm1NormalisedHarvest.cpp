@@ -35,9 +35,6 @@ void TForm1::HarvestNormalisedTable(int pointCount)
                     "Warning");
         return;
     }
-    // Outside the generator's own runs other commands may have written the
-    // tables since the last harvest: the listing starts from a full scan.
-    if (!isTableGenerator2dRunning || isGenerating1d) ForgetNormalisedKeys();
 
     const int item = pointCount - 5;
     WalkNormalisedWindows(growthSetup.side, mask2dPointTables[item], pointCount);

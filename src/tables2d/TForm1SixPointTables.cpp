@@ -48,9 +48,6 @@ void TForm1::Button176Click()
         ShowPathRefusal("the six-point harvest");
         return;
     }
-    // Outside the generator's own runs other commands may have written the
-    // tables since the last harvest: the listing starts from a full scan.
-    if (!isTableGenerator2dRunning || isGenerating1d) ForgetNormalisedKeys();
 
     // Point table 1 as it was laid last.
     WalkNormalisedWindows(growthSetup.side, mask2dPointTables[1], 6);

@@ -108,7 +108,7 @@ TEST_F(TableGeneratorTest, NothingIsReadOutsideTheRowsAndCellsOutsideTheGroupAre
 
 TEST_F(TableGeneratorTest, MoreKeysThanTheGroupMultiplicationFitsAndUnbuiltMasksAreRefused)
 {
-    for (int32_t i = 0; i <= kGeneratorMaxKeys; ++i) tt7Used[i * 7] = 1;
+    for (int32_t i = 0; i <= kGeneratorMaxKeys; ++i) MarkKeyUsed(7, i * 7);
     ttValues[0] = 1234;
     EXPECT_EQ(ListLearnedKeys(7), std::nullopt);
     EXPECT_EQ(ttValues[0], 1234);

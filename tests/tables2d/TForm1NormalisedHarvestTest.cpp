@@ -83,7 +83,7 @@ TEST_F(TForm1NormalisedHarvestTest, AHarvestThatWouldSpoilTheListOrAFileIsRefuse
     layRun(3);
     Form1->Button214->click();
     ASSERT_EQ(isTableGenerator2dRunning, 1);
-    for (int32_t index = 0; index <= kGeneratorMaxKeys; ++index) tt8Used[index * 5] = 1;
+    for (int32_t index = 0; index <= kGeneratorMaxKeys; ++index) MarkNormalisedKey(8, index * 5);
     ttRecordCount = 4;
     Form1->Button223Click();
     ASSERT_EQ(messages_.size(), 1u);
