@@ -4,6 +4,7 @@
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -34,16 +35,24 @@ bool MultiplyListByGroup(int keyLength)
     const int32_t count = ttRecordCount;
     if (!GroupMultiplicationFits(count)) return false;
 
-    std::vector<uint8_t> copied(size_t(count) * kTableKeyBytes);
-    for (int32_t i = 0; i < count; ++i)
-        std::memcpy(&copied[size_t(i) * kTableKeyBytes], ttKeys[i], kTableKeyBytes);
-
+    // The products of every byte a key cell can hold, looked up: a generator
+    // multiplies thousands of records at every pass. Block 0 (the identity
+    // times each key) is the list itself, and blocks 1..5 lie past it.
+    static const auto products = [] {
+        std::array<std::array<uint8_t, 256>, 6> t{};
+        for (uint32_t g = 0; g < 6; ++g)
+            for (uint32_t b = 0; b < 256; ++b) t[g][b] = uint8_t(GroupProduct(g, b));
+        return t;
+    }();
     ttRecordCount = count * 6;
-    for (int g = 0; g < 6; ++g)
-        for (int32_t i = 0; i < count; ++i)
-            for (int j = 0; j < length; ++j)
-                ttKeys[g * count + i][j] =
-                    uint8_t(GroupProduct(uint32_t(g), copied[size_t(i) * kTableKeyBytes + j]));
+    for (int g = 1; g < 6; ++g) {
+        const std::array<uint8_t, 256>& product = products[size_t(g)];
+        for (int32_t i = 0; i < count; ++i) {
+            const uint8_t* key = ttKeys[i];
+            uint8_t* image = ttKeys[g * count + i];
+            for (int j = 0; j < length; ++j) image[j] = product[key[j]];
+        }
+    }
     return true;
 }
 

@@ -20,22 +20,22 @@ int32_t DeriveLayer(const GrowthHistory& history, int32_t stopTime, int32_t n, G
                     GrowthPlanes32& step, GrowthPlanes16& twoStep, GrowthPlanes16& zeroStep)
 {
     const int32_t planes = std::clamp(stopTime, 0, kGrowthHistoryPlanes);
-    int32_t k = 0;
-    for (int32_t i = 0; i < n; ++i)
-        for (int32_t j = 0; j < n; ++j) {
-            k = 0;
-            for (int32_t t = 0; t < planes; ++t) {
+    // Plane by plane, every cell counting its own events: the history is read in
+    // the order it is stored (this runs at the end of every run of a harvest).
+    int32_t events[kGrowthSide][kGrowthSide] = {};
+    for (int32_t t = 0; t < planes; ++t)
+        for (int32_t i = 0; i < n; ++i)
+            for (int32_t j = 0; j < n; ++j) {
                 const uint8_t s = history[t][i][j];
                 if (s == 1) continue;
                 // k < planes <= 500: every event has its entry.
+                const int32_t k = events[i][j]++;
                 state[k][i][j] = s;
                 step[k][i][j] = t;
                 twoStep[k][i][j] = s == 2 ? uint16_t(t) : kNoStep;
                 zeroStep[k][i][j] = s == 2 ? kNoStep : uint16_t(t);
-                ++k;
             }
-        }
-    return k;
+    return n > 0 ? events[n - 1][n - 1] : 0;
 }
 
 int32_t Signed(uint16_t v) { return int32_t(int16_t(v)); }
@@ -57,17 +57,15 @@ GrowthEventCounts DeriveGrowthEvents(int32_t side)
     }
     historyRowCount = counts.layer1;
     const int32_t events = UsableEvents();
+    // The warnings and the elements in one pass over the planes: the planes
+    // of a run are megabytes, and every pass over them costs its reading.
     for (int32_t t = 0; t < events; ++t)
         for (int32_t i = 0; i < n; ++i)
             for (int32_t j = 0; j < n; ++j) {
                 const int32_t a = growthEventState1[t][i][j], b = growthEventState2[t][i][j];
                 if (a == b && (a == 2 || a == 0)) counts.warnings.push_back({t, i, j, a == 2});
-            }
-    for (int32_t t = 0; t < events; ++t)
-        for (int32_t i = 0; i < n; ++i)
-            for (int32_t j = 0; j < n; ++j) {
-                growthEventElement1[t][i][j] = growthEventStep1[t][i][j] % 3 + (growthEventState1[t][i][j] == 0 ? 3 : 0);
-                growthEventElement2[t][i][j] = growthEventStep2[t][i][j] % 3 + (growthEventState2[t][i][j] == 0 ? 3 : 0);
+                growthEventElement1[t][i][j] = growthEventStep1[t][i][j] % 3 + (a == 0 ? 3 : 0);
+                growthEventElement2[t][i][j] = growthEventStep2[t][i][j] % 3 + (b == 0 ? 3 : 0);
             }
     return counts;
 }
@@ -91,11 +89,9 @@ void DeriveGrowthFronts(int32_t side)
                 growthFrontStep1[k][i][j] = front1;
                 growthFrontStep2[k][i][j] = front2;
                 growthFrontDiff[k][i][j] = front1 - front2;
+                // The increment up to this event, while the plane before is still at hand.
+                if (k > 0) growthFrontDiffIncrement[k - 1][i][j] = front1 - front2 - growthFrontDiff[k - 1][i][j];
             }
-    for (int32_t k = 0; k + 1 < events; ++k)
-        for (int32_t i = 0; i < n; ++i)
-            for (int32_t j = 0; j < n; ++j)
-                growthFrontDiffIncrement[k][i][j] = growthFrontDiff[k + 1][i][j] - growthFrontDiff[k][i][j];
 }
 
 std::string GrowthEventWarningText(const GrowthEventWarning& warning)

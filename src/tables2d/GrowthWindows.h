@@ -39,14 +39,23 @@ GrowthWindowCounts ForEachGrowthWindow(int32_t side, const Mask2dPoint* points, 
     const int cells = std::clamp(pointCount, 0, kGrowthMaskPoints);
     // Event k + 1 is read for every window of event k.
     const int32_t lastEvent = std::min(historyRowCount, kGrowthEventPlanes) - 2;
+    // The wrapped row and column of every point around each (i, j), worked out once:
+    // a harvest walks tens of thousands of windows at every run.
+    int32_t rowOf[kGrowthMaskPoints][kGrowthSide], columnOf[kGrowthMaskPoints][kGrowthSide];
+    for (int p = 0; p < cells; ++p)
+        for (int32_t t = 0; t < n; ++t) {
+            rowOf[p][t] = WrapTorus(t + points[p].y, n);
+            columnOf[p][t] = WrapTorus(t + points[p].x, n);
+        }
     GrowthWindow w;
     for (w.event = 1; w.event <= lastEvent; ++w.event)
-        for (w.i = 0; w.i < n; ++w.i)
+        for (w.i = 0; w.i < n; ++w.i) {
+            const int32_t* rows[kGrowthMaskPoints];
+            for (int p = 0; p < cells; ++p) rows[p] = growthEventElement1[w.event][rowOf[p][w.i]];
             for (w.j = 0; w.j < n; ++w.j) {
                 bool inGroup = true;
                 for (int p = 0; p < cells; ++p) {
-                    const int32_t e =
-                        growthEventElement1[w.event][WrapTorus(w.i + points[p].y, n)][WrapTorus(w.j + points[p].x, n)];
+                    const int32_t e = rows[p][columnOf[p][w.j]];
                     inGroup = inGroup && isElement(e);
                     w.key[p] = uint8_t(e);
                 }
@@ -62,5 +71,6 @@ GrowthWindowCounts ForEachGrowthWindow(int32_t side, const Mask2dPoint* points, 
                     return counts;
                 }
             }
+        }
     return counts;
 }

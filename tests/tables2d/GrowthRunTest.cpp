@@ -6,6 +6,8 @@
 #include "engine/StringState.h"
 #include "tables2d/GrowthEventDerivation.h"
 
+#include <random>
+
 using namespace table2dtest;
 
 namespace {
@@ -81,6 +83,47 @@ TEST(GrowthRun, TheRandomSeedingTakesItsDrawsInOrder)
     SeedRandom(7);   // a side below 2 has no blocks: nothing is drawn
     SeedGrowthLayerRandomly(1);
     EXPECT_EQ(randomState, 7u);
+}
+
+// The events of every cell in the order the cell meets them, as the cell's own
+// walk through its history finds them: random histories of both layers.
+TEST(GrowthEvents, EveryCellsEventsInTheOrderOfItsHistory)
+{
+    std::mt19937 rng(3);
+    const int32_t n = 5, planes = 40;
+    for (int32_t t = 0; t < planes; ++t)
+        for (int32_t i = 0; i < n; ++i)
+            for (int32_t j = 0; j < n; ++j) {
+                growthLayer1History[t][i][j] = uint8_t(rng() % 3);
+                growthLayer2History[t][i][j] = uint8_t(rng() % 3);
+            }
+    stopTimeA = stopTimeB = planes;
+    const GrowthEventCounts counts = DeriveGrowthEvents(n);
+    struct Layer {
+        const GrowthHistory& history;
+        const GrowthPlanes32 &state, &step;
+        const GrowthPlanes16 &two, &zero;
+        int32_t count;
+    };
+    for (const Layer& layer :
+         {Layer{growthLayer1History, growthEventState1, growthEventStep1, growthTwoEventStep1, growthZeroEventStep1,
+                counts.layer1},
+          Layer{growthLayer2History, growthEventState2, growthEventStep2, growthTwoEventStep2, growthZeroEventStep2,
+                counts.layer2}})
+        for (int32_t i = 0; i < n; ++i)
+            for (int32_t j = 0; j < n; ++j) {
+                int32_t k = 0;
+                for (int32_t t = 0; t < planes; ++t) {
+                    const uint8_t s = layer.history[t][i][j];
+                    if (s == 1) continue;
+                    EXPECT_EQ(layer.state[k][i][j], s);
+                    EXPECT_EQ(layer.step[k][i][j], t);
+                    EXPECT_EQ(layer.two[k][i][j], s == 2 ? t : 65535);
+                    EXPECT_EQ(layer.zero[k][i][j], s == 2 ? 65535 : t);
+                    ++k;
+                }
+                if (i == n - 1 && j == n - 1) EXPECT_EQ(layer.count, k);   // the last cell's count
+            }
 }
 
 TEST(GrowthEvents, EventsElementsAndFrontsWorkedByHand)

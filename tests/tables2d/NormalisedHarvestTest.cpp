@@ -1,10 +1,14 @@
 #include "Tables2dTestSupport.h"
 
+#include "engine/GroupAlgebra.h"
 #include "tables2d/HarvestListing.h"
 #include "tables2d/NormalisedHarvest.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
+#include <map>
+#include <random>
 
 using namespace table2dtest;
 
@@ -119,3 +123,47 @@ TEST_F(NormalisedHarvestTest, WindowsOutsideTheGroupAndOtherPointCountsEnterNoth
 }
 
 } // namespace
+
+// The walk written for speed against the plain one of GrowthWindows.h (each window
+// divided cell by cell and indexed as written): random planes with a few cells
+// outside the group, every point count and a few sides, masks reaching past the torus.
+TEST(NormalisedHarvestWalk, AgreesWithThePlainWalkOverEveryWindow)
+{
+    std::mt19937 rng(11);
+    for (const int cells : {6, 7, 8, 9})
+        for (const int32_t side : {2, 5, 12}) {
+            Mask2dPoint points[9];
+            for (Mask2dPoint& p : points) p = {int32_t(rng() % 7) - 3, int32_t(rng() % 31) - 15};
+            historyRowCount = 2 + int32_t(rng() % 12);
+            for (int32_t k = 0; k < historyRowCount; ++k)
+                for (int32_t i = 0; i < side; ++i)
+                    for (int32_t j = 0; j < side; ++j) {
+                        growthEventElement1[k][i][j] = rng() % 50 == 0 ? 6 + int32_t(rng() % 3) : int32_t(rng() % 6);
+                        growthFrontDiffIncrement[k][i][j] = int32_t(rng() % 600) - 300;
+                    }
+
+            // The plain walk, into a table of its own.
+            std::map<int32_t, uint8_t> expected;   // index -> value (0 where none is kept)
+            uint8_t lastQuotient[9] = {};
+            const GrowthWindowCounts plain = ForEachGrowthWindow(side, points, cells, [&](const GrowthWindow& w) {
+                uint8_t quotient[9];
+                for (int p = 0; p < cells; ++p) quotient[p] = uint8_t(GroupLeftDivide(w.next, w.key[p]));
+                const uint32_t d = uint32_t(w.output);
+                expected[KeyTableIndex(quotient, cells)] = cells <= 7 ? uint8_t(w.next <= 2 ? d : 0u - d) : 0;
+                std::copy_n(quotient, cells, lastQuotient);
+                return true;
+            });
+
+            ClearTwoDimKeyTables(true, true);
+            const GrowthWindowCounts fast = WalkNormalisedWindows(side, points, cells);
+            EXPECT_EQ(fast.windows, plain.windows) << cells << " " << side;
+            EXPECT_EQ(fast.skippedWindows, plain.skippedWindows) << cells << " " << side;
+            const std::vector<int32_t>& used = UsedKeys(cells);
+            ASSERT_EQ(used.size(), expected.size()) << cells << " " << side;
+            for (const auto& [index, value] : expected) {
+                EXPECT_TRUE(IsNormalisedKeyUsed(cells, index));
+                if (cells <= 7) EXPECT_EQ(*NormalisedKeyValue(cells, index), value);
+            }
+            if (plain.windows > 0) EXPECT_TRUE(std::equal(lastQuotient, lastQuotient + cells, quotientKey));
+        }
+}
