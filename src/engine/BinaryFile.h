@@ -64,8 +64,11 @@ inline bool WriteWholeFile(const std::filesystem::path& path, std::span<const ui
 }
 
 // Writes bytes over the start of an EXISTING file, keeping its bytes past the
-// written part; the file is never created. Saved through SaveFileSafely, so a
-// failure leaves the whole old file. False if it is missing or unreadable.
+// written part; the file is never created. Written in place (a file rewritten
+// at every timer tick cannot afford a new file each time), but never left
+// half-written: a write that might fail for want of room goes through
+// SaveFileSafely, and a failed write puts the old bytes back, so a failure
+// leaves the whole old file. False if it is missing or unreadable.
 bool OverwriteFileStart(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 // As OverwriteFileStart, but a missing file is created (with its folders)

@@ -3,11 +3,13 @@
 #include "engine/BinaryFile.h"
 #include "tables1d/TableRecords.h"
 
+#include <algorithm>
 #include <bit>
 #include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 std::string ttFileName1d;
 
@@ -120,15 +122,23 @@ TableFileStatus WriteListToTableFile(const std::string& path, int keyLength)
     std::error_code ec;
     if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return TableFileStatus::Missing;
 
-    ByteWriter writer;
+    // Laid out in place, in a buffer kept from call to call: the generators
+    // write thousands of records at every pass. Each key is copied whole (a
+    // fixed-size copy), and its value and count then overwrite the cells past
+    // keyLength; the buffer has room for the last key's.
     const int32_t count = ttRecordCount;
-    writer.putInt32(count);
-    for (int32_t i = 0; i < count; ++i) {
-        writer.putBytes(ttKeys[i], size_t(keyLength));
-        writer.putInt32(ttValues[i]);
-        writer.putInt32(ttHitCount[i]);
+    const size_t recordBytes = size_t(keyLength) + 8;
+    const size_t size = 4 + size_t(std::max(count, 0)) * recordBytes;
+    static thread_local std::vector<uint8_t> bytes;
+    bytes.resize(size + kTableKeyBytes);
+    StoreLE32(bytes.data(), uint32_t(count));
+    uint8_t* at = bytes.data() + 4;
+    for (int32_t i = 0; i < count; ++i, at += recordBytes) {
+        std::memcpy(at, ttKeys[i], kTableKeyBytes);
+        StoreLE32(at + keyLength, uint32_t(ttValues[i]));
+        StoreLE32(at + keyLength + 4, uint32_t(ttHitCount[i]));
     }
-    return OverwriteFileStart(path, writer.bytes()) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
+    return OverwriteFileStart(path, std::span<const uint8_t>(bytes.data(), size)) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
 }
 
 std::string DescribeTableFileStatus(TableFileStatus status, const std::string& path, int keyLength)
