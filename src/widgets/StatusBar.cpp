@@ -1,6 +1,5 @@
 #include "widgets/StatusBar.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace {
@@ -15,11 +14,25 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
     // drawing shows through it and its text can be read.
     setAutoFillBackground(true);
     setFixedHeight(kHeight);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 1, 4, 1);
-    layout->addWidget(label_);
     label_->setTextFormat(Qt::PlainText);
     resize(sizeHint());
+    placeLabel();
+}
+
+// The label is placed by hand at a fixed size, not by a layout: a new text then
+// asks for no new layout of the bar (measuring the text every few milliseconds,
+// when a tick shows its step count, costs more than the tick's own work).
+void StatusBar::placeLabel()
+{
+    const QRect r = contentsRect().adjusted(4, 1, -4, -1);
+    label_->setFixedSize(r.size().expandedTo(QSize(0, 0)));
+    label_->move(r.topLeft());
+}
+
+void StatusBar::resizeEvent(QResizeEvent* e)
+{
+    QFrame::resizeEvent(e);
+    placeLabel();
 }
 
 QSize StatusBar::sizeHint() const { return {200, kHeight}; }

@@ -30,7 +30,12 @@ public:
 signals:
     void edgeChanged();
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void placeLabel();
+
     QLabel* label_;
     Edge edge_ = Edge::Bottom;
     QElapsedTimer sinceRepaint_;
