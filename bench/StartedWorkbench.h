@@ -35,8 +35,10 @@ inline int RunWorkbenchBenchmarks(int argc, char** argv, const std::function<boo
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     SetMessageRecorder(nullptr);
-    if (!messages.empty())
-        std::printf("message boxes: %zu\n", messages.size());
+    if (!messages.empty()) {
+        std::printf("message boxes: %zu; the first: \"%s\"\n", messages.size(),
+                    messages.front().text.toStdString().c_str());
+    }
     QDir::setCurrent(QDir::tempPath());
     return ok ? 0 : 1;
 }
