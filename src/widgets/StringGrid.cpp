@@ -206,11 +206,8 @@ void StringGrid::relayCells(int cols, int rows)
     cols_ = cols;
     rows_ = rows;
     colWidths_.resize(std::size_t(cols_), defaultColWidth_);
-    textBlock_ = textBlock_.intersected(QRect(0, 0, cols_, rows_));
-    if (textBlock_.isEmpty()) {
-        textBlock_ = QRect();
-        blockTexts_ = nullptr;
-    }
+    for (TextBlock& b : textBlocks_) b.cells = b.cells.intersected(QRect(0, 0, cols_, rows_));
+    std::erase_if(textBlocks_, [](const TextBlock& b) { return b.cells.isEmpty(); });
 }
 
 // Only what differs is handed to the headers: setting a section size walks every
@@ -255,8 +252,8 @@ QString StringGrid::cell(int col, int row) const
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return {};
-    if (inTextBlock(col, row))
-        return blockTexts_(col, row);
+    if (const TextBlock* b = textBlockAt(col, row))
+        return b->text(col, row);
     return cells_[std::size_t(row) * cols_ + col];
 }
 
@@ -264,8 +261,8 @@ void StringGrid::setCell(int col, int row, const QString& text)
 {
     if (col < 0 || row < 0 || col >= cols_ || row >= rows_)
         return;
-    if (inTextBlock(col, row))
-        storeTextBlock();
+    if (const TextBlock* b = textBlockAt(col, row))
+        storeTextBlock(std::size_t(b - textBlocks_.data()));
     QString& slot = cells_[std::size_t(row) * cols_ + col];
     if (slot == text)
         return;
@@ -311,36 +308,38 @@ void StringGrid::setCellTexts(int firstCol, int firstRow, int cols, int rows, Ce
         QRect(0, 0, cols_, rows_));
     if (block.isEmpty() || !text)
         return;
-    // Cells of an earlier block that the new one leaves uncovered keep their texts.
-    if (!textBlock_.isEmpty() && !block.contains(textBlock_))
-        storeTextBlock();
-    textBlock_ = block;
-    blockTexts_ = std::move(text);
+    // Blocks the new one covers are replaced; the cells of those it covers in part
+    // keep their texts.
+    for (std::size_t i = textBlocks_.size(); i-- > 0;) {
+        if (block.contains(textBlocks_[i].cells))
+            textBlocks_.erase(textBlocks_.begin() + std::ptrdiff_t(i));
+        else if (block.intersects(textBlocks_[i].cells))
+            storeTextBlock(i);
+    }
+    textBlocks_.push_back({block, std::move(text)});
     scheduleRefresh();
 }
 
-bool StringGrid::inTextBlock(int col, int row) const
+const StringGrid::TextBlock* StringGrid::textBlockAt(int col, int row) const
 {
-    return blockTexts_ && textBlock_.contains(col, row);
+    for (const TextBlock& b : textBlocks_)
+        if (b.cells.contains(col, row))
+            return &b;
+    return nullptr;
 }
 
-void StringGrid::storeTextBlock()
+void StringGrid::storeTextBlock(std::size_t i)
 {
-    if (!blockTexts_)
-        return;
-    const QRect block = textBlock_;
-    const CellTexts text = std::move(blockTexts_);
-    textBlock_ = QRect();
-    blockTexts_ = nullptr;
-    for (int r = block.top(); r <= block.bottom(); ++r)
-        for (int c = block.left(); c <= block.right(); ++c)
-            cells_[std::size_t(r) * cols_ + c] = text(c, r);
+    const TextBlock b = std::move(textBlocks_[i]);
+    textBlocks_.erase(textBlocks_.begin() + std::ptrdiff_t(i));
+    for (int r = b.cells.top(); r <= b.cells.bottom(); ++r)
+        for (int c = b.cells.left(); c <= b.cells.right(); ++c)
+            cells_[std::size_t(r) * cols_ + c] = b.text(c, r);
 }
 
 void StringGrid::clear()
 {
-    textBlock_ = QRect();
-    blockTexts_ = nullptr;
+    textBlocks_.clear();
     for (QString& s : cells_)
         s.clear();
     scheduleRefresh();

@@ -65,7 +65,8 @@ public:
     // each of those texts would have left. text is asked only for cells that are read or
     // painted, at any later time, so it must answer from data of its own (a copy taken
     // when the block is set), never from state that may change meanwhile. A later write
-    // into the block, or another block that does not cover it, first stores its texts.
+    // into a block, or a new block over part of it, first stores its texts; a new block
+    // over all of it replaces it; blocks side by side stay as they are.
     using CellTexts = std::function<QString(int col, int row)>;
     void setCellTexts(int firstCol, int firstRow, int cols, int rows, CellTexts text);
     int colWidth(int col) const;                            // 0 outside
@@ -99,16 +100,18 @@ private:
     void relayCells(int cols, int rows);
     void applySizes();
     void scheduleRefresh();
-    bool inTextBlock(int col, int row) const;
-    void storeTextBlock();
+    struct TextBlock {
+        QRect cells;   // within the grid
+        CellTexts text;
+    };
+    const TextBlock* textBlockAt(int col, int row) const;
+    void storeTextBlock(std::size_t i);
 
     int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<QString> cells_ = std::vector<QString>(25);   // row-major, cols_ * rows_
     std::vector<int> colWidths_ = std::vector<int>(5, 64);
-    // The computed block (setCellTexts): its cells, within the grid, and their texts.
-    QRect textBlock_;
-    CellTexts blockTexts_;
+    std::vector<TextBlock> textBlocks_;   // side by side, none overlapping another
     bool refreshPending_ = false;
     Model* model_;
     Header* hHeader_;
