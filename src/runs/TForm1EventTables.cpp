@@ -22,10 +22,17 @@ void FillEventValueGrid(StringGrid* grid, const EventTable& values)
     const int rows = UsableEventRows();
     FrameRunGrid(grid, length + 1, rows + 1, 23);
     LabelRunGridRows(grid, rows);
-    for (int k = 0; k < rows; ++k)
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, k + 1, CellLetter(values[k][c]));
+    ShowRunCells(grid, rows, length, [&values](int k, int c) { return values[k][c]; }, CellLetter);
 }
+
+// What a parity or phase letter is made of: A's event value, A's and B's event
+// steps; nothing for a row before event 0.
+struct EventCell {
+    int32_t valueA = 0, stepA = 0, stepB = 0;
+    bool none = false;
+};
+
+EventCell EventCellAt(int k, int c) { return {eventValueA[k][c], eventStepA[k][c], eventStepB[k][c]}; }
 
 // StringGrid7 / StringGrid8: parity letters of A's or B's event step, by a
 // condition on A's event value. One grid row per event row.
@@ -36,10 +43,9 @@ void FillParityGrid(StringGrid* grid, int32_t eventValueWanted)
     FrameRunGrid(grid, length + 1, rows + 1, 18);
     LabelRunGridRows(grid, std::min(stopTimeA, rows));
     const int filled = std::min(std::max(stopTimeA, 0), rows);
-    for (int t = 0; t < filled; ++t)
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, t + 1,
-                          ParityLetter(eventValueA[t][c] == eventValueWanted, eventStepA[t][c], eventStepB[t][c]));
+    ShowRunCells(grid, filled, length, EventCellAt, [eventValueWanted](const EventCell& e) {
+        return ParityLetter(e.valueA == eventValueWanted, e.stepA, e.stepB);
+    });
 }
 
 // StringGrid9: signed phase letters of the event rows from viewStartRow on.
@@ -49,14 +55,12 @@ void FillPhaseGrid(StringGrid* grid)
     const int rows = UsableEventRows();
     FrameRunGrid(grid, length + 1, rows + 1 - viewStartRow, 28);
     LabelRunGridRows(grid, rows - viewStartRow, viewStartRow);
-    for (int r = 0; r + 1 < grid->rowCount(); ++r) {
-        const int k = r + viewStartRow;
-        if (k >= rows)
-            break;
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, r + 1,
-                          k < 0 ? QString() : QString(EventPhaseText(eventValueA[k][c], eventStepA[k][c], eventStepB[k][c])));
-    }
+    // Grid row r + 1 shows event row r + viewStartRow; rows before event 0 are empty.
+    const int shown = std::clamp(rows - viewStartRow, 0, grid->rowCount() - 1);
+    ShowRunCells(
+        grid, shown, length,
+        [](int r, int c) { return r + viewStartRow < 0 ? EventCell{0, 0, 0, true} : EventCellAt(r + viewStartRow, c); },
+        [](const EventCell& e) { return e.none ? QString() : QString(EventPhaseText(e.valueA, e.stepA, e.stepB)); });
 }
 
 } // namespace

@@ -19,6 +19,5 @@ void FrameRunGrid(StringGrid* grid, int cols, int rows, int colWidth)
 void LabelRunGridRows(StringGrid* grid, int lastRow, int firstLabel)
 {
     lastRow = std::min(lastRow, grid->rowCount() - 1);
-    for (int r = 1; r <= lastRow; ++r)
-        grid->setCell(0, r, Decimal(r + firstLabel - 1));
+    grid->setCellTexts(0, 1, 1, lastRow, [firstLabel](int, int r) { return Decimal(r + firstLabel - 1); });
 }

@@ -23,9 +23,7 @@ void FillPrGrid(StringGrid* grid, const uint8_t (*table)[kStringCells], int32_t 
     const int rows = std::clamp(stopTime, 0, kPrTableRows);
     FrameRunGrid(grid, length + 1, rows + 1, 23);
     LabelRunGridRows(grid, rows);
-    for (int t = 0; t < rows; ++t)
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, t + 1, CellLetter(table[t][c]));
+    ShowRunCells(grid, rows, length, [table](int t, int c) { return table[t][c]; }, CellLetter);
 }
 
 // History grid: historyRowCount rows of a 30-row history table in decimal;
@@ -36,9 +34,7 @@ void FillHistoryGrid(StringGrid* grid, const int16_t (*table)[kStringCells])
     const int rows = std::clamp(historyRowCount, 0, kTraceRows);
     FrameRunGrid(grid, length + 1, rows + 1, 23);
     LabelRunGridRows(grid, rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, r + 1, Decimal(table[r][c]));
+    ShowRunCells(grid, rows, length, [table](int r, int c) { return table[r][c]; }, Decimal);
 }
 
 // The colour and letter of a data cell holding value 0, 1 or 2: the cell is
@@ -79,12 +75,13 @@ void TForm1::Button148Click()
     canvas().pen.style = PenStyle::Solid;
     BuildSixLetterHistory();
     const int32_t rows = HistoryRowsInUse();
-    RichEdit3->clearLines();
-    for (int32_t r = 0; r < rows; ++r)
-        RichEdit3->addLine(QString::fromStdString(SixLetterLine(r)), ColorBlack);
-    RichEdit10->clearLines();
-    for (int32_t r = 0; r < rows; ++r)
-        RichEdit10->addLine(QString::fromStdString(ParityLine(r)), ColorBlack);
+    QStringList sixLetters, parities;
+    for (int32_t r = 0; r < rows; ++r) {
+        sixLetters << QString::fromStdString(SixLetterLine(r));
+        parities << QString::fromStdString(ParityLine(r));
+    }
+    RichEdit3->setLines(sixLetters);
+    RichEdit10->setLines(parities);
 
     ShowSixLetterCells();
 }

@@ -12,6 +12,7 @@
 #include "runs/TForm1RunGridLayout.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,7 @@ void FrameStepWGrid(StringGrid* grid, int cols, int rows, int width)
 
 void FillFromTable(StringGrid* grid, const int32_t (*table)[kStGrColumns], int rows, int length)
 {
-    for (int k = 0; k < rows; ++k)
-        for (int c = 0; c < length; ++c)
-            grid->setCell(c + 1, k + 1, Decimal(table[k][c]));
+    ShowRunCells(grid, rows, length, [table](int k, int c) { return table[k][c]; }, Decimal);
 }
 
 } // namespace
@@ -60,10 +59,12 @@ void TForm1::Button177Click()
         const bool negativeForTwo = grid == StringGrid5;
         FrameStepWGrid(grid, length + 1, rows + 1, 33);
         LabelRunGridRows(grid, rows);
-        for (int k = 0; k < rows; ++k)
-            for (int c = 0; c < length; ++c)
-                grid->setCell(c + 1, k + 1,
-                              SignedPhaseLetter((eventValueA[k][c] != 0) == negativeForTwo, eventStepA[k][c]));
+        ShowRunCells(
+            grid, rows, length,
+            [negativeForTwo](int k, int c) {
+                return std::pair{(eventValueA[k][c] != 0) == negativeForTwo, eventStepA[k][c]};
+            },
+            [](const std::pair<bool, int32_t>& e) { return SignedPhaseLetter(e.first, e.second); });
     }
 }
 
