@@ -59,7 +59,8 @@ int saturate(long long v)
 // on the minor axis it is floor((2*minor*k + major) / (2*major)) steps, exactly where the
 // stepping algorithm's error term moves it. So only the pixels inside area are visited,
 // and a line reaching to the int limits costs no more than its visible part.
-void linePixels(int x0, int y0, int x1, int y1, const Span& area, const std::function<void(int, int)>& put)
+template <class Put>
+void linePixels(int x0, int y0, int x1, int y1, const Span& area, const Put& put)
 {
     const long long dx = std::llabs(static_cast<long long>(x1) - x0), dy = std::llabs(static_cast<long long>(y1) - y0);
     const long long steps = std::max(dx, dy);
@@ -149,24 +150,37 @@ std::uint32_t* Canvas::row(int y)
     return reinterpret_cast<std::uint32_t*>(image_.scanLine(y + origin_.y())) + origin_.x();
 }
 
-void Canvas::plot(int x, int y, std::uint32_t rgb, bool notXor)
-{
-    std::uint32_t* p = row(y) + x;
-    *p = notXor ? (0xFF000000u | (~(rgb ^ *p) & 0x00FFFFFFu)) : rgb;
-}
+void Canvas::plot(int x, int y, std::uint32_t rgb, bool notXor) { Plot(row(y) + x, rgb, notXor); }
 
 void Canvas::paintMask(const Mask& m)
 {
     const bool notXor = pen.mode == PenMode::NotXor;
+    const Rows row = rows();
     std::size_t i = 0;
-    for (int y = m.box.top(); y <= m.box.bottom(); ++y)
+    for (int y = m.box.top(); y <= m.box.bottom(); ++y) {
+        std::uint32_t* line = row(y);
         for (int x = m.box.left(); x <= m.box.right(); ++x, ++i) {
             if (m.cells[i] == PenPx)
-                plot(x, y, m.penRgb, notXor);
+                Plot(line + x, m.penRgb, notXor);
             else if (m.cells[i] == BrushPx)
-                plot(x, y, m.brushRgb, notXor);
+                Plot(line + x, m.brushRgb, notXor);
         }
+    }
     changed(m.box);
+}
+
+// Every pixel of r (inside bounds()) painted once.
+void Canvas::paintRect(const QRect& r, std::uint32_t rgb, bool notXor)
+{
+    const Rows row = rows();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        std::uint32_t* line = row(y);
+        if (!notXor) {
+            std::fill(line + r.left(), line + r.right() + 1, rgb);
+            continue;
+        }
+        for (int x = r.left(); x <= r.right(); ++x) Plot(line + x, rgb, true);
+    }
 }
 
 void Canvas::moveTo(int x, int y) { pos_ = QPoint(x, y); }
@@ -186,9 +200,24 @@ void Canvas::lineTo(int x, int y)
         return;
     const Span area = Span{reach.left(), reach.top(), reach.right(), reach.bottom()}.grown(w - 1 - off, off);
     const std::uint32_t rgb = ToRgb32(pen.color);
+    const bool notXor = pen.mode == PenMode::NotXor;
+    if ((from.x() == x) != (from.y() == y)) {
+        // A level or upright line: its pixels, the end left out, each covering w x w,
+        // make one rectangle (hatchings draw hundreds of these at a time).
+        const bool level = from.y() == y;
+        const int a = level ? from.x() : from.y(), b = level ? x : y;   // along the line
+        const long long first = std::min(a, b < a ? b + 1 : a), last = std::max(a, b > a ? b - 1 : a);
+        const long long across = level ? y : from.x();
+        const Span covered = level ? Span{first, across, last, across} : Span{across, first, across, last};
+        const QRect r = covered.grown(off, w - 1 - off).within(bounds());
+        if (!r.isNull())
+            paintRect(r, rgb, notXor);
+        changed(reach);
+        return;
+    }
     if (w == 1) {
-        const bool notXor = pen.mode == PenMode::NotXor;
-        linePixels(from.x(), from.y(), x, y, area, [&](int px, int py) { plot(px, py, rgb, notXor); });
+        const Rows row = rows();
+        linePixels(from.x(), from.y(), x, y, area, [&](int px, int py) { Plot(row(py) + px, rgb, notXor); });
         changed(reach);
         return;
     }
@@ -232,11 +261,7 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     const QRect r = spanBox(x1, y1, x2, y2).within(bounds());
     if (r.isNull())
         return;
-    const std::uint32_t rgb = ToRgb32(brush.color);
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        std::uint32_t* line = row(y);
-        std::fill(line + r.left(), line + r.right() + 1, rgb);
-    }
+    paintRect(r, ToRgb32(brush.color), false);
     changed(r);
 }
 

@@ -90,6 +90,23 @@ private:
     QRect bounds() const;   // where drawing may write, in canvas coordinates: the image within the clip
     void plot(int x, int y, std::uint32_t rgb, bool notXor);   // (x, y) inside bounds()
     std::uint32_t* row(int y);   // image row of canvas row y (inside bounds()), at canvas x 0
+    // The rows of the image for one figure: writing needs the image unshared,
+    // which is seen to once here rather than for every row.
+    struct Rows {
+        std::uint8_t* bits;
+        qsizetype bytesPerLine;
+        QPoint origin;
+        std::uint32_t* operator()(int y) const
+        {
+            return reinterpret_cast<std::uint32_t*>(bits + qsizetype(y + origin.y()) * bytesPerLine) + origin.x();
+        }
+    };
+    Rows rows() { return {image_.bits(), image_.bytesPerLine(), origin_}; }
+    void paintRect(const QRect& r, std::uint32_t rgb, bool notXor);
+    static void Plot(std::uint32_t* p, std::uint32_t rgb, bool notXor)
+    {
+        *p = notXor ? (0xFF000000u | (~(rgb ^ *p) & 0x00FFFFFFu)) : rgb;
+    }
     void paintMask(const Mask& m);
     void changed(const QRect& r);
     QFont qfont() const;

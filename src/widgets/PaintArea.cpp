@@ -11,13 +11,19 @@ PaintArea::PaintArea(QWidget* parent, QSize canvasSize)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);   // moves are reported without a pressed button too
     canvas_.onChanged = [this](const QRect& r) {
-        if (!painting_)   // drawing from onPaint is shown by the paint in progress
-            update(r);
+        // Drawing from onPaint is shown by the paint in progress. The area waiting for
+        // the next paint is kept as one rectangle: of the thousands of small figures a
+        // handler may draw, only those outside it make it grow.
+        if (painting_ || dirty_.contains(r))
+            return;
+        dirty_ |= r;
+        update(dirty_);
     };
 }
 
 void PaintArea::paintEvent(QPaintEvent* e)
 {
+    dirty_ = QRect();
     if (onPaint) {
         painting_ = true;
         RunGuarded(onPaint);

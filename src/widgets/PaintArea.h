@@ -27,4 +27,5 @@ protected:
 private:
     Canvas canvas_;
     bool painting_ = false;
+    QRect dirty_;   // marked for the next paint since the last one
 };

@@ -1,10 +1,17 @@
 // Canvas drawing read back pixel by pixel: edge exclusion, not-xor, text and the
-// outside of the image.
+// outside of the image; the paint that shows what was drawn.
 #include "widgets/Canvas.h"
+#include "widgets/PaintArea.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -76,6 +83,44 @@ TEST(CanvasLines, LineToExcludesItsEndPointAndMovesThePen)
     c.polygon({{2, 2}, {12, 2}, {12, 12}, {2, 12}});
     EXPECT_EQ(c.pixel(12, 12), ColorBlack);
     EXPECT_EQ(countColor(c, ColorBlack), 40);
+}
+
+// Level and upright lines of every width, either way, some reaching past the image:
+// each pixel of the path but the end covers w x w from (w / 2) before it, and a
+// not-xor line flips each covered pixel once.
+TEST(CanvasLines, LevelAndUprightLinesCoverTheirPixelsSquares)
+{
+    struct Case {
+        QPoint from, to;
+    };
+    const Case cases[] = {{{3, 10}, {15, 10}}, {{15, 10}, {3, 10}}, {{10, 2}, {10, 17}},
+                          {{10, 17}, {10, 2}}, {{-5, 0}, {30, 0}},  {{19, 25}, {19, -3}}};
+    for (const int width : {1, 2, 3, 4})
+        for (const Case& k : cases) {
+            Canvas c(20, 20, ColorWhite);
+            c.pen.width = width;
+            c.moveTo(k.from.x(), k.from.y());
+            c.lineTo(k.to.x(), k.to.y());
+            const int off = width / 2;
+            const int steps = std::max(std::abs(k.to.x() - k.from.x()), std::abs(k.to.y() - k.from.y()));
+            const QPoint dir((k.to.x() - k.from.x()) / steps, (k.to.y() - k.from.y()) / steps);
+            QImage expected(20, 20, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            for (int s = 0; s < steps; ++s)
+                for (int dy = 0; dy < width; ++dy)
+                    for (int dx = 0; dx < width; ++dx) {
+                        const QPoint p = k.from + dir * s + QPoint(dx - off, dy - off);
+                        if (expected.rect().contains(p)) expected.setPixel(p, qRgb(0, 0, 0));
+                    }
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 20; ++x)
+                    ASSERT_EQ(c.pixel(x, y), expected.pixel(x, y) == qRgb(0, 0, 0) ? ColorBlack : ColorWhite)
+                        << width << " " << x << "," << y;
+            c.pen.mode = PenMode::NotXor;
+            c.moveTo(k.from.x(), k.from.y());
+            c.lineTo(k.to.x(), k.to.y());
+            EXPECT_EQ(countColor(c, ColorWhite, {0, 0, 20, 20}), 400) << width;
+        }
 }
 
 TEST(CanvasNotXor, DrawingTwiceRestoresEveryPixel)
@@ -301,4 +346,39 @@ TEST(CanvasPixels, EveryFigureMovesWithTheOrigin)
     moved.fillRect(lo, lo, hi, hi);
     moved.textOut(hi, hi, "far");
     EXPECT_EQ(moved.pixel(29, 29), ColorBlue);
+}
+
+// Figures drawn far apart and then between them: the next paint of the area
+// covers every one of them, however the waiting area was gathered.
+TEST(PaintAreaRepaint, TheNextPaintCoversEveryFigureDrawnSinceTheLast)
+{
+    PaintArea area(nullptr, QSize(300, 200));
+    area.resize(300, 200);
+    area.show();
+    QApplication::processEvents();
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } recorder;
+    area.installEventFilter(&recorder);
+    Canvas& c = area.canvas();
+    c.brush.color = ColorRed;
+    const QRect figures[] = {{5, 5, 10, 10}, {250, 150, 20, 20}, {120, 80, 8, 8}, {140, 90, 4, 4}};
+    for (const QRect& r : figures) c.fillRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+    for (int i = 0; i < 20 && recorder.painted.isEmpty(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    for (const QRect& r : figures) EXPECT_TRUE(recorder.painted.contains(r)) << r.x() << "," << r.y();
+    recorder.painted = QRegion();
+    c.fillRect(200, 20, 210, 30);   // after that paint, a new figure is painted again
+    for (int i = 0; i < 20 && recorder.painted.isEmpty(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+    EXPECT_TRUE(recorder.painted.contains(QRect(200, 20, 10, 10)));
 }
