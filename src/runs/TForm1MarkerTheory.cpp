@@ -117,17 +117,13 @@ void TForm1::Button114Click()
 
 void TForm1::Button115Click()
 {
-    RichEdit2->clearLines();
     static const int kValues[] = {0, 4, 5};
     const int item = RadioGroup14->itemIndex();
-    int32_t lines = 0;
-    if (item >= 0 && item < 3) {
-        for (const std::string& key : M11KeysHolding(kValues[item])) {
-            RichEdit2->addLine(QString::fromStdString(key));
-            ++lines;
-        }
-    }
-    Label121->setText(QString::number(lines));
+    QStringList lines;
+    if (item >= 0 && item < 3)
+        for (const std::string& key : M11KeysHolding(kValues[item])) lines << QString::fromStdString(key);
+    RichEdit2->setLines(lines);
+    Label121->setText(QString::number(lines.size()));
 }
 
 void TForm1::Button105Click()

@@ -9,14 +9,18 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 
+#include <algorithm>
+
 namespace {
 
 void ListRows(RichEdit* edit, const uint8_t (*rows)[kResolutionCells], int32_t count, int32_t width,
               const int32_t* matches)
 {
     edit->clearLines();
-    for (int32_t i = 0; i < count; ++i)
-        edit->addLine(QString::fromStdString(ResolutionRowText(rows[i], width, matches[i])));
+    QStringList lines;
+    lines.reserve(std::max(count, 0));
+    for (int32_t i = 0; i < count; ++i) lines << QString::fromStdString(ResolutionRowText(rows[i], width, matches[i]));
+    edit->addLines(lines);
 }
 
 } // namespace

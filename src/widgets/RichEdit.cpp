@@ -5,11 +5,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent)
+RichEdit::RichEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
-    setLineWrapMode(QTextEdit::NoWrap);
-    setAcceptRichText(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The box is a log written by code: no edit is ever undone, so none is kept.
+    setUndoRedoEnabled(false);
     // Typing into an editable box changes what counts as lines.
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (!document()->isEmpty())
@@ -25,27 +26,57 @@ void RichEdit::clearLines()
 
 void RichEdit::addLine(const QString& text, TColor c)
 {
+    addLines(QStringList{text}, c);
+}
+
+void RichEdit::addLines(const QStringList& lines, TColor c)
+{
+    if (lines.isEmpty())
+        return;
     QTextCursor cur(document());
     cur.movePosition(QTextCursor::End);
     QTextCharFormat fmt;
     fmt.setForeground(ToQColor(c));
-    if (!empty_)
-        cur.insertBlock();
-    cur.insertText(text, fmt);
-    empty_ = false;
-    // The newest line is shown from its first character: the box's own cursor rests
-    // at the start of the last line, so that keeping the cursor in view never
-    // scrolls the beginnings of the lines out of sight.
+    cur.beginEditBlock();
+    for (const QString& text : lines) {
+        if (!empty_)
+            cur.insertBlock();
+        cur.insertText(text, fmt);
+        empty_ = false;
+    }
+    cur.endEditBlock();
+    showLastLine();
+}
+
+// The newest line is shown from its first character: the box's own cursor rests
+// at the start of the last line, so that keeping the cursor in view never scrolls
+// the beginnings of the lines out of sight.
+void RichEdit::showLastLine()
+{
     setTextCursor(QTextCursor(document()->lastBlock()));
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    horizontalScrollBar()->setValue(0);
+    const auto toTheEnd = [this] {
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+        horizontalScrollBar()->setValue(0);
+    };
+    toTheEnd();
+    // The box lays its new lines out after the handler: the scroll range it then
+    // has is followed once more.
+    if (endPending_)
+        return;
+    endPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, toTheEnd] {
+            endPending_ = false;
+            toTheEnd();
+        },
+        Qt::QueuedConnection);
 }
 
 void RichEdit::setLines(const QStringList& lines)
 {
     clearLines();
-    for (const QString& l : lines)
-        addLine(l);
+    addLines(lines);
 }
 
 QStringList RichEdit::lines() const

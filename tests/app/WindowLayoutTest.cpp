@@ -27,7 +27,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -131,7 +131,7 @@ private:
                 fault(w, QString("covers the caption (%1, %2, %3 x %4) of ")
                              .arg(caption.x()).arg(caption.y()).arg(caption.width()).arg(caption.height())
                              + NameOf(parent));
-            if (auto* text = qobject_cast<QTextEdit*>(w); text && text->horizontalScrollBar()->value() != 0)
+            if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && text->horizontalScrollBar()->value() != 0)
                 fault(w, "shows its lines cut at the start");
             const QSize needs = TextNeeds(w);
             if (needs.width() > w->width() || needs.height() > w->height())

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,41 @@ TEST(RichEditLines, ANarrowBoxShowsTheStartsOfItsLines)
     EXPECT_EQ(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
     box.clearLines();
     EXPECT_EQ(box.lineCount(), 0);
+}
+
+// Lines added many at a time hold what the same lines added one by one hold: the
+// texts, the colour of each line and the last line in view, also after lines already
+// there and across a clear.
+TEST(RichEditLines, ManyLinesAtOnceAreTheLinesAddedOneByOne)
+{
+    RichEdit one, many;
+    for (RichEdit* box : {&one, &many}) {
+        box->resize(120, 80);
+        box->show();
+    }
+    const QStringList first = {"first", "", "  2 -0 -1    3"};
+    QStringList second;
+    for (int i = 0; i < 500; ++i) second << QString("row %1").arg(i);
+    const auto colourOf = [](const RichEdit& box, int line) {
+        return box.document()->findBlockByNumber(line).begin().fragment().charFormat().foreground().color();
+    };
+    for (const auto& [lines, colour] : {std::pair{first, ColorRed}, std::pair{second, ColorBlue}}) {
+        for (const QString& l : lines) one.addLine(l, colour);
+        many.addLines(lines, colour);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(many.lines(), one.lines());
+    EXPECT_EQ(many.lineCount(), 503);
+    for (const int line : {0, 2, 3, 502}) EXPECT_EQ(colourOf(many, line), colourOf(one, line)) << line;
+    EXPECT_EQ(colourOf(many, 3), ToQColor(ColorBlue));
+    EXPECT_EQ(many.verticalScrollBar()->value(), many.verticalScrollBar()->maximum());
+    EXPECT_GT(many.verticalScrollBar()->maximum(), 0);
+
+    many.clearLines();
+    many.addLines({});
+    EXPECT_EQ(many.lineCount(), 0);
+    many.setLines({"a", "b"});
+    EXPECT_EQ(many.lines(), (QStringList{"a", "b"}));
 }
 
 namespace {
