@@ -1,6 +1,8 @@
 #include "engine/StringEngine.h"
 
 #include <algorithm>
+#include <bit>
+#include <iterator>
 
 #include "engine/NumericHelpers.h"
 #include "engine/Random.h"
@@ -50,38 +52,201 @@ void TestNoZeroStop(const uint8_t* cells, int32_t length, int32_t copyLength, bo
   r.stopTime = stepCount;
 }
 
+namespace {
+
+// The two strings stepped many times in one call ("n steps" makes up to 1000 a
+// tick of a 1 ms timer). Each string is kept as masks of its 0, 1 and 2 cells
+// (bit i = cell i): the cells a ticked distance sees are the 0 mask shifted by
+// it (rotated under "Circle"), so a step is a few operations per distance
+// instead of a walk over every neighbour of every cell; the counters gather,
+// per cell, how many steps left it at 2, in bit planes. The globals the batch
+// and its stop rules read between steps (stepCount, the stop states, times and
+// copies, the cell counts) are kept at every step; the cells, their next
+// copies, the balance and local-time counters and the zeros around the last
+// cell are written by flush(), as the steps one by one would have left them.
+class StringStepper {
+public:
+  explicit StringStepper(const StringStepSettings& s)
+      : settings_(s),
+        length_(UsedStringLength()),
+        all_(length_ > 0 ? (1u << length_) - 1 : 0),
+        lanes_{Lane(stringA, stringANext, balanceA, localTimeA, StopRecordA()),
+               Lane(stringB, stringBNext, balanceB, localTimeB, StopRecordB())} {
+    const int reach = s.border == StringBorder::Circle ? kStringMaxDistance : kFrozenMaxDistance;
+    for (int d = 1; d <= reach; ++d) {
+      // Under "Circle" a distance wraps by a full modulo of the length.
+      const int shift = s.border == StringBorder::Circle && length_ > 0 ? d % length_ : d;
+      if (s.mask.left[d]) left_[leftCount_++] = shift;
+      if (s.mask.right[d]) right_[rightCount_++] = shift;
+    }
+    for (Lane& lane : lanes_) lane.load(length_);
+  }
+
+  void step() {
+    for (Lane& lane : lanes_) {
+      const bool running = lane.stop.stopState == 0;
+      lane.previousZeros = lane.zeros;
+      const uint32_t excited = Excited(lane.zeros);
+      const uint32_t zeros = ((lane.ones & ~excited) | (lane.twos & excited)) & all_;
+      const uint32_t twos = ((lane.ones & excited) | (lane.twos & ~excited)) & all_;
+      lane.ones = lane.zeros;
+      lane.zeros = zeros;
+      lane.twos = twos;
+      lane.stepped = true;
+      if (running) lane.countTwos(length_);
+    }
+    stepCount = AddWrapping(stepCount, isTimeReversed ? -1 : 1);   // a run that never ends wraps around
+    if (settings_.stopAt101 && stepCount >= 101) stringAStopState = stringBStopState = 1;
+    for (Lane& lane : lanes_) TestNoZero(lane);
+  }
+
+  void flush() {
+    for (Lane& lane : lanes_) lane.flush(length_);
+    // The zeros around the last cell of B, before its last step, as the cell
+    // walk leaves them.
+    Lane& b = lanes_[1];
+    if (b.stepped && length_ > 0) {
+      uint8_t cells[kStringCells];
+      for (int32_t i = 0; i < length_; ++i) cells[i] = (b.previousZeros >> i) & 1 ? 0 : 1;
+      CountZerosAround(cells, length_, length_ - 1, settings_.mask, settings_.border, leftZeroCounts, rightZeroCounts);
+    }
+  }
+
+private:
+  struct Lane {
+    Lane(uint8_t* c, uint8_t* n, int32_t* b, int32_t* t, StringStopRecord r)
+        : cells(c), next(n), balance(b), localTime(t), stop(r) {}
+
+    void load(int32_t length) {
+      for (int32_t i = 0; i < length; ++i) {
+        const uint32_t bit = 1u << i;
+        if (cells[i] == 0) zeros |= bit;
+        else if (cells[i] == 1) ones |= bit;
+        else twos |= bit;   // values above 2 step like 2
+      }
+    }
+    // Adds this step's 2 cells to the per-cell counts (bit plane b holds bit b of each count).
+    void countTwos(int32_t length) {
+      uint32_t carry = twos;
+      for (uint32_t& plane : twoCounts) {
+        if (!carry) break;
+        const uint32_t sum = plane ^ carry;
+        carry &= plane;
+        plane = sum;
+      }
+      if (++counted == kMaxCounted) flushCounters(length);
+    }
+    void flushCounters(int32_t cellCount) {
+      for (int32_t i = 0; i < cellCount; ++i) {
+        uint32_t n2 = 0;
+        for (int b = 0; b < kPlanes; ++b) n2 |= ((twoCounts[b] >> i) & 1u) << b;
+        // A step adds 2 to the balance of a cell left at 2 and takes 1 from any
+        // other, and adds 2 or 1 to its local time, wrapping in 32 bits.
+        balance[i] = AddWrapping(balance[i], int32_t(3 * n2 - uint32_t(counted)));
+        localTime[i] = AddWrapping(localTime[i], int32_t(n2 + uint32_t(counted)));
+      }
+      std::fill(std::begin(twoCounts), std::end(twoCounts), 0u);
+      counted = 0;
+    }
+    void writeCells(int32_t length) {
+      for (int32_t i = 0; i < length; ++i)
+        cells[i] = (zeros >> i) & 1 ? 0 : (ones >> i) & 1 ? 1 : 2;
+    }
+    void flush(int32_t length) {
+      if (!stepped) return;
+      stop.zeros = std::popcount(zeros);
+      stop.ones = std::popcount(ones);
+      stop.twos = length - stop.zeros - stop.ones;
+      writeCells(length);
+      std::copy(cells, cells + length, next);
+      if (counted > 0) flushCounters(length);
+    }
+
+    static constexpr int kPlanes = 11;
+    static constexpr int32_t kMaxCounted = (1 << kPlanes) - 1;
+    uint8_t* cells;
+    uint8_t* next;
+    int32_t* balance;
+    int32_t* localTime;
+    StringStopRecord stop;
+    uint32_t zeros = 0, ones = 0, twos = 0, previousZeros = 0;
+    uint32_t twoCounts[kPlanes] = {};
+    int32_t counted = 0;   // steps gathered in twoCounts
+    bool stepped = false;
+  };
+
+  static uint32_t Rotl(uint32_t v, int s, int length, uint32_t all) {
+    return s == 0 ? v : ((v << s) | (v >> (length - s))) & all;
+  }
+
+  // The cells that see a 0 at a ticked distance: cell i sees cell i - d on the
+  // left and cell i + d on the right.
+  uint32_t Excited(uint32_t zeros) const {
+    uint32_t e = 0;
+    if (length_ == 0) return e;
+    if (settings_.border == StringBorder::Circle) {
+      for (int k = 0; k < leftCount_; ++k) e |= Rotl(zeros, left_[k], length_, all_);
+      for (int k = 0; k < rightCount_; ++k) e |= Rotl(zeros, right_[k] == 0 ? 0 : length_ - right_[k], length_, all_);
+    } else {
+      for (int k = 0; k < leftCount_; ++k) e |= (zeros << left_[k]) & all_;
+      for (int k = 0; k < rightCount_; ++k) e |= zeros >> right_[k];
+    }
+    return e;
+  }
+
+  // TestNoZeroStop on the masks; the cell counts it leaves are written by flush().
+  void TestNoZero(Lane& lane) {
+    StringStopRecord& r = lane.stop;
+    if (lane.zeros != 0 || stepCount < 2 || r.stopState != 0) return;
+    if (r.saved == 0) {
+      lane.writeCells(length_);
+      std::copy(lane.cells, lane.cells + length_, r.stoppedCopy);
+      r.saved = 1;
+    }
+    r.stopState = 1;
+    r.stopTime = stepCount;
+  }
+
+  const StringStepSettings& settings_;
+  const int32_t length_;
+  const uint32_t all_;
+  int left_[kStringMaxDistance] = {}, right_[kStringMaxDistance] = {};
+  int leftCount_ = 0, rightCount_ = 0;
+  Lane lanes_[2];
+};
+
+}  // namespace
+
 void StepStrings(const StringStepSettings& s) {
-  const int32_t length = UsedStringLength();
-  StepStringWithCounters(stringA, stringANext, length, s.mask, s.border, stringAStopState, balanceA, localTimeA,
-                         leftZeroCounts, rightZeroCounts);
-  StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB,
-                         leftZeroCounts, rightZeroCounts);
-  stepCount = AddWrapping(stepCount, isTimeReversed ? -1 : 1);   // a run that never ends wraps around
-  if (s.stopAt101 && stepCount >= 101) stringAStopState = stringBStopState = 1;
-  TestNoZeroStop(stringA, length, length, true, StopRecordA());
-  TestNoZeroStop(stringB, length, length, true, StopRecordB());
+  StringStepper stepper(s);
+  stepper.step();
+  stepper.flush();
 }
 
 StringBatchResult RunStringBatch(const StringStepSettings& s, bool trialMode) {
   StringBatchResult result;
   ++seriesStepCount;
+  StringStepper stepper(s);
   while (result.stepsDone < (isSingleStep ? 1 : stepsPerRun)) {
-    StepStrings(s);
+    stepper.step();
     ++result.stepsDone;
     if (!trialMode) {
       if (BothStopped() && stepCount >= 3) {
+        stepper.flush();
         result.end = StringBatchEnd::RunFinished;
         return result;
       }
       continue;
     }
     if (!(BothStopped() && stepCount > 1) && stepCount <= stepLimit) continue;
+    stepper.flush();   // the end of a trial run reads the counters
     if (EndTrialRun()) {
       result.end = StringBatchEnd::TrialRunEnded;
       return result;
     }
     result.trialExperimentOver = true;
   }
+  stepper.flush();
   result.end = StringBatchEnd::LimitReached;
   return result;
 }

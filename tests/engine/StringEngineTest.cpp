@@ -1,4 +1,5 @@
 // The cell rule, one step of both strings and the stop rules of a run.
+#include "engine/NumericHelpers.h"
 #include "engine/RunControls.h"
 #include "engine/StringEngine.h"
 #include "engine/StringLength.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -162,4 +165,88 @@ TEST(StringEngine, CountersOfARunThatNeverEndsWrapAround) {
   EXPECT_EQ(balanceB[0], 2147483647);
   EXPECT_EQ(stepCount, -2147483647 - 1);
   RecordRunEnd();
+}
+
+namespace {
+
+// One step as the cells are written: each string by StepStringWithCounters,
+// the time, the stop at 101 and the no-zero test of each.
+void StepCellByCell(const StringStepSettings& s)
+{
+  const int32_t length = UsedStringLength();
+  StepStringWithCounters(stringA, stringANext, length, s.mask, s.border, stringAStopState, balanceA, localTimeA,
+                         leftZeroCounts, rightZeroCounts);
+  StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB,
+                         leftZeroCounts, rightZeroCounts);
+  stepCount = AddWrapping(stepCount, isTimeReversed ? -1 : 1);
+  if (s.stopAt101 && stepCount >= 101) stringAStopState = stringBStopState = 1;
+  TestNoZeroStop(stringA, length, length, true, StopRecordA());
+  TestNoZeroStop(stringB, length, length, true, StopRecordB());
+}
+
+// Every value a step may change, in one order for reading and for writing.
+template <class F>
+void ForEachEngineValue(F f)
+{
+  for (int i = 0; i < kStringCells; ++i)
+    for (auto* cells : {stringA, stringB, stringANext, stringBNext, stoppedStringA, stoppedStringB}) f(cells[i]);
+  for (int i = 0; i < kStringCells; ++i)
+    for (auto* counters : {balanceA, balanceB, localTimeA, localTimeB}) f(counters[i]);
+  for (int d = 0; d < 15; ++d) {
+    f(leftZeroCounts[d]);
+    f(rightZeroCounts[d]);
+  }
+  for (auto* flag : {&stringAStopState, &stringBStopState, &isStoppedStringASaved, &isStoppedStringBSaved}) f(*flag);
+  for (auto* value : {&stepCount, &stopTimeA, &stopTimeB, &zeroCellCountA, &oneCellCountA, &twoCellCountA,
+                      &zeroCellCountB, &oneCellCountB, &twoCellCountB})
+    f(*value);
+}
+
+std::vector<int64_t> EngineState()
+{
+  std::vector<int64_t> v;
+  ForEachEngineValue([&](const auto& x) { v.push_back(x); });
+  return v;
+}
+
+void SetEngineState(const std::vector<int64_t>& v)
+{
+  size_t k = 0;
+  ForEachEngineValue([&](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v[k++]); });
+}
+
+}  // namespace
+
+// The engine's batch against the cell-by-cell steps: random strings (some cells
+// above 2), masks, borders and lengths (short strings wrap round more than once),
+// batches of every size, stop at 101 and reversed time; the same state after
+// every batch.
+TEST(StringEngine, BatchesLeaveWhatCellByCellStepsLeave) {
+  std::mt19937 rng(17);
+  for (int trial = 0; trial < 300; ++trial) {
+    StringStepSettings s;
+    for (int d = 1; d <= kStringMaxDistance; ++d) {
+      s.mask.left[d] = rng() % 4 == 0;
+      s.mask.right[d] = rng() % 4 == 0;
+    }
+    s.border = rng() % 2 ? StringBorder::Circle : StringBorder::FrozenA;
+    s.stopAt101 = rng() % 4 == 0;
+    stringLength = int32_t(rng() % 28);
+    for (int i = 0; i < kStringCells; ++i) {
+      stringA[i] = uint8_t(rng() % 20 == 0 ? 3 + rng() % 5 : rng() % 3);
+      stringB[i] = uint8_t(rng() % 3);
+    }
+    stepCount = int32_t(rng() % 120) - 10;
+    stringAStopState = stringBStopState = 0;
+    isStoppedStringASaved = isStoppedStringBSaved = 0;
+    isTimeReversed = rng() % 8 == 0;
+    isSingleStep = 0;
+    stepsPerRun = int32_t(rng() % 300);
+    const std::vector<int64_t> start = EngineState();
+    const StringBatchResult result = RunStringBatch(s, false);
+    const std::vector<int64_t> batch = EngineState();
+    SetEngineState(start);
+    for (int32_t n = 0; n < result.stepsDone; ++n) StepCellByCell(s);
+    ASSERT_EQ(EngineState(), batch) << "trial " << trial;
+  }
 }
