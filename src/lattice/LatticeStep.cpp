@@ -67,6 +67,15 @@ const uint8_t* ExcitationLookup(int mode) {
   return formulas[mode >= 0 && mode < 4 ? mode : 4].data();
 }
 
+// Sixteen bytes of a row, worked on at once.
+constexpr int kLanes = 16;
+using Lanes = uint8_t __attribute__((vector_size(kLanes)));
+inline Lanes Load(const uint8_t* p) {
+  Lanes v;
+  std::memcpy(&v, p, kLanes);
+  return v;
+}
+
 // The zero counts of the cell at p in a grid of 0/1 bytes with row stride s
 // and a margin of two cells around it.
 struct RingCounts {
@@ -137,7 +146,8 @@ void ComputeNextSquare(int mode, SquareBorder border) {
 
   constexpr int kMargin = 2;
   constexpr int kPaddedSide = kSquareSide + 2 * kMargin;
-  static uint8_t zero[kPaddedSide * kPaddedSide];
+  // Rows are read 16 cells at a time, up to 15 past the last one.
+  static uint8_t zero[kPaddedSide * kPaddedSide + kLanes];
   const int stride = columns + 2 * kMargin;
   for (int pr = 0; pr < rows + 2 * kMargin; ++pr) {
     uint8_t* line = zero + pr * stride;
@@ -148,43 +158,53 @@ void ComputeNextSquare(int mode, SquareBorder border) {
       continue;
     }
     const uint8_t* cells = squareCells + SquareIndex(rowInside ? r : Wrap(r, rows), 0);
-    for (int pc = 0; pc < stride; ++pc) {
-      const int c = pc - kMargin;
-      if (c >= 0 && c < columns)
-        line[pc] = cells[c] == 0;
-      else
-        line[pc] = border == SquareBorder::Circle ? cells[Wrap(c, columns)] == 0 : 0;
+    int c = 0;
+    for (; c + kLanes <= columns; c += kLanes) {
+      const Lanes isZero = Lanes(Load(cells + c) == 0) & uint8_t(1);
+      std::memcpy(line + kMargin + c, &isZero, kLanes);
+    }
+    for (; c < columns; ++c) line[kMargin + c] = cells[c] == 0;
+    for (int pc = 0; pc < kMargin; ++pc) {
+      const int before = pc - kMargin, after = columns + pc;
+      line[pc] = border == SquareBorder::Circle ? cells[Wrap(before, columns)] == 0 : 0;
+      line[kMargin + after] = border == SquareBorder::Circle ? cells[Wrap(after, columns)] == 0 : 0;
     }
   }
 
+  // The next value of a cell 0, 1 or 2 by its entry index, looked up at once
+  // (the cell rule's branches would be mispredicted at almost every cell of a
+  // random square): 3 x kLatticeRuleHalf bytes, made for this step's mode.
   const uint8_t* excited = ExcitationLookup(mode);
-  // The cell rule as a lookup by 2 * value + flag: random squares would
-  // otherwise mispredict its branches at almost every cell.
-  static const std::array<uint8_t, 6> kNext = [] {
-    std::array<uint8_t, 6> t{};
-    for (uint8_t v = 0; v < 3; ++v)
-      for (int f = 0; f < 2; ++f) t[2 * v + f] = NextCellValue(v, f != 0);
-    return t;
-  }();
+  static std::array<uint8_t, 3 * kLatticeRuleHalf> nextByEntry;
+  for (uint8_t v = 0; v < 3; ++v)
+    for (int e = 0; e < kLatticeRuleHalf; ++e) nextByEntry[v * kLatticeRuleHalf + e] = NextCellValue(v, excited[e] != 0);
   // "random-3" reads the ring-3 count in place of the ring-4 count.
   const bool ringThreeTwice = mode == 4;
-  // Per row, first the entry index of every cell (a loop the compiler runs
-  // on many cells at once), then the flags and the next values.
+  const uint8_t w3 = ringThreeTwice ? 10 : 9;
+  const uint8_t w4 = ringThreeTwice ? 0 : 1;
+  // Per row, the ring counts of 16 cells at once: ring 1 alone, and rings 2 to 4
+  // as one byte 45 c2 + 9 c3 + c4 (at most 224), the entry index being 225 c1
+  // plus that byte; then the flags and the next values cell by cell.
   const int s = stride;
-  const unsigned w3 = ringThreeTwice ? 10 : 9;
-  const unsigned w4 = ringThreeTwice ? 0 : 1;
-  uint16_t key[kSquareSide];
+  uint8_t ring1[kPaddedSide + kLanes], outer[kPaddedSide + kLanes];
   for (int r = 0; r < rows; ++r) {
     const uint8_t* z = zero + (r + kMargin) * stride + kMargin;
-    for (int c = 0; c < columns; ++c) {
-      const RingCounts n = CountPaddedRings(z + c, s);
-      key[c] = static_cast<uint16_t>(225 * n.c1 + 45 * n.c2 + w3 * n.c3 + w4 * n.c4);
+    for (int c = 0; c < columns; c += kLanes) {
+      const uint8_t* p = z + c;
+      const Lanes c1 = Load(p - 1) + Load(p + 1) + Load(p - s) + Load(p + s);
+      const Lanes c2 = Load(p - s - 1) + Load(p + s - 1) + Load(p - s + 1) + Load(p + s + 1);
+      const Lanes c3 = Load(p - 2) + Load(p + 2) + Load(p - 2 * s) + Load(p + 2 * s);
+      const Lanes c4 = Load(p - s - 2) + Load(p - s + 2) + Load(p - 2 * s - 1) + Load(p - 2 * s + 1) +
+                       Load(p + s - 2) + Load(p + s + 2) + Load(p + 2 * s - 1) + Load(p + 2 * s + 1);
+      const Lanes rest = c2 * uint8_t(45) + c3 * w3 + c4 * w4;
+      std::memcpy(ring1 + c, &c1, kLanes);
+      std::memcpy(outer + c, &rest, kLanes);
     }
     const uint8_t* cells = squareCells + SquareIndex(r, 0);
     uint8_t* next = squareNextCells + SquareIndex(r, 0);
     for (int c = 0; c < columns; ++c) {
       const uint8_t v = cells[c];
-      if (v <= 2) next[c] = kNext[2 * v + (excited[key[c]] != 0)];
+      if (v <= 2) next[c] = nextByEntry[v * kLatticeRuleHalf + 225 * ring1[c] + outer[c]];
     }
   }
 
