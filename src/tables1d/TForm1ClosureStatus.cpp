@@ -3,23 +3,17 @@
 #include "widgets/Dialogs.h"
 #include "widgets/StatusBar.h"
 
-#include <QElapsedTimer>
-
 ClosureOutcome RunClosureCheckShowingProgress(StatusBar* bar, const ClosureMask& mask, const ClosureScope& scope,
                                               const std::function<QString(const ClosureProgress&)>& text)
 {
     // Formatting a text for every record tried would cost more than the
-    // search itself; a few texts a second are all a user can read.
-    QElapsedTimer sinceShown;
-    sinceShown.start();
+    // search itself: the bar says when a text would be seen.
     ClosureProgress latest;
     bool anyProgress = false;
     const auto progress = [&](const ClosureProgress& p) {
         latest = p;
         anyProgress = true;
-        if (sinceShown.elapsed() < 50) return;
-        bar->setSimpleText(text(p));
-        sinceShown.restart();
+        if (bar->progressDue()) bar->setSimpleText(text(p));
     };
     const ClosureOutcome outcome = RunClosureCheck(mask, scope, progress);
     if (anyProgress) bar->setSimpleText(text(latest));

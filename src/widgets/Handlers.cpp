@@ -8,16 +8,49 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <exception>
 
+namespace {
+
+qint64 (*testClock)() = nullptr;
+int handlerDepth = 0;
+qint64 handlerStartMs = 0;
+
+} // namespace
+
+qint64 HandlerClockMs()
+{
+    if (testClock)
+        return testClock();
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+qint64 HandlerRunningMs() { return handlerDepth > 0 ? HandlerClockMs() - handlerStartMs : 0; }
+
+void SetHandlerClockForTest(qint64 (*nowMs)()) { testClock = nowMs; }
+
 void RunGuarded(const std::function<void()>& handler)
 {
     if (!handler)
         return;
+    struct Depth {
+        Depth()
+        {
+            if (handlerDepth++ == 0)
+                handlerStartMs = HandlerClockMs();
+        }
+        ~Depth() { --handlerDepth; }
+    } depth;
     try {
         handler();
     } catch (const std::exception& e) {

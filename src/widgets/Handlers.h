@@ -2,6 +2,8 @@
 // an exception escaping it is shown in an "Error" box and the program goes on.
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 
 class QAbstractButton;
@@ -14,6 +16,14 @@ class Timer;
 class UpDown;
 
 void RunGuarded(const std::function<void()>& handler);
+
+// How long the handler now running has run, in ms: the outermost one, whatever
+// handlers it calls in turn; 0 when none runs. The status bar repaints itself
+// only inside handlers that run long, and tests set the clock behind it
+// (milliseconds since any fixed point; nullptr: the real clock).
+qint64 HandlerClockMs();
+qint64 HandlerRunningMs();
+void SetHandlerClockForTest(qint64 (*nowMs)());
 
 void OnClick(QAbstractButton* button, std::function<void()> h);   // clicked (user or click())
 void OnClick(QCheckBox* box, std::function<void()> h);            // toggled: code or user, only on change

@@ -1,9 +1,16 @@
 #include "widgets/StatusBar.h"
 
+#include "widgets/Handlers.h"
+
 #include <QLabel>
 
 namespace {
-constexpr qint64 kMinRepaintGapMs = 100;
+// A handler running this long is a long command: nothing else paints meanwhile.
+constexpr qint64 kLongHandlerMs = 300;
+// Its texts are painted at most every this many ms, a few times a second.
+constexpr qint64 kMinRepaintGapMs = 250;
+// A progress text is formatted at most every this many ms.
+constexpr qint64 kMinProgressGapMs = 50;
 }
 
 StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
@@ -44,15 +51,24 @@ void StatusBar::setSimpleText(const QString& text)
     if (text == label_->text())
         return;
     label_->setText(text);
-    // A handler that runs for a long time gets no paint events; a forced repaint shows
-    // progress, but only every 100 ms so that frequent texts cost nothing much.
-    if (!isVisible())
+    if (!isVisible() || HandlerRunningMs() < kLongHandlerMs)
         return;
-    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kMinRepaintGapMs) {
-        label_->repaint();
-        ++forcedRepaints_;
-        sinceRepaint_.restart();
-    }
+    const qint64 now = HandlerClockMs();
+    if (lastRepaintMs_ >= 0 && now - lastRepaintMs_ < kMinRepaintGapMs)
+        return;
+    // The label alone, painted now: no event is taken, no input reaches a control.
+    label_->repaint();
+    ++forcedRepaints_;
+    lastRepaintMs_ = now;
+}
+
+bool StatusBar::progressDue()
+{
+    const qint64 now = HandlerClockMs();
+    if (lastProgressMs_ >= 0 && now - lastProgressMs_ < kMinProgressGapMs)
+        return false;
+    lastProgressMs_ = now;
+    return true;
 }
 
 void StatusBar::setEdge(Edge e)

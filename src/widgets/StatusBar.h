@@ -1,10 +1,10 @@
-// The one-line status bar (simple text). Inside a long handler a new text is painted at
-// once at most about ten times a second; between those the newest text is shown by the
-// next ordinary repaint. The edge (top or bottom) is laid out by the Form that holds it.
-// The bar is opaque.
+// The one-line status bar (simple text). A new text is shown by the next ordinary paint,
+// after the handler that set it; a handler that has run for longer than about 0.3 s (a
+// check on a large table) gets no paints meanwhile, so there the bar repaints itself at
+// once, at most a few times a second, taking no other input. The edge (top or bottom) is
+// laid out by the Form that holds it. The bar is opaque.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QFrame>
 
 class QLabel;
@@ -21,6 +21,10 @@ public:
 
     void setSimpleText(const QString& text);
     QString simpleText() const;
+    // Whether a progress text given now would be seen: a long command reports
+    // progress far more often than anyone can read it, so it formats a text only
+    // when this says so (at most every 50 ms).
+    bool progressDue();
     void setEdge(Edge e);   // emits edgeChanged on a change
     Edge edge() const { return edge_; }
 
@@ -38,6 +42,7 @@ private:
 
     QLabel* label_;
     Edge edge_ = Edge::Bottom;
-    QElapsedTimer sinceRepaint_;
+    qint64 lastRepaintMs_ = -1;   // on the handler clock (Handlers.h); -1: none yet
+    qint64 lastProgressMs_ = -1;
     int forcedRepaints_ = 0;
 };

@@ -4,6 +4,11 @@
 #include "TableTestSupport.h"
 #include "../engine/FileSizeLimit.h"
 #include "tables1d/KeyIndexedTables.h"
+#include "widgets/Handlers.h"
+#include "widgets/StatusBar.h"
+
+#include <QApplication>
+#include <QLabel>
 
 #include <numeric>
 
@@ -200,6 +205,43 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
     Form1->Button200->click();
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[1].text, "IS OOOOOOOOOOO");
+}
+
+// A clock that runs 20 ms on at every reading: every check looks long.
+qint64 slowNowMs = 0;
+qint64 SlowNow() { return slowNowMs += 20; }
+
+// A check that has run for 0.3 s paints its progress in the status bar as it
+// goes, while its click is still running: each text painted then is a progress
+// text of the check (for six points the start record), the last one it set stays.
+TEST_F(TForm1Tables1dTest, ALongCheckPaintsItsProgressInTheStatusBarAsItGoes)
+{
+    openClosedTable73();
+    Form1->CheckBox68->setChecked(false);   // every start record
+    QApplication::processEvents();
+    struct PaintedTexts : QObject {
+        QLabel* label;
+        QStringList texts;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) texts << label->text();
+            return false;
+        }
+    } painted;
+    painted.label = Form1->StatusBar1->findChild<QLabel*>();
+    painted.label->installEventFilter(&painted);
+    SetHandlerClockForTest(SlowNow);
+    Form1->Button200->click();
+    SetHandlerClockForTest(nullptr);
+    ASSERT_GE(painted.texts.size(), 2);
+    int previous = -1;
+    for (const QString& text : painted.texts) {
+        bool number = false;
+        const int start = text.toInt(&number);
+        EXPECT_TRUE(number && start >= previous && start < ttRecordCount) << text.toStdString();
+        previous = start;
+    }
+    EXPECT_EQ(Form1->StatusBar1->simpleText(), QString::number(ttRecordCount - 1));
 }
 
 TEST_F(TForm1Tables1dTest, PerestanShowsTheSubstitutionOfTheSixElements)

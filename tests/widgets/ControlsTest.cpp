@@ -17,20 +17,74 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QThread>
 #include <gtest/gtest.h>
 
-TEST(StatusBarText, ForcedRepaintsAreThrottledInLongHandlers)
+namespace {
+
+// A clock the test moves by hand, behind the handlers' running time.
+qint64 fakeNowMs = 0;
+qint64 FakeNow() { return fakeNowMs; }
+
+// Records the label's text at every paint the status bar gets.
+struct PaintedTexts : QObject {
+    QLabel* label;
+    QStringList texts;
+    explicit PaintedTexts(QLabel* l) : label(l) { l->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) texts << label->text();
+        return false;
+    }
+};
+
+} // namespace
+
+// Inside a handler that has run for 0.3 s a new text is painted at once, a few
+// times a second at most, and no input reaches a control meanwhile; a short
+// handler's texts wait for the ordinary paint after it.
+TEST(StatusBarText, ALongHandlerRepaintsItsTextsAtOnceAndTakesNoInput)
 {
-    StatusBar bar;
-    bar.show();
-    for (int i = 0; i < 2000; ++i)   // a long handler writing progress without returning
-        bar.setSimpleText(QString("step %1").arg(i));
-    EXPECT_EQ(bar.simpleText(), "step 1999");
-    EXPECT_LE(bar.forcedRepaints(), 2);
-    QThread::msleep(110);
-    bar.setSimpleText("later");
-    EXPECT_EQ(bar.forcedRepaints(), 2);
+    SetHandlerClockForTest(FakeNow);
+    QWidget window;
+    auto* bar = new StatusBar(&window);
+    auto* button = new QPushButton("x", &window);
+    button->setGeometry(0, 40, 40, 20);
+    int clicks = 0;
+    OnClick(button, [&] { ++clicks; });
+    window.resize(300, 80);
+    window.show();
+    QApplication::processEvents();
+    PaintedTexts painted(bar->findChild<QLabel*>());
+
+    RunGuarded([&] {
+        bar->setSimpleText("short");   // 0 ms into the handler
+        fakeNowMs += 299;
+        bar->setSimpleText("still short");
+        EXPECT_TRUE(painted.texts.isEmpty());
+        // A click waiting in the queue while the handler runs on.
+        QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        for (int step = 0; step < 40; ++step) {   // 50 ms apart, from 0.3 s on
+            fakeNowMs += 50;
+            if (bar->progressDue()) bar->setSimpleText(QString("record %1").arg(step));
+        }
+        EXPECT_EQ(clicks, 0);
+    });
+    // Two seconds of texts, painted as they were set, every 250 ms or more.
+    EXPECT_GE(painted.texts.size(), 7);
+    EXPECT_LE(painted.texts.size(), 9);
+    for (const QString& t : painted.texts) EXPECT_TRUE(t.startsWith("record ")) << t.toStdString();
+    const int forced = bar->forcedRepaints();
+    EXPECT_EQ(forced, painted.texts.size());
+    QApplication::processEvents();
+    EXPECT_EQ(clicks, 1);   // the click is taken once the handler has returned
+
+    // A new handler starts short again.
+    RunGuarded([&] { bar->setSimpleText("next"); });
+    EXPECT_EQ(bar->forcedRepaints(), forced);
+    SetHandlerClockForTest(nullptr);
 }
 
 TEST(ControlBarArea, PressOnFreeAreaReportsItButNotOnChildren)
