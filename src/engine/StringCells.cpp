@@ -38,14 +38,49 @@ bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const Str
   return false;
 }
 
+ExcitedCells::ExcitedCells(int32_t length, const StringNeighbourhood& mask, StringBorder border)
+    : length_(std::clamp(length, 0, kStringCells)),
+      all_(length_ > 0 ? (1u << length_) - 1 : 0),
+      circle_(border == StringBorder::Circle) {
+  const int reach = circle_ ? kStringMaxDistance : kFrozenMaxDistance;
+  for (int d = 1; d <= reach; ++d) {
+    // Under "Circle" a distance wraps by a full modulo of the length: cell i sees
+    // cell i - d at the left as a rotation by d mod length, and cell i + d at the
+    // right as one by length - d mod length.
+    const int left = circle_ && length_ > 0 ? d % length_ : d;
+    const int right = circle_ && length_ > 0 ? (length_ - d % length_) % length_ : d;
+    if (mask.left[d]) left_[leftCount_++] = left;
+    if (mask.right[d]) right_[rightCount_++] = right;
+  }
+}
+
+uint32_t ExcitedCells::operator()(uint32_t zeros) const {
+  uint32_t e = 0;
+  if (length_ == 0) return e;
+  if (circle_) {
+    const auto rotate = [&](int s) { return s == 0 ? zeros : ((zeros << s) | (zeros >> (length_ - s))) & all_; };
+    for (int k = 0; k < leftCount_; ++k) e |= rotate(left_[k]);
+    for (int k = 0; k < rightCount_; ++k) e |= rotate(right_[k]);
+  } else {
+    for (int k = 0; k < leftCount_; ++k) e |= (zeros << left_[k]) & all_;
+    for (int k = 0; k < rightCount_; ++k) e |= zeros >> right_[k];
+  }
+  return e;
+}
+
 void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
                      StringBorder border, int16_t* leftZeros, int16_t* rightZeros) {
   length = std::clamp(length, 0, kStringCells);
+  if (length == 0) return;
+  uint32_t zeros = 0;
+  for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
+  const uint32_t excited = ExcitedCells(length, mask, border)(zeros);
+  for (int32_t i = 0; i < length; ++i) next[i] = NextCellValue(cells[i], (excited >> i) & 1);
+  // What the walk over the cells leaves: the zeros counted around the last one.
   int16_t left[15];
   int16_t right[15];
-  for (int32_t i = 0; i < length; ++i)
-    next[i] = NextCellValue(cells[i], CountZerosAround(cells, length, i, mask, border, leftZeros ? leftZeros : left,
-                                                       rightZeros ? rightZeros : right));
+  CountZerosAround(cells, length, length - 1, mask, border, leftZeros ? leftZeros : left,
+                   rightZeros ? rightZeros : right);
 }
 
 void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,

@@ -35,6 +35,24 @@ inline uint8_t NextCellValue(uint8_t old, bool excited) {
 bool CountZerosAround(const uint8_t* cells, int32_t length, int32_t i, const StringNeighbourhood& mask,
                       StringBorder border, int16_t* leftZeros, int16_t* rightZeros);
 
+// The cells of a string of length cells (0..27) that see a 0 at a ticked
+// distance, as a bit mask (bit i = cell i), from the mask of its 0 cells, with
+// the border rules of CountZerosAround: a step's few shifts instead of a walk
+// over every neighbour of every cell.
+class ExcitedCells {
+ public:
+  ExcitedCells(int32_t length, const StringNeighbourhood& mask, StringBorder border);
+  uint32_t operator()(uint32_t zeros) const;
+  uint32_t cellsInUse() const { return all_; }
+
+ private:
+  int32_t length_;
+  uint32_t all_;
+  bool circle_;
+  int left_[kStringMaxDistance] = {}, right_[kStringMaxDistance] = {};   // shifts of the ticked distances
+  int leftCount_ = 0, rightCount_ = 0;
+};
+
 // next[i] for i < length from the old cells only. length is clamped to 0..27.
 // The zeros counted around the last cell are left in leftZeros / rightZeros
 // (15 entries each) when they are given.

@@ -69,16 +69,10 @@ public:
   explicit StringStepper(const StringStepSettings& s)
       : settings_(s),
         length_(UsedStringLength()),
-        all_(length_ > 0 ? (1u << length_) - 1 : 0),
+        excited_(length_, s.mask, s.border),
+        all_(excited_.cellsInUse()),
         lanes_{Lane(stringA, stringANext, balanceA, localTimeA, StopRecordA()),
                Lane(stringB, stringBNext, balanceB, localTimeB, StopRecordB())} {
-    const int reach = s.border == StringBorder::Circle ? kStringMaxDistance : kFrozenMaxDistance;
-    for (int d = 1; d <= reach; ++d) {
-      // Under "Circle" a distance wraps by a full modulo of the length.
-      const int shift = s.border == StringBorder::Circle && length_ > 0 ? d % length_ : d;
-      if (s.mask.left[d]) left_[leftCount_++] = shift;
-      if (s.mask.right[d]) right_[rightCount_++] = shift;
-    }
     for (Lane& lane : lanes_) lane.load(length_);
   }
 
@@ -86,7 +80,7 @@ public:
     for (Lane& lane : lanes_) {
       const bool running = lane.stop.stopState == 0;
       lane.previousZeros = lane.zeros;
-      const uint32_t excited = Excited(lane.zeros);
+      const uint32_t excited = excited_(lane.zeros);
       const uint32_t zeros = ((lane.ones & ~excited) | (lane.twos & excited)) & all_;
       const uint32_t twos = ((lane.ones & excited) | (lane.twos & ~excited)) & all_;
       lane.ones = lane.zeros;
@@ -175,25 +169,6 @@ private:
     bool stepped = false;
   };
 
-  static uint32_t Rotl(uint32_t v, int s, int length, uint32_t all) {
-    return s == 0 ? v : ((v << s) | (v >> (length - s))) & all;
-  }
-
-  // The cells that see a 0 at a ticked distance: cell i sees cell i - d on the
-  // left and cell i + d on the right.
-  uint32_t Excited(uint32_t zeros) const {
-    uint32_t e = 0;
-    if (length_ == 0) return e;
-    if (settings_.border == StringBorder::Circle) {
-      for (int k = 0; k < leftCount_; ++k) e |= Rotl(zeros, left_[k], length_, all_);
-      for (int k = 0; k < rightCount_; ++k) e |= Rotl(zeros, right_[k] == 0 ? 0 : length_ - right_[k], length_, all_);
-    } else {
-      for (int k = 0; k < leftCount_; ++k) e |= (zeros << left_[k]) & all_;
-      for (int k = 0; k < rightCount_; ++k) e |= zeros >> right_[k];
-    }
-    return e;
-  }
-
   // TestNoZeroStop on the masks; the cell counts it leaves are written by flush().
   void TestNoZero(Lane& lane) {
     StringStopRecord& r = lane.stop;
@@ -209,9 +184,8 @@ private:
 
   const StringStepSettings& settings_;
   const int32_t length_;
+  const ExcitedCells excited_;
   const uint32_t all_;
-  int left_[kStringMaxDistance] = {}, right_[kStringMaxDistance] = {};
-  int leftCount_ = 0, rightCount_ = 0;
   Lane lanes_[2];
 };
 

@@ -167,6 +167,37 @@ TEST(StringEngine, CountersOfARunThatNeverEndsWrapAround) {
   RecordRunEnd();
 }
 
+// The step of the cells on bit masks against the rule as it is written, cell by
+// cell through CountZerosAround: random cells (some above 2), masks, borders and
+// lengths, short strings wrapping round more than once.
+TEST(StringCells, TheStepOnMasksIsTheRuleCellByCell) {
+  std::mt19937 rng(23);
+  for (int trial = 0; trial < 2000; ++trial) {
+    StringNeighbourhood mask;
+    for (int d = 1; d <= kStringMaxDistance; ++d) {
+      mask.left[d] = rng() % 3 == 0;
+      mask.right[d] = rng() % 3 == 0;
+    }
+    const StringBorder border = rng() % 2 ? StringBorder::Circle : StringBorder::FrozenA;
+    const int32_t length = int32_t(rng() % 28);
+    uint8_t cells[kStringCells], next[kStringCells];
+    for (uint8_t& c : cells) c = uint8_t(rng() % 12 == 0 ? 3 + rng() % 5 : rng() % 3);
+    std::fill(std::begin(next), std::end(next), uint8_t(9));
+    int16_t left[15], right[15];
+    StepStringCells(cells, next, length, mask, border, left, right);
+    for (int32_t i = 0; i < length; ++i) {
+      int16_t l[15], r[15];
+      const bool excited = CountZerosAround(cells, length, i, mask, border, l, r);
+      ASSERT_EQ(next[i], NextCellValue(cells[i], excited)) << "trial " << trial << " cell " << i;
+      if (i == length - 1) {
+        EXPECT_TRUE(std::equal(l, l + 15, left));
+        EXPECT_TRUE(std::equal(r, r + 15, right));
+      }
+    }
+    EXPECT_EQ(next[length < kStringCells ? length : 0], length < kStringCells ? 9 : next[0]);
+  }
+}
+
 namespace {
 
 // One step as the cells are written: each string by StepStringWithCounters,
