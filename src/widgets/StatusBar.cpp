@@ -2,7 +2,8 @@
 
 #include "widgets/Handlers.h"
 
-#include <QLabel>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 // A handler running this long is a long command: nothing else paints meanwhile.
@@ -13,7 +14,7 @@ constexpr qint64 kMinRepaintGapMs = 250;
 constexpr qint64 kMinProgressGapMs = 50;
 }
 
-StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
+StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
 {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -21,45 +22,43 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
     // drawing shows through it and its text can be read.
     setAutoFillBackground(true);
     setFixedHeight(kHeight);
-    label_->setTextFormat(Qt::PlainText);
     resize(sizeHint());
-    placeLabel();
-}
-
-// The label is placed by hand at a fixed size, not by a layout: a new text then
-// asks for no new layout of the bar (measuring the text every few milliseconds,
-// when a tick shows its step count, costs more than the tick's own work).
-void StatusBar::placeLabel()
-{
-    const QRect r = contentsRect().adjusted(4, 1, -4, -1);
-    label_->setFixedSize(r.size().expandedTo(QSize(0, 0)));
-    label_->move(r.topLeft());
-}
-
-void StatusBar::resizeEvent(QResizeEvent* e)
-{
-    QFrame::resizeEvent(e);
-    placeLabel();
 }
 
 QSize StatusBar::sizeHint() const { return {200, kHeight}; }
 
-QString StatusBar::simpleText() const { return label_->text(); }
+QString StatusBar::simpleText() const { return text_; }
+
+// The bar paints its text itself, as a label would: a new text asks for no layout
+// and, while a paint is already due, for nothing more (a recorded run shows its step
+// count at every step).
+void StatusBar::paintEvent(QPaintEvent* e)
+{
+    paintDue_ = false;
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect().adjusted(4, 1, -4, -1), Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                          isEnabled(), text_, QPalette::WindowText);
+}
 
 void StatusBar::setSimpleText(const QString& text)
 {
-    if (text == label_->text())
+    if (text == text_)
         return;
-    label_->setText(text);
-    if (!isVisible() || HandlerRunningMs() < kLongHandlerMs)
+    text_ = text;
+    const bool longHandler = isVisible() && HandlerRunningMs() >= kLongHandlerMs;
+    const qint64 now = longHandler ? HandlerClockMs() : 0;
+    if (longHandler && (lastRepaintMs_ < 0 || now - lastRepaintMs_ >= kMinRepaintGapMs)) {
+        // Painted now: no event is taken, no input reaches a control.
+        repaint();
+        ++forcedRepaints_;
+        lastRepaintMs_ = now;
         return;
-    const qint64 now = HandlerClockMs();
-    if (lastRepaintMs_ >= 0 && now - lastRepaintMs_ < kMinRepaintGapMs)
-        return;
-    // The label alone, painted now: no event is taken, no input reaches a control.
-    label_->repaint();
-    ++forcedRepaints_;
-    lastRepaintMs_ = now;
+    }
+    if (!paintDue_) {
+        paintDue_ = true;
+        update();
+    }
 }
 
 bool StatusBar::progressDue()

@@ -7,8 +7,6 @@
 
 #include <QFrame>
 
-class QLabel;
-
 class StatusBar : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString simpleText READ simpleText WRITE setSimpleText)
@@ -35,12 +33,11 @@ signals:
     void edgeChanged();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
-    void placeLabel();
-
-    QLabel* label_;
+    QString text_;
+    bool paintDue_ = false;   // an update was asked for and has not been painted yet
     Edge edge_ = Edge::Bottom;
     qint64 lastRepaintMs_ = -1;   // on the handler clock (Handlers.h); -1: none yet
     qint64 lastProgressMs_ = -1;
