@@ -37,14 +37,12 @@ void RichEdit::addLines(const QStringList& lines, TColor c)
     cur.movePosition(QTextCursor::End);
     QTextCharFormat fmt;
     fmt.setForeground(ToQColor(c));
-    cur.beginEditBlock();
-    for (const QString& text : lines) {
-        if (!empty_)
-            cur.insertBlock();
-        cur.insertText(text, fmt);
-        empty_ = false;
-    }
-    cur.endEditBlock();
+    // One insertion: the line breaks of the text become the lines of the box.
+    QString text = lines.join(QChar('\n'));
+    if (!empty_)
+        text.prepend(QChar('\n'));
+    cur.insertText(text, fmt);
+    empty_ = false;
     showLastLine();
 }
 
@@ -75,8 +73,18 @@ void RichEdit::showLastLine()
 
 void RichEdit::setLines(const QStringList& lines)
 {
-    clearLines();
-    addLines(lines);
+    if (lines.isEmpty()) {
+        clearLines();
+        return;
+    }
+    // The old text replaced by the new in one edit, rather than cleared first.
+    QTextCursor cur(document());
+    cur.select(QTextCursor::Document);
+    QTextCharFormat fmt;
+    fmt.setForeground(ToQColor(ColorBlack));
+    cur.insertText(lines.join(QChar('\n')), fmt);
+    empty_ = false;
+    showLastLine();
 }
 
 QStringList RichEdit::lines() const
