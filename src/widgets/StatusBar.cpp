@@ -29,6 +29,8 @@ QSize StatusBar::sizeHint() const { return {200, kHeight}; }
 
 QString StatusBar::simpleText() const { return text_; }
 
+QRect StatusBar::textRect() const { return contentsRect().adjusted(4, 1, -4, -1); }
+
 // The bar paints its text itself, as a label would: a new text asks for no layout
 // and, while a paint is already due, for nothing more (a recorded run shows its step
 // count at every step).
@@ -37,8 +39,8 @@ void StatusBar::paintEvent(QPaintEvent* e)
     paintDue_ = false;
     QFrame::paintEvent(e);
     QPainter p(this);
-    style()->drawItemText(&p, contentsRect().adjusted(4, 1, -4, -1), Qt::AlignLeft | Qt::AlignVCenter, palette(),
-                          isEnabled(), text_, QPalette::WindowText);
+    style()->drawItemText(&p, textRect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), text_,
+                          QPalette::WindowText);
 }
 
 void StatusBar::setSimpleText(const QString& text)
@@ -50,14 +52,14 @@ void StatusBar::setSimpleText(const QString& text)
     const qint64 now = longHandler ? HandlerClockMs() : 0;
     if (longHandler && (lastRepaintMs_ < 0 || now - lastRepaintMs_ >= kMinRepaintGapMs)) {
         // Painted now: no event is taken, no input reaches a control.
-        repaint();
+        repaint(textRect());
         ++forcedRepaints_;
         lastRepaintMs_ = now;
         return;
     }
     if (!paintDue_) {
         paintDue_ = true;
-        update();
+        update(textRect());
     }
 }
 

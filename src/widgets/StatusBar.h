@@ -36,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    QRect textRect() const;
+
     QString text_;
     bool paintDue_ = false;   // an update was asked for and has not been painted yet
     Edge edge_ = Edge::Bottom;
