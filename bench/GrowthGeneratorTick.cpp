@@ -3,7 +3,7 @@
 // ends a run with its derivation, harvest, table file and grid. Each
 // iteration is one whole run; the counters give the slowest single tick and
 // the mean tick, to be held against Timer13's 10 ms and Timer18's 20 ms.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"

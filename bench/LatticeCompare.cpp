@@ -4,7 +4,7 @@
 // then, under Google Benchmark, one step in every mode under both borders
 // (the 1 ms Timer2 takes one step a tick by default) and the attempts of
 // "Mk. rand." (a weighted table and its acceptance test) per second.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/SquareSize.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeRuleTable.h"

@@ -1,6 +1,6 @@
 // The recorded run with its derivations (events, group elements, fronts and
 // output values) per second: the road every table generator takes.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringStart.h"

@@ -8,7 +8,7 @@
 // minutes); then the indexed forms under Google Benchmark. "--benchmarks-only"
 // skips the comparisons.
 #include "engine/GroupAlgebra.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables2d/GrowthEventDerivation.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
 #include "lattice/Square.h"

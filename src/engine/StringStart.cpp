@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringPaint.h"

@@ -2,7 +2,7 @@
 // on the main window's client.
 #include "app/TForm1.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringPaint.h"

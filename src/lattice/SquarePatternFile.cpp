@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "engine/BinaryFile.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/BinaryFile.h"
 #include "lattice/PointLists.h"
 

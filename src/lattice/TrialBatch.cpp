@@ -1,6 +1,6 @@
 #include "lattice/TrialBatch.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 
 int32_t stepLimit = 1000000;
 int32_t randomLengthMin = 20;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringCells.h"
 #include "lattice/PointLists.h"
 #include "runs/RunViewState.h"

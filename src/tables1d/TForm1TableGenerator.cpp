@@ -5,9 +5,9 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/Random.h"
 #include "engine/BinaryFile.h"
 #include "engine/Mask1d.h"
-#include "engine/Random.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"

@@ -5,7 +5,7 @@
 #include "app/TForm1.h"
 
 #include "app/FormHelpers.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "tables1d/TableRecords.h"
 #include "tables2d/CrestKeyLookup.h"
 

@@ -1,5 +1,5 @@
 // Square patterns, the point placements and the rule-table toggle.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/SquarePatterns.h"
 #include "engine/SquareSize.h"
 #include "lattice/LatticeRuleTable.h"

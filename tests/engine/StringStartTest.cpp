@@ -1,6 +1,6 @@
 // Random start strings reproduced from the generator's state, and the start
 // string of the recorded run.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringStart.h"

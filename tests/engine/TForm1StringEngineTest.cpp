@@ -3,7 +3,7 @@
 #include "../app/StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/SquareSize.h"
 #include "engine/StringLength.h"

@@ -1,6 +1,6 @@
 // Square pattern files, the point-list rebuilds, the random flips, pattern
 // names and the start patterns.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/SquareSize.h"
 #include "lattice/PointLists.h"
 #include "lattice/SquarePatternFile.h"

@@ -3,7 +3,7 @@
 // FREEZE and IMPROVE.
 #include "LatticeFormFixture.h"
 #include "app/FormHelpers.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"

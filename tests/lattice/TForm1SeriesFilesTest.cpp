@@ -1,6 +1,6 @@
 // The KiyFile menu and the random run batches, on files the tests write.
 #include "LatticeFormFixture.h"
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringPaint.h"

@@ -1,5 +1,5 @@
 // The time bar's column of a step count, and the scattered C/B pairs.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/SquareSize.h"
 #include "lattice/CBPairPatterns.h"
 #include "lattice/LatticeSettings.h"

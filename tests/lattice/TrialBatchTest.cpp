@@ -1,5 +1,5 @@
 // Draws of the trial experiment's run set-up.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "lattice/TrialBatch.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Learning small transition tables from the six-letter history, and the draws
 // and checks of the learning trials.
+#include "base/Random.h"
 #include "engine/Mask1d.h"
-#include "engine/Random.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"

@@ -1,6 +1,6 @@
 // The recorded run and the event tables derived from it: a short run worked
 // by hand, the stop rules, the row limit and the invariants of the cell rule.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringStart.h"

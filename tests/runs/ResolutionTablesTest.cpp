@@ -1,7 +1,7 @@
 // The resolution tables: shown rows, copies, matching and the ambiguity check,
 // and the indexed search against the specified scan.
+#include "base/Random.h"
 #include "engine/GroupAlgebra.h"
-#include "engine/Random.h"
 #include "engine/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 

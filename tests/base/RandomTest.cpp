@@ -1,5 +1,5 @@
 // The generator's numbers from its start state, a seed and Randomize.
-#include "engine/Random.h"
+#include "base/Random.h"
 
 #include <gtest/gtest.h>
 

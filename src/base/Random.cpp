@@ -1,4 +1,4 @@
-#include "engine/Random.h"
+#include "base/Random.h"
 
 #include <ctime>
 
