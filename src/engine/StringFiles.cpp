@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
 

@@ -1,6 +1,6 @@
 #include "lattice/BitmapImport.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include <limits>
 #include <span>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/NumericHelpers.h"
 
 int32_t uuRowCount = 0;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "base/Random.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/PointLists.h"
 
 int32_t presetFileChoice = 0;

@@ -6,7 +6,7 @@
 #include "engine/SquarePatterns.h"
 #include "engine/SquareSize.h"
 #include "engine/StringState.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/PointFile.h"
 #include "lattice/PointLists.h"
 #include "lattice/QhistBatch.h"

@@ -6,7 +6,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/RunControls.h"
 #include "engine/StringLength.h"
 #include "engine/StringPaint.h"

@@ -7,7 +7,7 @@
 
 #include "engine/RunControls.h"
 #include "engine/StringState.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
 #include "lattice/TForm12.h"

@@ -1,6 +1,6 @@
 #include "runs/ParameterSweep.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,8 +5,8 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/BinaryFile.h"
 #include "base/Random.h"
-#include "engine/BinaryFile.h"
 #include "engine/Mask1d.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"

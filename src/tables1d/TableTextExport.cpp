@@ -1,6 +1,6 @@
 #include "tables1d/TableTextExport.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // picture of layer 1 on the main window.
 #include "app/TForm1.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/RunControls.h"
 #include "engine/SquareSize.h"
 #include "engine/StringLength.h"

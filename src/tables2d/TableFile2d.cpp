@@ -1,6 +1,6 @@
 #include "tables2d/TableFile2d.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/NumberEntry.h"
 
 #include <algorithm>

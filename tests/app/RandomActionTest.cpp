@@ -9,7 +9,7 @@
 //
 // Every action is printed before it runs, and the seed with it. Replay a run
 // with WORKBENCH_RANDOM_SEED=<seed> and WORKBENCH_RANDOM_ACTIONS=<count>.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "base/Random.h"

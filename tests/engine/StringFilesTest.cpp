@@ -3,7 +3,7 @@
 #include "engine/StringFiles.h"
 #include "engine/StringLength.h"
 #include "engine/StringState.h"
-#include "TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The started main window in a fresh working folder for the lattice form tests
 // (message boxes recorded, modal windows returning at once), and the square's cells.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "../widgets/WidgetTestSupport.h"
 #include "TextFileSupport.h"
 #include "app/TForm1.h"

@@ -1,6 +1,6 @@
 // The mask file "MA/mafin.dat" and the weights file "data/dxx.dat": round
 // trips, the side the mask is read at, and the files that must change nothing.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
 #include "engine/SquareSize.h"
 #include "lattice/LatticeSettings.h"

@@ -1,6 +1,6 @@
 // Rule tables: acceptance verdicts, random draws from a known state, the two
 // rebuilds, the rule table files and the IMPROVE advance.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "base/Random.h"
 #include "engine/SquareSize.h"
 #include "engine/StringState.h"

@@ -5,7 +5,7 @@
 #include "lattice/PointLists.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/StartPatterns.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "lattice/QhistBatch.h"
 #include "lattice/SeriesData.h"
 #include "lattice/TextNumbers.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/MarkerTheory.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <gtest/gtest.h>
 

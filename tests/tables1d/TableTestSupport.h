@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the table tests: masks from offsets, tables closed by
 // construction, the check against its scan, a folder per test, the main window.
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/GroupAlgebra.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/TableBlocks.h"

@@ -1,6 +1,6 @@
 // Little-endian files: round trip, short data, missing files, and saves that
 // create, replace or only overwrite the start, and never destroy the old file.
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <cerrno>
