@@ -1,7 +1,7 @@
 #include "tables2d/TableFile2d.h"
 
 #include "base/BinaryFile.h"
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 
 #include <algorithm>
 

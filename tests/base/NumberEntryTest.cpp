@@ -1,5 +1,5 @@
 // Numbers read from typed text, and numbers written as text.
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 
 #include <gtest/gtest.h>
 

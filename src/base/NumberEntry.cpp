@@ -1,4 +1,4 @@
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 
 #include <limits>
 
