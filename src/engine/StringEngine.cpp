@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/NumericHelpers.h"
 #include "base/Random.h"
-#include "engine/NumericHelpers.h"
 #include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"

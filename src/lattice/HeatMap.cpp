@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "lattice/Square.h"
 
 int32_t heatMapMax = 0;

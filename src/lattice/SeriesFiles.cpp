@@ -8,7 +8,7 @@
 #include <span>
 
 #include "base/BinaryFile.h"
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 int32_t uuRowCount = 0;
 int8_t medianClass[kSeriesLength] = {};

@@ -4,7 +4,7 @@
 // pictures.
 #include "app/TForm1.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"

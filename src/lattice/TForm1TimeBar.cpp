@@ -5,7 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"

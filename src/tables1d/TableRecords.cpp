@@ -1,6 +1,6 @@
 #include "tables1d/TableRecords.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "tables2d/OlderSixPointCheck.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The change statistics, the video recorders and the views of the 70 x 70 experiments.
 #include "LatticeFormFixture.h"
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"

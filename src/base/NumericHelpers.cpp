@@ -1,4 +1,4 @@
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <algorithm>
 #include <cmath>

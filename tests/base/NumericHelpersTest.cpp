@@ -1,5 +1,5 @@
 // Matrix extrema and sums, colour ramps, the sort and absolute values at their edges.
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <gtest/gtest.h>
 
