@@ -8,7 +8,7 @@
 
 #include "tables2d/GrowthGenerator.h"
 
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 #include "engine/SquareSize.h"
 #include "engine/StringLength.h"
 #include "mask2d/Mask2dPath.h"

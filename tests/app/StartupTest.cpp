@@ -2,7 +2,7 @@
 // and the order in which it runs the handlers.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 #include "engine/RunControls.h"
 #include "engine/SquareSize.h"
 #include "engine/StringLength.h"

@@ -2,7 +2,7 @@
 // extra point edits, the picker, and their refusal under a generator.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 #include "engine/StringLength.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"

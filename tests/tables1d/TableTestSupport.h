@@ -170,9 +170,9 @@ protected:
 #ifdef QT_WIDGETS_LIB
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "base/ProgramDir.h"
 #include "base/Random.h"
 #include "engine/Mask1d.h"
-#include "engine/ProgramDir.h"
 #include "widgets/Dialogs.h"
 
 #include <deque>

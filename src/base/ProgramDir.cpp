@@ -1,4 +1,4 @@
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Paths beside the program, with "/" in place of "\".
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 
 #include <gtest/gtest.h>
 
