@@ -2,7 +2,7 @@
 // rows: the specified linear scan and the map search on the same tables in one
 // run, their agreement checked and their ratio printed, then the map search
 // under Google Benchmark.
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 
 #include <benchmark/benchmark.h>

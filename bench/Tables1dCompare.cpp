@@ -2,7 +2,7 @@
 // several thousand records: the reference scans and the indexed forms on the
 // same table in one run, with their agreement checked and their ratio printed,
 // then the indexed forms under Google Benchmark.
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"

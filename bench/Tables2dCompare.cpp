@@ -7,7 +7,7 @@
 // checked and their ratio printed (the scan of the harvested table takes
 // minutes); then the indexed forms under Google Benchmark. "--benchmarks-only"
 // skips the comparisons.
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "base/Random.h"
 #include "engine/StringState.h"
 #include "tables1d/KeyIndexedTables.h"

@@ -1,6 +1,6 @@
 #include "tables1d/FixedMaskTools.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "engine/IndexHelpers.h"
 #include "runs/EventTables.h"
 #include "tables1d/TableRecords.h"

@@ -1,6 +1,6 @@
 #include "tables1d/GroupExtension.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables1d/RecordKeyIndex.h"
 #include "tables1d/TableRecords.h"
 

@@ -2,7 +2,7 @@
 // and the substitution of "Perestan".
 #include "app/TForm1.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "engine/Mask1d.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"

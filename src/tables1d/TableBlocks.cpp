@@ -1,6 +1,6 @@
 #include "tables1d/TableBlocks.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables1d/TableRecords.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tables1d/TableGenerator.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "engine/IndexHelpers.h"
 #include "engine/StringLength.h"
 #include "runs/EventTables.h"

@@ -2,7 +2,7 @@
 // Helpers of the table tests: masks from offsets, tables closed by
 // construction, the check against its scan, a folder per test, the main window.
 #include "base/BinaryFile.h"
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableFile.h"

@@ -1,4 +1,4 @@
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
 
 uint8_t rtProbeSource[10] = {};
 uint8_t rtProbeRow[10] = {};

@@ -1,8 +1,8 @@
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 
 #include <algorithm>
 
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
 
 const uint8_t groupProductTable[6][6] = {
     {0, 1, 2, 3, 4, 5},

@@ -1,12 +1,12 @@
 // The group of order six, its fallbacks outside the group, and the key and row
 // helpers built on it.
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
 
 namespace {
 
