@@ -5,7 +5,7 @@
 // (the 1 ms Timer2 takes one step a tick by default) and the attempts of
 // "Mk. rand." (a weighted table and its acceptance test) per second.
 #include "base/Random.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"

@@ -1,7 +1,7 @@
 // Strings A and B stepped under the default settings (mask distance 1 on both
 // sides, border "Circle", 27 cells): steps per second of the string engine.
+#include "base/StringLength.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringState.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // learning the windows of a full run of event rows, and listing the learned
 // keys, which walks every used flag of the table (6^9 for nine points).
 #include "base/Random.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
 

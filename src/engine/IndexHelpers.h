@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
 // The cyclic index in 0..L-1 ("Circle" border, torus neighbours).
 int16_t WrapStringIndex(int16_t i);

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "base/BinaryFile.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // the guide grid, the large step digits and the time-offset controls.
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
 #include "engine/RunControls.h"
 #include "engine/StringPaint.h"

@@ -4,8 +4,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
 #include "engine/MarkerGrids.h"
 #include "engine/RunControls.h"

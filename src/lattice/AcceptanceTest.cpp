@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/LatticeStep.h"
 #include "lattice/Square.h"
 

@@ -2,12 +2,12 @@
 // The square of the lattice automaton and the grids shaped like it: storage
 // of kSquareSide x kSquareSide cells, row stride kSquareSide, of which rows
 // below squareRowCount and columns below squareColumnCount are in use
-// (engine/SquareSize.h). Cells: 0 = C, 1 = B, 2 = empty. The square has its
+// (base/SquareSize.h). Cells: 0 = C, 1 = B, 2 = empty. The square has its
 // own storage, apart from the strings.
 
 #include <cstdint>
 
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 
 constexpr int kSquareSide = 131;
 constexpr int kSquareCellCount = kSquareSide * kSquareSide;

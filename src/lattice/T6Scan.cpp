@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/PointLists.h"
 
 int32_t t6PairIndex = 0;

@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "engine/RunControls.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "base/BinaryFile.h"
 #include "lattice/PointFile.h"

@@ -3,9 +3,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/StringLength.h"
 #include "engine/RunControls.h"
 #include "engine/StringCells.h"
-#include "engine/StringLength.h"
 #include "lattice/TrialBatch.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"

@@ -2,9 +2,9 @@
 
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
+#include "base/SquareSize.h"
 #include "engine/RunControls.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
 #include "lattice/Square.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/StringLength.h"
 #include "engine/RunControls.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"

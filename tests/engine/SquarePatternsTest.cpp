@@ -1,7 +1,7 @@
 // Square patterns, the point placements and the rule-table toggle.
 #include "base/Random.h"
+#include "base/SquareSize.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/PointLists.h"
 #include "lattice/Square.h"

@@ -1,7 +1,7 @@
 // The cell rule, one step of both strings and the stop rules of a run.
+#include "base/StringLength.h"
 #include "engine/RunControls.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "lattice/TrialBatch.h"

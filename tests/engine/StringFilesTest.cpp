@@ -1,7 +1,7 @@
 // The five string files: written, read back, and short, garbage or missing
 // files refused.
 #include "engine/StringFiles.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "../base/TempWorkDir.h"
 

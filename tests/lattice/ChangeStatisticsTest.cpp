@@ -1,6 +1,6 @@
 // Boundary maps, span marks, counters and net maps of the change statistics
 // on small squares worked out by hand.
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/ExperimentViews.h"
 #include "lattice/Square.h"

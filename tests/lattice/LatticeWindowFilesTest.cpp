@@ -2,7 +2,7 @@
 // trips, the side the mask is read at, and the files that must change nothing.
 #include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/RuleWeightsFile.h"

@@ -2,7 +2,7 @@
 // rebuilds, the rule table files and the IMPROVE advance.
 #include "../base/TempWorkDir.h"
 #include "base/Random.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/ImproveSearch.h"

@@ -1,7 +1,7 @@
 // Square pattern files, the point-list rebuilds, the random flips, pattern
 // names and the start patterns.
 #include "base/Random.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/PointLists.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/StartPatterns.h"

@@ -2,7 +2,7 @@
 // and a click's cross-hair and profiles.
 #include "lattice/TForm10.h"
 
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/HeatMap.h"
 #include "lattice/PointLists.h"

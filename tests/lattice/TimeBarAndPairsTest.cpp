@@ -1,6 +1,6 @@
 // The time bar's column of a step count, and the scattered C/B pairs.
 #include "base/Random.h"
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/CBPairPatterns.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/Square.h"

@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "base/ProgramDir.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableGenerator.h"

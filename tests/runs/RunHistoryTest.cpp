@@ -1,6 +1,6 @@
 // The six-letter history, the letters of the run grids and the Step W tables
 // of a recorded run.
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/EventTables.h"

@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "base/Random.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "runs/ParameterSweep.h"
 #include "widgets/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 
 int32_t squareRowCount = 10;
 int32_t squareColumnCount = 10;
