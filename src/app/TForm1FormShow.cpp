@@ -4,8 +4,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/IndexHelpers.h"
 #include "base/ProgramDir.h"
-#include "engine/IndexHelpers.h"
 #include "engine/RunControls.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/TForm12.h"

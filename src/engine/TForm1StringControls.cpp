@@ -3,8 +3,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/IndexHelpers.h"
 #include "engine/DrawingRanges.h"
-#include "engine/IndexHelpers.h"
 #include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "lattice/LatticeSettings.h"

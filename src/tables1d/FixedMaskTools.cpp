@@ -1,7 +1,7 @@
 #include "tables1d/FixedMaskTools.h"
 
 #include "base/GroupAlgebra.h"
-#include "engine/IndexHelpers.h"
+#include "base/IndexHelpers.h"
 #include "runs/EventTables.h"
 #include "tables1d/TableRecords.h"
 

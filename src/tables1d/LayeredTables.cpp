@@ -1,6 +1,6 @@
 #include "tables1d/LayeredTables.h"
 
-#include "engine/IndexHelpers.h"
+#include "base/IndexHelpers.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableRecords.h"
 

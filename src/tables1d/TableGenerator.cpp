@@ -1,8 +1,8 @@
 #include "tables1d/TableGenerator.h"
 
 #include "base/GroupAlgebra.h"
+#include "base/IndexHelpers.h"
 #include "base/StringLength.h"
-#include "engine/IndexHelpers.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"

@@ -1,5 +1,5 @@
 // Cyclic wraps and border tests of string and square indices.
-#include "engine/IndexHelpers.h"
+#include "base/IndexHelpers.h"
 
 #include <gtest/gtest.h>
 

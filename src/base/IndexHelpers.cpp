@@ -1,4 +1,4 @@
-#include "engine/IndexHelpers.h"
+#include "base/IndexHelpers.h"
 
 namespace {
 
