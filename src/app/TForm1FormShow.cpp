@@ -6,7 +6,7 @@
 
 #include "base/IndexHelpers.h"
 #include "base/ProgramDir.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/TForm12.h"
 #include "lattice/TForm13.h"

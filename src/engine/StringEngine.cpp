@@ -4,7 +4,7 @@
 
 #include "base/NumericHelpers.h"
 #include "base/Random.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "lattice/TrialBatch.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Random.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringPaint.h"
 #include "lattice/PointLists.h"

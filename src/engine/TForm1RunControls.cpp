@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 
 #include "base/Random.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"

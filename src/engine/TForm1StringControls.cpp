@@ -4,8 +4,8 @@
 #include "app/TForm1.h"
 
 #include "base/IndexHelpers.h"
+#include "base/RunControls.h"
 #include "engine/DrawingRanges.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "lattice/LatticeSettings.h"
 

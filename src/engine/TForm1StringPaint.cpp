@@ -5,7 +5,7 @@
 #include "base/SquareSize.h"
 #include "base/StringLength.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"

@@ -7,8 +7,8 @@
 #include "base/SquareSize.h"
 #include "base/StringLength.h"
 
+#include "base/RunControls.h"
 #include "engine/MarkerGrids.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"

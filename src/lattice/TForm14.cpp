@@ -2,8 +2,8 @@
 
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
+#include "base/RunControls.h"
 #include "base/SquareSize.h"
-#include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm15.h"

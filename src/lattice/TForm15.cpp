@@ -2,7 +2,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "base/SquareSize.h"
 #include "engine/StringState.h"

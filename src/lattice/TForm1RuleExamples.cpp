@@ -6,8 +6,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/RunControls.h"
 #include "base/SquareSize.h"
-#include "engine/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"

@@ -7,8 +7,8 @@
 #include "app/TForm1.h"
 
 #include "base/BinaryFile.h"
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "lattice/SeriesFiles.h"

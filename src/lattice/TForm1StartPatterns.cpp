@@ -3,7 +3,7 @@
 // the menus open (shown modally; timers keep ticking while they are open).
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"

@@ -3,8 +3,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringCells.h"
 #include "lattice/TrialBatch.h"
 #include "widgets/Handlers.h"

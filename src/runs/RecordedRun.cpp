@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringEngine.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"

@@ -4,9 +4,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/RunControls.h"
 #include "base/StringLength.h"
 #include "engine/MarkerGrids.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"

@@ -4,9 +4,9 @@
 #include "app/TForm1.h"
 
 #include "base/BinaryFile.h"
+#include "base/RunControls.h"
 #include "base/SquareSize.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "runs/SpaceTimeView.h"

@@ -3,7 +3,7 @@
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "tables2d/TwoDimState.h"

@@ -1,6 +1,6 @@
 // The cell rule, one step of both strings and the stop rules of a run.
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringEngine.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"

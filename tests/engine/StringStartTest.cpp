@@ -1,8 +1,8 @@
 // Random start strings reproduced from the generator's state, and the start
 // string of the recorded run.
 #include "base/Random.h"
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"

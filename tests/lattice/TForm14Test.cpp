@@ -1,7 +1,7 @@
 // The series charts window: its edits, the show handler's order, the views on
 // the charts, the text log readers and "DO".
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
 #include "lattice/PointFile.h"

@@ -1,7 +1,7 @@
 // The square view window: its settings, the restart from the point file, the
 // random point lists and the Qhist histogram, on files the tests write.
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/PointFile.h"
 #include "lattice/PointLists.h"

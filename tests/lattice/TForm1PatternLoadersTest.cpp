@@ -1,8 +1,8 @@
 // The square pattern loaders and the start patterns of the Initial menu, on
 // files the tests write.
 #include "LatticeFormFixture.h"
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
 #include "lattice/SquarePatternFile.h"

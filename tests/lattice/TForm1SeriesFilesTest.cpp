@@ -1,8 +1,8 @@
 // The KiyFile menu and the random run batches, on files the tests write.
 #include "LatticeFormFixture.h"
 #include "base/Random.h"
+#include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "lattice/SeriesFiles.h"

@@ -1,7 +1,7 @@
 // The change statistics, the video recorders and the views of the 70 x 70 experiments.
 #include "LatticeFormFixture.h"
 #include "base/NumericHelpers.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/ViewTransform.h"

@@ -1,4 +1,4 @@
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 
 int32_t stepsPerRun = 6;
 int32_t cellWidth = 25;
