@@ -6,9 +6,9 @@
 #include "base/StringLength.h"
 
 #include "base/RunControls.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "runs/RunViewState.h"
 
 #include <string>

@@ -5,9 +5,9 @@
 #include "app/TForm1.h"
 
 #include "base/NumericHelpers.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/ExperimentViews.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm1CanvasBlocks.h"

@@ -6,9 +6,9 @@
 #include "app/TForm1.h"
 
 #include "base/NumericHelpers.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
 #include "lattice/Square.h"

@@ -2,9 +2,9 @@
 // starts, the time bar and the large step digits.
 #include "LatticeFormFixture.h"
 #include "base/RunControls.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/SecondStepCount.h"

@@ -1,4 +1,4 @@
-#include "engine/ViewTransform.h"
+#include "base/ViewTransform.h"
 
 int32_t viewOffsetX = 0;
 int32_t viewOffsetY = 0;
