@@ -7,7 +7,7 @@
 #include "engine/SquarePatterns.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "lattice/SeriesData.h"
+#include "lattice/QhistBatch.h"
 #include "widgets/ControlColor.h"
 
 #include <climits>

@@ -1,12 +1,6 @@
 #include "lattice/SeriesData.h"
 
-#include "lattice/QhistBatch.h"
-
 int32_t colourSeries0[kSeriesLength] = {};
 int32_t colourSeries1[kSeriesLength] = {};
 int32_t colourSeries2[kSeriesLength] = {};
 int32_t lambdaResidual[kSeriesLength] = {};
-
-std::FILE* qhistFile = nullptr;
-
-void CloseQhistFile() { CloseStream(qhistFile); }

@@ -1,9 +1,8 @@
 #pragma once
-// Per-step series of the lattice charts and the output stream of the Qhist
-// batch, shared with the string engine's run initialisers and Stop.
+// Per-step series of the lattice charts, shared with the string engine's run
+// initialisers.
 
 #include <cstdint>
-#include <cstdio>
 
 constexpr int kSeriesLength = 100000;
 
@@ -13,8 +12,3 @@ extern int32_t colourSeries2[kSeriesLength];
 // Residual of the lambda fit per step, written by the series files of the
 // KiyFile menu and drawn by the series charts window.
 extern int32_t lambdaResidual[kSeriesLength];
-
-extern std::FILE* qhistFile;   // nullptr while not open
-
-// Closes qhistFile when it is open and marks it closed; otherwise nothing.
-void CloseQhistFile();

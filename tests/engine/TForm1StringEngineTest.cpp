@@ -10,7 +10,7 @@
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/SeriesData.h"
+#include "lattice/QhistBatch.h"
 #include "lattice/TForm15.h"
 #include "widgets/ControlColor.h"
 

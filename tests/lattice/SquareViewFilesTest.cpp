@@ -2,7 +2,6 @@
 // records, the Qhist histogram and the batch's output streams.
 #include "lattice/PointFile.h"
 #include "lattice/QhistBatch.h"
-#include "lattice/SeriesData.h"
 #include "lattice/TextNumbers.h"
 #include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
