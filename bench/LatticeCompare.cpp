@@ -5,13 +5,13 @@
 // (the 1 ms Timer2 takes one step a tick by default) and the attempts of
 // "Mk. rand." (a weighted table and its acceptance test) per second.
 #include "base/Random.h"
+#include "base/Square.h"
 #include "base/SquareSize.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/LatticeStep.h"
 #include "lattice/RandomRuleTable.h"
-#include "lattice/Square.h"
 
 #include <benchmark/benchmark.h>
 

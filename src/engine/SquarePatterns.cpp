@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/Random.h"
+#include "base/Square.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "app/TForm1.h"
 
 #include "base/RunControls.h"
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 uint8_t changeHistoryX[kChangeHistoryDepth][kStatSide][kStatSide] = {};
 uint8_t changeHistoryY[kChangeHistoryDepth][kStatSide][kStatSide] = {};

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/NumericHelpers.h"
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 int32_t heatMapMax = 0;
 int32_t heatMapMin = 0;

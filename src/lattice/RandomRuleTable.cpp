@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/Random.h"
+#include "base/Square.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
-#include "lattice/Square.h"
 
 int32_t seedRow = 82;
 int32_t seedColumn = 120;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/Random.h"
+#include "base/Square.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 void DrawRandomPoints(int16_t* xs, int16_t* ys, int32_t count, int rows, int columns)
 {

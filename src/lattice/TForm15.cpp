@@ -10,7 +10,7 @@
 #include "lattice/PointFile.h"
 #include "lattice/PointLists.h"
 #include "lattice/QhistBatch.h"
-#include "lattice/Square.h"
+#include "base/Square.h"
 #include "lattice/TrialBatch.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"

@@ -4,10 +4,10 @@
 #include "app/TForm1.h"
 
 #include "base/RunControls.h"
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
 #include "lattice/PointLists.h"
-#include "lattice/Square.h"
 #include "lattice/StartPatterns.h"
 #include "lattice/TForm12.h"
 #include "lattice/TForm13.h"

@@ -6,12 +6,12 @@
 #include "app/TForm1.h"
 
 #include "base/NumericHelpers.h"
+#include "base/Square.h"
 #include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
-#include "lattice/Square.h"
 #include "lattice/TimeBar.h"
 #include "lattice/VideoSettings.h"
 

@@ -6,7 +6,7 @@
 #include "TextFileSupport.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // trips, the side the mask is read at, and the files that must change nothing.
 #include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
+#include "base/Square.h"
 #include "base/SquareSize.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/RuleWeightsFile.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // rebuilds, the rule table files and the IMPROVE advance.
 #include "../base/TempWorkDir.h"
 #include "base/Random.h"
+#include "base/Square.h"
 #include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/AcceptanceTest.h"
@@ -11,7 +12,6 @@
 #include "lattice/LatticeStep.h"
 #include "lattice/RandomRuleTable.h"
 #include "lattice/RuleTableFile.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

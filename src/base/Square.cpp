@@ -1,4 +1,4 @@
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 #include <algorithm>
 
