@@ -6,7 +6,7 @@
 #include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringPaint.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 #include "lattice/SeriesData.h"
 
 uint8_t isRandomInitialString = 0;

@@ -7,13 +7,13 @@
 #include "base/SquareSize.h"
 #include "base/StringLength.h"
 
+#include "base/PointLists.h"
 #include "base/RunControls.h"
 #include "engine/MarkerGrids.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/PointLists.h"
 #include "widgets/ControlColor.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/PointLists.h"
 #include "base/Random.h"
 #include "base/Square.h"
 #include "engine/SquarePatterns.h"
-#include "lattice/PointLists.h"
 
 namespace {
 

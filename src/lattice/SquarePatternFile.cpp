@@ -6,7 +6,7 @@
 #include "base/BinaryFile.h"
 #include "base/Random.h"
 #include "base/BinaryFile.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 
 int32_t presetFileChoice = 0;
 std::string patternName = "e0";

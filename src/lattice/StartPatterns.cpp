@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/PointLists.h"
 #include "base/Random.h"
 #include "base/Square.h"
-#include "lattice/PointLists.h"
 
 void DrawRandomPoints(int16_t* xs, int16_t* ys, int32_t count, int rows, int columns)
 {

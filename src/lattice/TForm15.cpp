@@ -8,7 +8,7 @@
 #include "engine/StringState.h"
 #include "base/BinaryFile.h"
 #include "lattice/PointFile.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 #include "lattice/QhistBatch.h"
 #include "base/Square.h"
 #include "lattice/TrialBatch.h"

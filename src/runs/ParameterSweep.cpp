@@ -8,8 +8,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/PointLists.h"
 #include "engine/StringCells.h"
-#include "lattice/PointLists.h"
 #include "tables1d/TableRecords.h"
 
 // The globals start as the edits' layout texts show them.

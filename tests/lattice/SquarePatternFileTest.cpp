@@ -2,7 +2,7 @@
 // names and the start patterns.
 #include "base/Random.h"
 #include "base/SquareSize.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/StartPatterns.h"
 #include "../base/TempWorkDir.h"

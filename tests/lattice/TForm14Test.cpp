@@ -3,7 +3,7 @@
 #include "LatticeFormFixture.h"
 #include "base/RunControls.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 #include "lattice/PointFile.h"
 #include "lattice/SeriesData.h"
 #include "lattice/SeriesViews.h"

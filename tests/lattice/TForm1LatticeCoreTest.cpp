@@ -3,6 +3,7 @@
 // FREEZE and IMPROVE.
 #include "LatticeFormFixture.h"
 #include "app/FormHelpers.h"
+#include "base/PointLists.h"
 #include "base/Random.h"
 #include "base/RunControls.h"
 #include "base/StringLength.h"
@@ -11,7 +12,6 @@
 #include "lattice/ImproveSearch.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
-#include "lattice/PointLists.h"
 #include "lattice/RandomRuleTable.h"
 #include "lattice/RuleTableFile.h"
 #include "lattice/TForm6.h"

@@ -4,7 +4,7 @@
 #include "LatticeFormFixture.h"
 #include "base/RunControls.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 
 using ShowInitial = StartedWindows;
 

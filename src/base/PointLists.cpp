@@ -1,4 +1,4 @@
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 
 #include <algorithm>
 
