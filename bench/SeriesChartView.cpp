@@ -1,7 +1,7 @@
 // The series charts window's "View" at full length: five series of 100000
 // points each handed to the charts and drawn once, through the window's own
 // handler. The goal is well under a second from the click to the drawn charts.
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "lattice/TForm14.h"
 

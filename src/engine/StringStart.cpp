@@ -7,7 +7,7 @@
 #include "engine/StringState.h"
 #include "engine/StringPaint.h"
 #include "base/PointLists.h"
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 
 uint8_t isRandomInitialString = 0;
 

@@ -3,10 +3,10 @@
 #include "base/PointLists.h"
 #include "base/Random.h"
 #include "base/RunControls.h"
+#include "base/SeriesData.h"
 #include "base/StringLength.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
-#include "lattice/SeriesData.h"
 
 #include <gtest/gtest.h>
 

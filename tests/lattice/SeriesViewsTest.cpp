@@ -1,5 +1,5 @@
 // The views of the series charts window and its text log reader.
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"

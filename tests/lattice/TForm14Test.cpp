@@ -5,7 +5,7 @@
 #include "engine/StringState.h"
 #include "base/PointLists.h"
 #include "lattice/PointFile.h"
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm14.h"

@@ -1,4 +1,4 @@
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 
 int32_t colourSeries0[kSeriesLength] = {};
 int32_t colourSeries1[kSeriesLength] = {};
