@@ -4,8 +4,8 @@
 // construction, and the comparison of the two forms of the extension over
 // the group on the table in the list.
 #include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // (temporary file beside the old one, renamed over it). Its cost for the
 // largest list a pass can write, against the 20 ms tick of the generator.
 #include "base/BinaryFile.h"
+#include "base/TableRecords.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 
 #include <benchmark/benchmark.h>
 

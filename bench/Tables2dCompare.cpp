@@ -18,7 +18,7 @@
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 #include "tables2d/ClosureCheck2d.h"
 
 #include "ScanComparison.h"

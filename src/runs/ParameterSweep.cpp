@@ -9,8 +9,8 @@
 #include <system_error>
 
 #include "base/PointLists.h"
+#include "base/TableRecords.h"
 #include "engine/StringCells.h"
-#include "tables1d/TableRecords.h"
 
 // The globals start as the edits' layout texts show them.
 int32_t sweepBCountFrom = 3;

@@ -2,8 +2,8 @@
 
 #include "base/GroupAlgebra.h"
 #include "base/IndexHelpers.h"
+#include "base/TableRecords.h"
 #include "runs/EventTables.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,12 +5,12 @@
 #include "app/TForm1.h"
 
 #include "base/ResolutionProbe.h"
+#include "base/TableRecords.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/FixedTableFiles.h"
 #include "tables1d/LayeredTables.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 #include <optional>

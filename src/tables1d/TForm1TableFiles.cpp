@@ -4,9 +4,9 @@
 #include "app/FormHelpers.h"
 
 #include "base/ProgramDir.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 

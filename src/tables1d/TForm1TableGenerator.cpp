@@ -7,11 +7,11 @@
 
 #include "base/BinaryFile.h"
 #include "base/Random.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 #include <algorithm>

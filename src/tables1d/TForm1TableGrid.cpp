@@ -1,8 +1,8 @@
 // The table list in the grid of tab "CH I" and the toolbar counters.
 #include "app/TForm1.h"
 
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 

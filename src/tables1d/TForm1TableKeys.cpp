@@ -3,11 +3,11 @@
 #include "app/TForm1.h"
 
 #include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 

@@ -1,7 +1,7 @@
 #include "tables1d/TableFile.h"
 
 #include "base/BinaryFile.h"
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <bit>
 #include <cctype>

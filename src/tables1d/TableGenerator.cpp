@@ -3,10 +3,10 @@
 #include "base/GroupAlgebra.h"
 #include "base/IndexHelpers.h"
 #include "base/StringLength.h"
+#include "base/TableRecords.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <cstring>

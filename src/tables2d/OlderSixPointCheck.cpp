@@ -1,7 +1,7 @@
 #include "tables2d/OlderSixPointCheck.h"
 
 #include "base/NumericHelpers.h"
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 
 #include "app/FormHelpers.h"
 #include "base/Random.h"
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 #include "tables2d/CrestKeyLookup.h"
 
 void TForm1::Edit63Change() { crestKey[0] = EditNumber(Edit63); }

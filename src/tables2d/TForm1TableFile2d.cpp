@@ -4,11 +4,11 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/HarvestListing.h"
 #include "tables2d/TableFile2d.h"

@@ -4,10 +4,10 @@
 #include "app/Workbench.h"
 #include "base/ProgramDir.h"
 #include "base/StringLength.h"
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 
 #include <gtest/gtest.h>

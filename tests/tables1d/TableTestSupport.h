@@ -3,10 +3,10 @@
 // construction, the check against its scan, a folder per test, the main window.
 #include "base/BinaryFile.h"
 #include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 
 #include <gtest/gtest.h>
 

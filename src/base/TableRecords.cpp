@@ -1,4 +1,4 @@
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include "base/NumericHelpers.h"
 
