@@ -1,5 +1,6 @@
 // The six-letter history, the letters of the run grids and the Step W tables
 // of a recorded run.
+#include "base/GrowthEvents.h"
 #include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
@@ -8,7 +9,6 @@
 #include "runs/RunGridTexts.h"
 #include "runs/SixLetterHistory.h"
 #include "runs/StepWTables.h"
-#include "tables2d/GrowthEvents.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tables2d/GrowthEvents.h"
+#include "base/GrowthEvents.h"
 
 // Plain zero-initialised globals (about 18 MB in all): never on the stack.
 GrowthPlanes32 growthEventState1, growthEventState2;
