@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/MainMode.h"
 #include "base/RunControls.h"
 #include "base/StringLength.h"
 #include "engine/StringEngine.h"
@@ -9,7 +10,6 @@
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/LatticeSettings.h"
 #include "runs/RunViewState.h"
 
 uint8_t prTableA[kPrTableRows][kStringCells] = {};
