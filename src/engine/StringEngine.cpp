@@ -7,7 +7,7 @@
 #include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "base/NumericHelpers.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 #include "runs/LearningTrials.h"
 
 #include <QLabel>

@@ -11,7 +11,7 @@
 #include "base/PointLists.h"
 #include "lattice/QhistBatch.h"
 #include "base/Square.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"
 

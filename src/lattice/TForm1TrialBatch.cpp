@@ -6,7 +6,7 @@
 #include "base/RunControls.h"
 #include "base/StringLength.h"
 #include "engine/StringCells.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"
 

@@ -4,7 +4,7 @@
 #include "engine/StringEngine.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "base/PointLists.h"
 #include "base/RunControls.h"
 #include "engine/StringState.h"
+#include "engine/TrialBatch.h"
 #include "lattice/PointFile.h"
 #include "lattice/QhistBatch.h"
 #include "lattice/TForm15.h"
-#include "lattice/TrialBatch.h"
 
 #include <algorithm>
 #include <fstream>

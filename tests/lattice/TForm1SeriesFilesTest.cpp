@@ -5,8 +5,8 @@
 #include "base/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
+#include "engine/TrialBatch.h"
 #include "lattice/SeriesFiles.h"
-#include "lattice/TrialBatch.h"
 #include "widgets/Chart.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Draws of the trial experiment's run set-up.
 #include "base/Random.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 #include <gtest/gtest.h>
 

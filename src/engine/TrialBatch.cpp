@@ -1,4 +1,4 @@
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 #include "base/Random.h"
 
