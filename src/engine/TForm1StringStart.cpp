@@ -9,11 +9,11 @@
 
 #include "base/PointLists.h"
 #include "base/RunControls.h"
-#include "engine/MarkerGrids.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
+#include "runs/MarkerGrids.h"
 #include "widgets/ControlColor.h"
 
 #include <algorithm>

@@ -6,11 +6,11 @@
 
 #include "base/RunControls.h"
 #include "base/StringLength.h"
-#include "engine/MarkerGrids.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
+#include "runs/MarkerGrids.h"
 #include "runs/RecordedRun.h"
 #include "widgets/ControlColor.h"
 

@@ -1,6 +1,6 @@
 // The marker theory: the six steps, the prediction and its verdict, the
 // derivations from a zero trace and the five-cell table M11 with its file.
-#include "engine/MarkerGrids.h"
+#include "runs/MarkerGrids.h"
 #include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"

@@ -1,4 +1,4 @@
-#include "engine/MarkerGrids.h"
+#include "runs/MarkerGrids.h"
 
 #include "engine/StringState.h"
 
