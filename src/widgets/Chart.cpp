@@ -147,14 +147,20 @@ void Chart::addXY(int i, double x, double y, const QString& label, TColor color)
     changed(*s);
 }
 
-void Chart::addXYBulk(int i, const std::vector<QPointF>& points)
+void Chart::addXYBulk(int i, const std::vector<QPointF>& points, const std::vector<TColor>& colors)
 {
     Series* s = find(i);
     if (!s || points.empty())
         return;
-    s->points.insert(s->points.end(), points.begin(), points.end());
-    if (!s->colors.empty())
+    auto own = [s](TColor c) { return c == SeriesColor ? s->color : c; };
+    const bool colored =
+        std::any_of(colors.begin(), colors.end(), [&](TColor c) { return own(c) != s->color; });
+    if (colored || !s->colors.empty()) {
         s->colors.resize(s->points.size(), s->color);
+        for (std::size_t k = 0; k < points.size(); ++k)
+            s->colors.push_back(k < colors.size() ? own(colors[k]) : s->color);
+    }
+    s->points.insert(s->points.end(), points.begin(), points.end());
     for (const QPointF& p : points) {
         s->include(p.x(), p.y());
         if (s->kind == SeriesKind::Bar)

@@ -35,9 +35,10 @@ public:
     int addSeries(SeriesKind kind, TColor color);   // returns the series index
     void clearSeries(int s);
     void addXY(int s, double x, double y, const QString& label = {}, TColor color = SeriesColor);
-    void addXYBulk(int s, const std::vector<QPointF>& points);   // one append, series colour
-    int pointCount(int s) const;                                 // 0 for an unknown series
-    QPointF point(int s, int i) const;                           // as given; (0, 0) when there is none
+    // Points at once; colors holds one colour per point, or is empty for the series' colour.
+    void addXYBulk(int s, const std::vector<QPointF>& points, const std::vector<TColor>& colors = {});
+    int pointCount(int s) const;        // 0 for an unknown series
+    QPointF point(int s, int i) const;  // as given; (0, 0) when there is none
     int seriesCount() const { return int(series_.size()); }
     QString label(int s, int i) const;
     void flushNow() { flush(); }   // fit the axes and redraw at once, not when the handler returns

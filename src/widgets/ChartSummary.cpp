@@ -8,32 +8,26 @@ namespace {
 
 bool Finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
-// The points on the plot area; points that are not finite stay where they are
-// and are told apart by Finite on the values.
-std::vector<QPointF> ToPixels(const std::vector<QPointF>& points, const PlotFrame& frame)
+// The end (exclusive) of the run of finite points from i on that share i's pixel column.
+std::size_t ColumnRunEnd(const std::vector<QPointF>& points, const PlotFrame& frame, std::size_t i)
 {
-    std::vector<QPointF> pixels(points.size());
-    for (std::size_t k = 0; k < points.size(); ++k)
-        if (Finite(points[k]))
-            pixels[k] = frame.toPixel(points[k].x(), points[k].y());
-    return pixels;
-}
-
-// The end of the run of finite points from i on that share i's pixel column.
-std::size_t ColumnRunEnd(const std::vector<QPointF>& points, const std::vector<QPointF>& pixels, std::size_t i)
-{
-    const double column = std::floor(pixels[i].x());
-    std::size_t b = i;
-    while (b + 1 < points.size() && Finite(points[b + 1]) && std::floor(pixels[b + 1].x()) == column)
-        ++b;
-    return b;
+    // pixelX's arithmetic, with the scale worked out once.
+    const double left = frame.area.left(), minX = frame.minX, scale = frame.scaleX();
+    const double column = std::floor(left + (points[i].x() - minX) * scale);
+    std::size_t k = i + 1;
+    for (; k < points.size() && Finite(points[k]); ++k) {
+        const double x = left + (points[k].x() - minX) * scale;
+        if (!(x >= column && x < column + 1))
+            break;
+    }
+    return k;
 }
 
 // One colour's share of a pixel column: the indices of its first and last
-// point and of its points nearest the top and the bottom of the plot area.
+// point and of its highest and lowest point.
 struct ColourShare {
     TColor color;
-    std::size_t first, last, top, bottom;
+    std::size_t first, last, high, low;
 };
 
 ColourShare& ShareOf(std::vector<ColourShare>& shares, TColor color, std::size_t first)
@@ -45,19 +39,13 @@ ColourShare& ShareOf(std::vector<ColourShare>& shares, TColor color, std::size_t
     return shares.back();
 }
 
-void Include(ColourShare& s, const std::vector<QPointF>& pixels, std::size_t k)
+void Include(ColourShare& s, const std::vector<QPointF>& points, std::size_t k)
 {
     s.last = std::max(s.last, k);
-    if (pixels[k].y() < pixels[s.top].y())
-        s.top = k;
-    if (pixels[k].y() > pixels[s.bottom].y())
-        s.bottom = k;
-}
-
-void SortByLastPoint(std::vector<ColourShare>& shares)
-{
-    std::stable_sort(shares.begin(), shares.end(),
-                     [](const ColourShare& a, const ColourShare& b) { return a.last < b.last; });
+    if (points[k].y() > points[s.high].y())
+        s.high = k;
+    if (points[k].y() < points[s.low].y())
+        s.low = k;
 }
 
 } // namespace
@@ -66,7 +54,9 @@ std::vector<PlotStroke> SummariseLine(const std::vector<QPointF>& points, const 
                                       TColor seriesColor, const PlotFrame& frame)
 {
     auto colorOf = [&](std::size_t k) { return colors.empty() ? seriesColor : colors[k]; };
-    const std::vector<QPointF> pixels = ToPixels(points, frame);
+    auto stretch = [&](std::size_t a, std::size_t b, TColor c) {
+        return PlotStroke{{frame.toPixel(points[a]), frame.toPixel(points[b])}, c};
+    };
     std::vector<PlotStroke> strokes;
     std::vector<ColourShare> shares;
     bool joined = false;   // the previous point is finite: the line comes from it
@@ -77,24 +67,26 @@ std::vector<PlotStroke> SummariseLine(const std::vector<QPointF>& points, const 
             continue;
         }
         if (joined)
-            strokes.push_back({{pixels[i - 1], pixels[i]}, colorOf(i)});
-        // The stretches inside the column, each ending at point k.
-        const std::size_t b = ColumnRunEnd(points, pixels, i);
+            strokes.push_back(stretch(i - 1, i, colorOf(i)));
+        // The stretches inside i's pixel column, each ending at point k.
+        const std::size_t end = ColumnRunEnd(points, frame, i);
         shares.clear();
-        for (std::size_t k = i + 1; k <= b; ++k) {
+        for (std::size_t k = i + 1; k < end; ++k) {
             ColourShare& s = ShareOf(shares, colorOf(k), k - 1);
-            Include(s, pixels, k - 1);
-            Include(s, pixels, k);
+            Include(s, points, k - 1);
+            Include(s, points, k);
         }
-        SortByLastPoint(shares);
+        // The colour whose stretch came last is drawn last.
+        std::stable_sort(shares.begin(), shares.end(),
+                         [](const ColourShare& a, const ColourShare& b) { return a.last < b.last; });
         for (const ColourShare& s : shares) {
-            std::size_t path[4] = {s.first, std::min(s.top, s.bottom), std::max(s.top, s.bottom), s.last};
+            const std::size_t path[4] = {s.first, std::min(s.high, s.low), std::max(s.high, s.low), s.last};
             for (int j = 1; j < 4; ++j)
                 if (path[j] != path[j - 1])
-                    strokes.push_back({{pixels[path[j - 1]], pixels[path[j]]}, s.color});
+                    strokes.push_back(stretch(path[j - 1], path[j], s.color));
         }
         joined = true;
-        i = b + 1;
+        i = end;
     }
     return strokes;
 }
@@ -103,9 +95,9 @@ std::vector<PlotStroke> SummariseBars(const std::vector<QPointF>& points, const 
                                       TColor seriesColor, const PlotFrame& frame)
 {
     auto colorOf = [&](std::size_t k) { return colors.empty() ? seriesColor : colors[k]; };
-    const std::vector<QPointF> pixels = ToPixels(points, frame);
-    const double base = frame.toPixel(0, 0).y();
+    const double base = frame.pixelY(0);
     std::vector<PlotStroke> strokes;
+    // One colour's bars in a column: the last of them and how far up and down they reach.
     struct Extent {
         TColor color;
         std::size_t last;
@@ -117,10 +109,11 @@ std::vector<PlotStroke> SummariseBars(const std::vector<QPointF>& points, const 
             ++i;
             continue;
         }
-        const std::size_t b = ColumnRunEnd(points, pixels, i);
+        const std::size_t end = ColumnRunEnd(points, frame, i);
         extents.clear();
-        for (std::size_t k = i; k <= b; ++k) {
-            const double top = std::min(base, pixels[k].y()), bottom = std::max(base, pixels[k].y());
+        for (std::size_t k = i; k < end; ++k) {
+            const double y = frame.pixelY(points[k].y());
+            const double top = std::min(base, y), bottom = std::max(base, y);
             auto e = std::find_if(extents.begin(), extents.end(), [&](const Extent& x) { return x.color == colorOf(k); });
             if (e == extents.end()) {
                 extents.push_back({colorOf(k), k, top, bottom});
@@ -132,10 +125,10 @@ std::vector<PlotStroke> SummariseBars(const std::vector<QPointF>& points, const 
         }
         std::stable_sort(extents.begin(), extents.end(), [](const Extent& a, const Extent& b) { return a.last < b.last; });
         for (const Extent& e : extents) {
-            const double x = pixels[e.last].x();
+            const double x = frame.pixelX(points[e.last].x());
             strokes.push_back({{QPointF(x, e.bottom), QPointF(x, e.top)}, e.color});
         }
-        i = b + 1;
+        i = end;
     }
     return strokes;
 }
@@ -143,7 +136,6 @@ std::vector<PlotStroke> SummariseBars(const std::vector<QPointF>& points, const 
 std::vector<PlotDot> SummariseDots(const std::vector<QPointF>& points, const std::vector<TColor>& colors,
                                    TColor seriesColor, const PlotFrame& frame)
 {
-    const std::vector<QPointF> pixels = ToPixels(points, frame);
     const double left = std::floor(frame.area.left()), top = std::floor(frame.area.top());
     const double width = std::floor(frame.area.right()) - left + 1, height = std::floor(frame.area.bottom()) - top + 1;
     if (!(width >= 1 && height >= 1))
@@ -153,7 +145,8 @@ std::vector<PlotDot> SummariseDots(const std::vector<QPointF>& points, const std
     auto cellOf = [&](std::size_t k) -> std::int64_t {
         if (!Finite(points[k]))
             return -1;
-        const double x = std::floor(pixels[k].x()) - left, y = std::floor(pixels[k].y()) - top;
+        const QPointF p = frame.toPixel(points[k]);
+        const double x = std::floor(p.x()) - left, y = std::floor(p.y()) - top;
         if (!(x >= 0 && x < width && y >= 0 && y < height))
             return -1;
         return std::int64_t(y) * std::int64_t(width) + std::int64_t(x);
@@ -165,6 +158,6 @@ std::vector<PlotDot> SummariseDots(const std::vector<QPointF>& points, const std
     std::vector<PlotDot> dots;
     for (std::size_t k = 0; k < points.size(); ++k)
         if (const std::int64_t cell = cellOf(k); cell >= 0 && lastOnCell[std::size_t(cell)] == k)
-            dots.push_back({pixels[k], colors.empty() ? seriesColor : colors[k]});
+            dots.push_back({frame.toPixel(points[k]), colors.empty() ? seriesColor : colors[k]});
     return dots;
 }

@@ -25,11 +25,11 @@ struct PlotFrame {
     double minX = 0, maxX = 1, minY = 0, maxY = 1;
     QRectF area;
 
-    QPointF toPixel(double x, double y) const
-    {
-        return {area.left() + (x - minX) * (area.width() / (maxX - minX)),
-                area.bottom() - (y - minY) * (area.height() / (maxY - minY))};
-    }
+    double scaleX() const { return area.width() / (maxX - minX); }
+    double pixelX(double x) const { return area.left() + (x - minX) * scaleX(); }
+    double pixelY(double y) const { return area.bottom() - (y - minY) * (area.height() / (maxY - minY)); }
+    QPointF toPixel(double x, double y) const { return {pixelX(x), pixelY(y)}; }
+    QPointF toPixel(const QPointF& p) const { return toPixel(p.x(), p.y()); }
     bool operator==(const PlotFrame&) const = default;
 };
 
