@@ -3,11 +3,16 @@
 // frame, a group or a caption behind it), no control reaches past the
 // container that holds it or covers its caption, and every caption fits its
 // control. The walk finds windows, sheets and controls by itself, so what is
-// added later is checked too.
+// added later is checked too. The tests run on screens of 1366 x 768 and
+// 1920 x 1080 (ctest gives the offscreen platform the screen): every window's
+// frame lies on the screen, and a window that scrolls keeps its toolbar and
+// status bar in view.
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "engine/ProgramDir.h"
 #include "lattice/TForm13.h"
+#include "widgets/ControlBar.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Form.h"
 #include "widgets/StatusBar.h"
@@ -17,6 +22,10 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -102,6 +111,37 @@ public:
         walk(root);
     }
 
+    // The window as a whole: its bars and its scrolled client beside each other,
+    // its frame on the screen, and its bars in view with the client scrolled to
+    // its far corner.
+    void checkWindow(Form* form)
+    {
+        walk(form);
+        walk(form->client());
+        const QRect screen = form->screen()->availableGeometry();
+        if (!screen.contains(form->frameGeometry()))
+            fault(form, QString("has its frame (%1, %2, %3 x %4) off the screen (%5 x %6)")
+                            .arg(form->frameGeometry().x()).arg(form->frameGeometry().y())
+                            .arg(form->frameGeometry().width()).arg(form->frameGeometry().height())
+                            .arg(screen.width()).arg(screen.height()));
+        auto* scroll = form->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!scroll)
+            return;
+        for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        QApplication::processEvents();
+        const QRect view(scroll->viewport()->mapTo(form, QPoint(0, 0)), scroll->viewport()->size());
+        for (QWidget* bar : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<StatusBar*>(bar) && !qobject_cast<ControlBar*>(bar))
+                continue;
+            if (bar->isVisible() && (!form->rect().contains(bar->geometry()) || view.intersects(bar->geometry())))
+                fault(bar, "leaves the window's view when the client is scrolled to its far corner");
+        }
+        for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
+            bar->setValue(0);
+        QApplication::processEvents();
+    }
+
 private:
     static bool shown(const QWidget* w) { return w->isVisibleTo(w->window()); }
 
@@ -148,6 +188,7 @@ private:
         }
     }
 
+public:
     void fault(const QWidget* w, const QString& what)
     {
         const std::string line = (NameOf(w) + " " + what).toStdString();
@@ -168,7 +209,7 @@ std::vector<Form*> AllWindows()
 // Checks the window as it stands and once for every sheet of every page control.
 void CheckEverySheet(Form* form, LayoutCheck& check)
 {
-    check.check(form->client());
+    check.checkWindow(form);
     for (QTabWidget* tabs : form->client()->findChildren<QTabWidget*>()) {
         const int current = tabs->currentIndex();
         for (int i = 0; i < tabs->count(); ++i) {
@@ -182,12 +223,33 @@ void CheckEverySheet(Form* form, LayoutCheck& check)
 
 class WindowLayout : public StartedWorkbench {
 protected:
+    void SetUp() override
+    {
+        StartedWorkbench::SetUp();
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        ASSERT_TRUE(screen == QSize(1366, 768) || screen == QSize(1920, 1080))
+            << "run with the offscreen screen of 1366 x 768 or 1920 x 1080, not " << screen.width() << " x "
+            << screen.height();
+    }
+
     void Expect(const LayoutCheck& check)
     {
         for (const std::string& f : check.faults)
             ADD_FAILURE() << f;
     }
 };
+
+// The bounding box of what differs from the corner's colour, in the picture's coordinates.
+QRect DrawnPart(const QImage& picture)
+{
+    const QRgb background = picture.pixel(0, 0);
+    QRect drawn;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2)
+            if (picture.pixel(x, y) != background)
+                drawn |= QRect(x, y, 1, 1);
+    return drawn;
+}
 
 } // namespace
 
@@ -197,6 +259,12 @@ TEST_F(WindowLayout, EveryWindowAndSheetAsItFirstShows)
     ASSERT_EQ(forms.size(), 15u);
     LayoutCheck check;
     CheckEverySheet(Form1, check);   // the start-up picture over the controls
+    // The picture stands whole in the middle of what the window shows.
+    const QRect seen = Form1->shownPart();
+    const QRect drawn = DrawnPart(Form1->Image17->canvas().image()).translated(Form1->Image17->pos());
+    EXPECT_TRUE(seen.contains(drawn)) << drawn.x() << "," << drawn.y() << " " << drawn.width() << " x "
+                                      << drawn.height() << " in " << seen.width() << " x " << seen.height();
+    EXPECT_LE((drawn.center() - seen.center()).manhattanLength(), 8);
     Form1->Image17MouseDown();
     for (Form* form : forms) {
         if (!form->isVisible())
@@ -205,6 +273,18 @@ TEST_F(WindowLayout, EveryWindowAndSheetAsItFirstShows)
         CheckEverySheet(form, check);
         if (form != Form1)
             form->hide_();
+    }
+    // A box opens over the main window, its frame on the screen.
+    for (const auto& [text, caption] : {std::pair<QString, QString>{"WRONG MASK!!", "Warning"},
+                                        {"The table file " + QString::fromStdString(programDir) + "RT/R8_0305.dat could "
+                                         "not be created; the generator did not start.", "Warning"}}) {
+        std::unique_ptr<QDialog> box = MessageBox(text, caption);
+        box->show();
+        QApplication::processEvents();
+        if (!Form1->screen()->availableGeometry().contains(box->frameGeometry()))
+            check.fault(box.get(), "has its frame off the screen");
+        if (!Form1->frameGeometry().contains(box->frameGeometry().center()))
+            check.fault(box.get(), "opens away from the main window");
     }
     Expect(check);
 }
