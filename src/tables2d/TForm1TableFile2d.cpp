@@ -93,7 +93,7 @@ void TForm1::FillTable2dGrid(int pointCount)
     grid->setColWidth(0, 53);
     for (int p = 1; p <= k; ++p) grid->setColWidth(p, 28);
     grid->setColWidth(k + 1, 33);
-    grid->setColWidth(k + 2, k <= 6 ? 88 : 78);
+    grid->setColWidth(k + 2, 88);   // room for any count a file can hold, whatever the points
     FillKeyColumns(grid, n, k);
     grid->setCell(k + 1, 0, "d");
     grid->setCell(k + 2, 0, "N");
