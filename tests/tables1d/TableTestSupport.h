@@ -191,6 +191,9 @@ protected:
         CreateWindows();
         Form1->show_();
         programDir = dir_.string() + "/";
+        // Start-up named the 2-D table below the executable's folder, which tests
+        // running side by side share; name it again below this test's folder.
+        Form1->Button226Click();
         ttFileName1d.clear();   // a fresh start has no table yet
         SetMessageRecorder(&messages_);
         SetFileDialogAnswers(&answers_);
