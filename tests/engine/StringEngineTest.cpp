@@ -127,6 +127,17 @@ TEST(StringEngine, TrialRunsAreCountedAndTheExperimentEndsAtItsLimit) {
   EXPECT_EQ(r.stepsDone, 100);
 }
 
+TEST(StringEngine, TrialCountsAndTimeSumsHoldAtTheInt32Maximum) {
+  StringStepSettings s;
+  s.mask = Mask({1}, {1});
+  stepsPerRun = 100;
+  SetStrings({1, 1, 1});
+  trialLimit = INT32_MAX;
+  std::fill(std::begin(trialStatistics), std::end(trialStatistics), INT32_MAX);
+  EXPECT_EQ(RunStringBatch(s, true).end, StringBatchEnd::TrialRunEnded);
+  for (int32_t v : trialStatistics) EXPECT_EQ(v, INT32_MAX);
+}
+
 TEST(StringEngine, TracesAndLengthsBeyondTheStorageStayInside) {
   stringLength = 27;
   lastHistoryRow = 500;   // far beyond the rows: compared up to row 29 only
