@@ -5,11 +5,11 @@
 // passes the check, so the whole search runs: every key over a subgroup with
 // centre 0, multiplied by the group, each block filled up with rows whose
 // cells lie outside the group (they start no placement and are never placed).
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/FixedMaskChecks.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,11 +11,11 @@
 //
 // Then, under Google Benchmark, whole runs on fresh tables from the start-up
 // defaults ("--benchmarks-only" skips the first part).
-#include "engine/Random.h"
+#include "base/Random.h"
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/GrowthGenerator.h"
 
 #include "StartedWorkbench.h"

@@ -2,7 +2,7 @@
 // steps to its end), its events and fronts, and the five-point harvest with
 // its listing and table list; and the listing of harvested keys from the
 // remembered keys against a scan of every used flag (6^n of them).
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"

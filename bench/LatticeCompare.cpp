@@ -6,14 +6,14 @@
 // "Mk. rand." (a weighted table and its acceptance test) per second. Before
 // those, 1000 steps in a row on one random square in every mode and border,
 // each timed: the mean, the 99th percentile and the slowest step.
-#include "engine/Random.h"
-#include "engine/SquareSize.h"
+#include "base/Random.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/LatticeStep.h"
 #include "lattice/RandomRuleTable.h"
-#include "lattice/Square.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // the five files are written. The time is the work of the handlers; the
 // counters give the timer ticks and the time their intervals add when the
 // program runs the sweep.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "runs/ParameterSweep.h"
 
 #include "StartedWorkbench.h"

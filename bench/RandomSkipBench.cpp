@@ -1,7 +1,7 @@
 // The "Randomize" edit moves the generator on by the number typed: stepping
 // the generator that many times against the jump of SkipRandom, which
 // composes the step with itself by squaring. Both end in the same state.
-#include "engine/Random.h"
+#include "base/Random.h"
 
 #include <benchmark/benchmark.h>
 

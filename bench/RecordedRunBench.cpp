@@ -1,8 +1,8 @@
 // The recorded run with its derivations (events, group elements, fronts and
 // output values) per second: the road every table generator takes.
-#include "engine/Random.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringStart.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"

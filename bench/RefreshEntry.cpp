@@ -1,7 +1,7 @@
 // The refresh entry "DO 149" of the main window (a recorded run, its event
 // tables, the space-time picture, the hidden grids, the hatch marks and
 // StringGrid9) on the offscreen platform, with the start-up defaults.
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 
 #include "StartedWorkbench.h"

@@ -5,7 +5,7 @@
 // with and without "CH !!!", "Copy 1 => U") on the started workbench, each
 // timed with the work it leaves for the event loop and the paint of the edits
 // it filled; then the map search under Google Benchmark.
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 
 #include "StartedWorkbench.h"

@@ -10,13 +10,13 @@
 // Timer2, the lattice step, on the square of side 131 at one step a tick (as
 // the stored examples that start it set "n steps"): a random square of 0s, 1s
 // and 2s under a random rule table, 1000 ticks in each rule mode.
-#include "engine/Random.h"
-#include "engine/RunControls.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "lattice/LatticeRuleTable.h"
-#include "lattice/Square.h"
 
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"

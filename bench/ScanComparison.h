@@ -3,9 +3,9 @@
 // reference scan against its indexed form, the closed tables laid by
 // construction, and the comparison of the two forms of the extension over
 // the group on the table in the list.
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // as many rows as a reader takes, written reversed, rebuilt into the phase
 // and median series, and the fit with its three result files. Each is one
 // menu command, run inside its handler.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "lattice/SeriesFiles.h"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 // with it), message boxes recorded instead of waiting for a click.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 #include "widgets/Dialogs.h"
 
 #include <QApplication>

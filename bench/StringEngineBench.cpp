@@ -4,10 +4,10 @@
 // batches of 1000 steps of a run that goes on (random cells 0, 1 and 2, random
 // state 5, the mask of left distances 2-4 and right distances 1, 2 and 5,
 // border "Frozen A").
-#include "engine/Random.h"
-#include "engine/RunControls.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringState.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // The table file write of every generation pass goes through the safe save
 // (temporary file beside the old one, renamed over it). Its cost for the
 // largest list a pass can write, against the 20 ms tick of the generator.
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
+#include "base/TableRecords.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 
 #include <benchmark/benchmark.h>
 

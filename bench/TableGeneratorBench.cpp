@@ -1,8 +1,8 @@
 // One generation pass of the table generator without its recorded run:
 // learning the windows of a full run of event rows, and listing the learned
 // keys, which walks every used flag of the table (6^9 for nine points).
-#include "engine/Random.h"
-#include "engine/StringLength.h"
+#include "base/Random.h"
+#include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
 

@@ -9,10 +9,10 @@
 // the one-dimensional harvest of mask (3,1) on Timer12 ("Stop 173", 100 ms).
 // Each recipe (the mask pair picked on "ANY I", the string length, the random
 // state) is written below.
+#include "base/Random.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
-#include "engine/Random.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"

@@ -2,11 +2,11 @@
 // several thousand records: the reference scans and the indexed forms on the
 // same table in one run, with their agreement checked and their ratio printed,
 // then the indexed forms under Google Benchmark.
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 
 #include "ScanComparison.h"
 

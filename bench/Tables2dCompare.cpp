@@ -7,8 +7,8 @@
 // checked and their ratio printed (the scan of the harvested table takes
 // minutes); then the indexed forms under Google Benchmark. "--benchmarks-only"
 // skips the comparisons.
-#include "engine/GroupAlgebra.h"
-#include "engine/Random.h"
+#include "base/GroupAlgebra.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables2d/GrowthEventDerivation.h"
@@ -18,7 +18,7 @@
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 #include "tables2d/ClosureCheck2d.h"
 
 #include "ScanComparison.h"

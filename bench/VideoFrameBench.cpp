@@ -2,7 +2,7 @@
 // backing image) converted into the frame file's bytes, and the whole frame
 // written to disk the way the recorder saves it, for the default 512 x 512
 // frame and the widest 8448 x 704 one.
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/VideoFrames.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "app/FormHelpers.h"
 
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 
 int32_t EditNumber(const QLineEdit* edit)
 {

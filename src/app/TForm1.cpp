@@ -23,6 +23,10 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     setStatusBar(StatusBar1);
     setToolBar(ControlBar1);
     DrawStartPicture();
+    connect(this, &Form::visibleAreaChanged, this, [this] {
+        if (!Image17->isHidden())
+            DrawStartPicture();
+    });
     LayOutDrawingArea();
     // Menus that the form keeps out of sight; their commands stay callable.
     for (QMenu* menu : {Initial1, ZAD1, KiyFile1, Video1, b1, NEW1, T61, EXPO1, File1, FREEZE1, IMPROVE1, FIND1})

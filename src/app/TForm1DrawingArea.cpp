@@ -6,25 +6,13 @@
 // drawing inside the area.
 #include "app/TForm1.h"
 
-#include "widgets/StatusBar.h"
-
 #include <algorithm>
 
 QRect TForm1::DrawingArea() const
 {
-    const QSize client = clientSize();
-    int top = 0;
-    int bottom = client.height();
-    if (!StatusBar1->isHidden()) {
-        if (StatusBar1->edge() == StatusBar::Edge::Top)
-            top = std::max(top, StatusBar1->geometry().bottom() + 1);
-        else
-            bottom = std::min(bottom, StatusBar1->geometry().top());
-    }
-    if (!ControlBar1->isHidden())
-        top = std::max(top, ControlBar1->geometry().bottom() + 1);
+    const QRect between = scrolledPart();
     const int right = std::min(PageControl1->geometry().left(), PageControl2->geometry().left());
-    return QRect(0, top, right, std::max(0, bottom - top));
+    return QRect(0, between.top(), right, between.height());
 }
 
 void TForm1::LayOutDrawingArea()
@@ -34,6 +22,9 @@ void TForm1::LayOutDrawingArea()
     canvas().setOrigin(area.topLeft());
 }
 
+// The picture is centred in the part of Image17 the window shows, so that a
+// window smaller than its client shows it whole; it is drawn again whenever that
+// part changes while the picture is up.
 void TForm1::DrawStartPicture()
 {
     Canvas& c = Image17->canvas();
@@ -42,43 +33,60 @@ void TForm1::DrawStartPicture()
     c.brush.color = RGBColor(233, 240, 230);
     c.fillRect(0, 0, w, h);
 
+    const QString title = "String workbench";
+    const QString about = "Strings of cells under a mask rule: their runs, and the transition tables learned from them.";
+    const QString hint = "Click anywhere to begin.";
+    const int cell = 25, columns = 27, rows = 9;
+    const auto setFont = [&c](int size, bool bold, TColor color) {
+        c.font.size = size;
+        c.font.bold = bold;
+        c.font.color = color;
+    };
+    setFont(32, true, ColorNavy);
+    const int titleHeight = c.textHeight(title);
+    setFont(13, false, ColorBlack);
+    const int aboutHeight = c.textHeight(about);
+    setFont(15, true, ColorMaroon);
+    const int hintHeight = c.textHeight(hint);
+    constexpr int gap = 24;
+    const int height = titleHeight + gap + aboutHeight + gap + hintHeight + 2 * gap + rows * cell;
+
+    QRect seen = Image17->geometry().intersected(shownPart()).translated(-Image17->pos());
+    if (seen.width() < columns * cell || seen.height() < height)   // not laid out yet: the whole picture
+        seen = QRect(0, 0, w, h);
+    const int centreX = seen.center().x();
+    int y = seen.top() + std::max(0, (seen.height() - height) / 2);
+
+    c.brush.style = BrushStyle::Clear;
+    setFont(32, true, ColorNavy);
+    c.textOut(centreX - c.textWidth(title) / 2, y, title);
+    y += titleHeight + gap;
+    setFont(13, false, ColorBlack);
+    c.textOut(centreX - c.textWidth(about) / 2, y, about);
+    y += aboutHeight + gap;
+    setFont(15, true, ColorMaroon);
+    c.textOut(centreX - c.textWidth(hint) / 2, y, hint);
+    y += hintHeight + 2 * gap;
+
     // A few rows of a space-time picture: the phase stripes with the marks of a
     // run of strings A and B, as the workbench draws them.
     static constexpr TColor kPhase[3] = {ColorInactiveCaption, RGBColor(233, 240, 230), RGBColor(255, 128, 128)};
-    const int cell = 25, columns = 27, rows = 9;
-    const int left = (w - columns * cell) / 2, top = h / 2 + 40;
+    const int left = centreX - columns * cell / 2, top = y;
     for (int t = 0; t < rows; ++t) {
         c.pen.style = PenStyle::Clear;
         c.brush.style = BrushStyle::Solid;
         c.brush.color = kPhase[t % 3];
         c.fillRect(left, top + t * cell, left + columns * cell, top + (t + 1) * cell);
         for (int col = 0; col < columns; ++col) {
-            const int x = left + col * cell, y = top + t * cell;
+            const int x = left + col * cell, yy = top + t * cell;
             const int value = (col * 7 + t * 5 + (col * t) % 4) % 3;
             if (value == 0) {
                 c.brush.color = RGBColor(128, 128, 128);
-                c.polygon({QPoint(x, y + cell), QPoint(x + cell / 2, y + cell / 2), QPoint(x + cell, y + cell)});
+                c.polygon({QPoint(x, yy + cell), QPoint(x + cell / 2, yy + cell / 2), QPoint(x + cell, yy + cell)});
             } else if (value == 2) {
                 c.brush.color = ColorLime;
-                c.ellipse(x + 5, y + 5, x + cell - 5, y + cell - 5);
+                c.ellipse(x + 5, yy + 5, x + cell - 5, yy + cell - 5);
             }
         }
     }
-
-    c.brush.style = BrushStyle::Clear;
-    c.font.bold = true;
-    c.font.size = 32;
-    c.font.color = ColorNavy;
-    const QString title = "String workbench";
-    c.textOut((w - c.textWidth(title)) / 2, h / 2 - 170, title);
-    c.font.bold = false;
-    c.font.size = 13;
-    c.font.color = ColorBlack;
-    const QString about = "Strings of cells under a mask rule: their runs, and the transition tables learned from them.";
-    c.textOut((w - c.textWidth(about)) / 2, h / 2 - 100, about);
-    c.font.bold = true;
-    c.font.size = 15;
-    c.font.color = ColorMaroon;
-    const QString hint = "Click anywhere to begin.";
-    c.textOut((w - c.textWidth(hint)) / 2, h / 2 - 40, hint);
 }

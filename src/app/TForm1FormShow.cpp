@@ -4,9 +4,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/IndexHelpers.h"
-#include "engine/ProgramDir.h"
-#include "engine/RunControls.h"
+#include "base/IndexHelpers.h"
+#include "base/ProgramDir.h"
+#include "base/RunControls.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/TForm12.h"
 #include "lattice/TForm13.h"

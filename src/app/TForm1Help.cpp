@@ -3,6 +3,7 @@
 #include "app/TForm2.h"
 
 #include "widgets/HelpPage.h"
+#include "widgets/StatusBar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,14 +19,15 @@ QString HelpPagePath(const QString& relative)
 
 } // namespace
 
+// A page the desktop cannot show is reported in the status bar.
 void TForm1::Content1Click()
 {
-    OpenLocalPage(HelpPagePath("Help/index.html"));
+    OpenLocalPage(HelpPagePath("Help/index.html"), [this](const QString& why) { StatusBar1->setSimpleText(why); });
 }
 
 void TForm1::Content2Click()
 {
-    OpenLocalPage(HelpPagePath("HelpRUS/index.html"));
+    OpenLocalPage(HelpPagePath("HelpRUS/index.html"), [this](const QString& why) { StatusBar1->setSimpleText(why); });
 }
 
 void TForm1::About1Click()

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 uint8_t mask1dLeftFlags[kMask1dMaxDistance] = {};
 uint8_t mask1dRightFlags[kMask1dMaxDistance] = {};

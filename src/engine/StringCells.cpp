@@ -1,6 +1,6 @@
 #include "engine/StringCells.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <algorithm>
 

@@ -4,21 +4,27 @@
 #include <bit>
 #include <iterator>
 
-#include "engine/NumericHelpers.h"
-#include "engine/Random.h"
-#include "engine/RunControls.h"
+#include "base/NumericHelpers.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 namespace {
 
 bool BothStopped() { return stringAStopState != 0 && stringBStopState != 0; }
 
+// Adds to a trial counter or time sum, held at the int32 maximum: a long
+// experiment (trial limit up to 2^31 - 1) must not overflow its sums.
+void Count(int at, int32_t amount = 1) {
+  trialStatistics[at] = SaturateToInt32(int64_t{trialStatistics[at]} + amount);
+}
+
 void AddParity(int32_t time, int oddCount, int evenCount) {
   const int at = (time % 2 != 0) ? oddCount : evenCount;
-  trialStatistics[at] += 1;
-  trialStatistics[at + 1] += time;
+  Count(at);
+  Count(at + 1, time);
 }
 
 }  // namespace
@@ -226,32 +232,32 @@ StringBatchResult RunStringBatch(const StringStepSettings& s, bool trialMode) {
 }
 
 bool EndTrialRun() {
-  trialStatistics[5] += 1;
+  Count(5);
   if (trialStatistics[5] % 128 == 0) Randomize();
   if (trialStatistics[5] > trialLimit) return false;
   if (stepCount > stepLimit) {
-    trialStatistics[6] += 1;
+    Count(6);
     return true;
   }
   const int32_t q = AbsInt(balanceA[0]) / 2;
   if (q == 0) {
-    trialStatistics[9] += 1;
+    Count(9);
     RecordRunEnd();
     if (isStopAUnlikeStart == 0) {
-      trialStatistics[11] += 1;
-      trialStatistics[12] += stopTimeA;
+      Count(11);
+      Count(12, stopTimeA);
       AddParity(stopTimeA, 15, 13);
     } else if (isBothStoppedAtStep3 == 0) {
       AddParity(stopTimeA, 20, 18);
     } else {
-      trialStatistics[17] += 1;
+      Count(17);
     }
     return true;
   }
-  trialStatistics[10] += 1;
+  Count(10);
   const int at = q == 1 ? 22 : q <= 4 ? 24 : 26;
-  trialStatistics[at] += 1;
-  trialStatistics[at + 1] += stopTimeA;
+  Count(at);
+  Count(at + 1, stopTimeA);
   return true;
 }
 
@@ -264,9 +270,9 @@ void RecordRunEnd() {
       isStopAUnlikeStart = 0;
     if (stoppedStringB[i] == stoppedStringA[i]) areStoppedStringsDisjoint = 0;
   }
-  if (!areStoppedStringsDisjoint) trialStatistics[2] += 1;
-  if (int64_t{balanceB[0]} != -int64_t{balanceA[0]}) trialStatistics[3] += 1;
-  if (AbsInt(balanceA[0] / 2) != AbsInt(stopTimeA - stopTimeB)) trialStatistics[4] += 1;
+  if (!areStoppedStringsDisjoint) Count(2);
+  if (int64_t{balanceB[0]} != -int64_t{balanceA[0]}) Count(3);
+  if (AbsInt(balanceA[0] / 2) != AbsInt(stopTimeA - stopTimeB)) Count(4);
   isBothStoppedAtStep3 = (stopTimeA == 3 && stopTimeB == 3) ? 1 : 0;
 }
 

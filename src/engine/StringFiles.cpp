@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/BinaryFile.h"
-#include "engine/StringLength.h"
+#include "base/BinaryFile.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 
 namespace {

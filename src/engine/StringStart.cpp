@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
-#include "engine/RunControls.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "engine/StringPaint.h"
-#include "lattice/PointLists.h"
-#include "lattice/SeriesData.h"
+#include "base/PointLists.h"
+#include "base/SeriesData.h"
 
 uint8_t isRandomInitialString = 0;
 

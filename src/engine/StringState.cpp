@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 
 uint8_t stringA[kStringCells] = {};
 uint8_t stringB[kStringCells] = {};

@@ -2,12 +2,12 @@
 // on the main window's client.
 #include "app/TForm1.h"
 
-#include "engine/Random.h"
-#include "engine/RunControls.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "lattice/SeriesData.h"
+#include "lattice/QhistBatch.h"
 #include "widgets/ControlColor.h"
 
 #include <climits>

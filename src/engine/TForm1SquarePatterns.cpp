@@ -2,11 +2,11 @@
 // exchanges 0 and 1, takes one ordinary step and exchanges them back.
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 namespace {
 

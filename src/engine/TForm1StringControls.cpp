@@ -3,9 +3,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/IndexHelpers.h"
+#include "base/RunControls.h"
 #include "engine/DrawingRanges.h"
-#include "engine/IndexHelpers.h"
-#include "engine/RunControls.h"
 #include "engine/StringPaint.h"
 #include "lattice/LatticeSettings.h"
 

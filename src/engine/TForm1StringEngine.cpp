@@ -4,10 +4,10 @@
 #include "app/TForm1.h"
 
 #include "app/FormHelpers.h"
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 #include "runs/LearningTrials.h"
 
 #include <QLabel>

@@ -4,11 +4,11 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
+#include "base/StringLength.h"
 #include "engine/StringFiles.h"
-#include "engine/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"

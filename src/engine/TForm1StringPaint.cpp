@@ -2,13 +2,13 @@
 // the guide grid, the large step digits and the time-offset controls.
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "runs/RunViewState.h"
 
 #include <string>

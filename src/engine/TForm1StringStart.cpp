@@ -4,16 +4,16 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 
-#include "engine/MarkerGrids.h"
-#include "engine/RunControls.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/PointLists.h"
+#include "runs/MarkerGrids.h"
 #include "widgets/ControlColor.h"
 
 #include <algorithm>

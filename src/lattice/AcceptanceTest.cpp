@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "engine/SquareSize.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/LatticeStep.h"
-#include "lattice/Square.h"
 
 uint8_t isRuleAccepted = 0;
 

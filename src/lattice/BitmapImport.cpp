@@ -1,11 +1,11 @@
 #include "lattice/BitmapImport.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 namespace {
 

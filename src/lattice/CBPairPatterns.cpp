@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/PointLists.h"
+#include "base/Random.h"
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/RiverFrames.h"
 
 static_assert(kRiverFileSize == sizeof riverFrames);

@@ -1,12 +1,12 @@
 #include "lattice/ChangeStatistics.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 uint8_t changeHistoryX[kChangeHistoryDepth][kStatSide][kStatSide] = {};
 uint8_t changeHistoryY[kChangeHistoryDepth][kStatSide][kStatSide] = {};

@@ -1,6 +1,6 @@
 #include "lattice/ExperimentViews.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 
 #include <algorithm>
 

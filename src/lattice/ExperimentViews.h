@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "base/Square.h"
 #include "lattice/ChangeStatistics.h"
-#include "lattice/Square.h"
 
 constexpr int kSquareSnapshotCount = 5;
 

@@ -1,10 +1,10 @@
 #pragma once
-// FREEZE: the state around the freeze mask (frozenMask of lattice/Square.h)
+// FREEZE: the state around the freeze mask (frozenMask of base/Square.h)
 // and the grey levels in which the mask is drawn.
 
 #include <cstdint>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 // Set by "BEGIN", cleared by the next FREEZE tick; the FREEZE timer runs the
 // tick only while it is set.

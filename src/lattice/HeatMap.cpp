@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/NumericHelpers.h"
-#include "lattice/Square.h"
+#include "base/NumericHelpers.h"
+#include "base/Square.h"
 
 int32_t heatMapMax = 0;
 int32_t heatMapMin = 0;

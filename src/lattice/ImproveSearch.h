@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 constexpr int kImproveRecordCapacity = 5000;
 // Records are numbered 1..4999: number 0 names the base table, which a

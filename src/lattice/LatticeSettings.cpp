@@ -7,4 +7,3 @@ double ruleWeightsX[45] = {};
 double ruleWeightsY[25] = {};
 int16_t ruleModeIndex = 0;
 int32_t improveProbabilityPercent = 10;
-int32_t mainModeIndex = 0;

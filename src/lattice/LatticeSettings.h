@@ -1,8 +1,7 @@
 #pragma once
 // Data of the lattice workbench set from the main window: the time bar, the
 // frame records, the rule weights and the rule mode (given their working
-// values when the window is first shown), the IMPROVE chance of "Edit8" and
-// the main mode.
+// values when the window is first shown) and the IMPROVE chance of "Edit8".
 #include <cstdint>
 
 constexpr int kFrameRecordCount = 20000;
@@ -14,4 +13,3 @@ extern double ruleWeightsX[45];
 extern double ruleWeightsY[25];
 extern int16_t ruleModeIndex;   // the item of "sd"
 extern int32_t improveProbabilityPercent;   // "Edit8": chance in percent of an IMPROVE mutation (10)
-extern int32_t mainModeIndex;   // 0 after a "Normal" choice of "MAIN" and after a recorded run starts

@@ -4,10 +4,10 @@
 #include <array>
 #include <cstring>
 
+#include "base/Square.h"
 #include "engine/StringCells.h"
 #include "engine/StringState.h"
 #include "lattice/LatticeRuleTable.h"
-#include "lattice/Square.h"
 
 int32_t oddZeroCellCount = 0;
 int32_t evenZeroCellCount = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// One step of the lattice automaton on the square (lattice/Square.h): every
+// One step of the lattice automaton on the square (base/Square.h): every
 // used cell changes at once by how many cells of value 0 lie in its four
 // rings of neighbours (LatticeRuleTable.h). The rows in use are
 // squareRowCount and the columns squareColumnCount, each kept to 0..131; each

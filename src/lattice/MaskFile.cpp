@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/BinaryFile.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 uint8_t maskFileBuffer[kSquareCellCount] = {};
 

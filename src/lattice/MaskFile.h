@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <string>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 inline constexpr const char* kMaskFileName = "MA/mafin.dat";
 

@@ -1,6 +1,6 @@
 #include "lattice/PointFile.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "lattice/TextNumbers.h"
 
 #include <algorithm>

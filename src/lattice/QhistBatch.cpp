@@ -1,7 +1,6 @@
 #include "lattice/QhistBatch.h"
 
 #include "lattice/PointFile.h"
-#include "lattice/SeriesData.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,6 +8,7 @@
 int32_t qhistRunCount = 50;
 int32_t qhistRunIndex = 0;
 uint8_t isQhistAnyN = 0;
+std::FILE* qhistFile = nullptr;
 std::FILE* qhistSecondFile = nullptr;
 std::FILE* qhistF6File = nullptr;
 std::FILE* qhistNbFile = nullptr;
@@ -42,6 +42,8 @@ void CloseStream(std::FILE*& stream) {
     std::fclose(stream);
     stream = nullptr;
 }
+
+void CloseQhistFile() { CloseStream(qhistFile); }
 
 std::string CreateQhistOutputs(bool anyN) {
     struct Output {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/Random.h"
+#include "base/Square.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
-#include "lattice/Square.h"
 
 int32_t seedRow = 82;
 int32_t seedColumn = 120;

@@ -2,7 +2,7 @@
 // New lattice rule tables: drawn entry by entry from the two weight tables,
 // random excited entries added to the current table, and two rebuilds from
 // the table's own diagonal or from the formula of "N3 p=3". Every draw comes
-// from the program's one generator (engine/Random.h), in entry order: c1
+// from the program's one generator (base/Random.h), in entry order: c1
 // outermost, then c2, c3, c4 innermost.
 
 #include <cstdint>

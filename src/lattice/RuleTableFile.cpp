@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/LatticeRuleTable.h"
 
 std::string rcaFileName;

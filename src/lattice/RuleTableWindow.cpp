@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "lattice/LatticeSettings.h"
 
 int32_t ruleEntryCounts[kLatticeRuleHalf] = {};

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/BinaryFile.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/LatticeSettings.h"
 
 namespace {

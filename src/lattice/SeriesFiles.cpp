@@ -7,8 +7,8 @@
 #include <limits>
 #include <span>
 
-#include "engine/BinaryFile.h"
-#include "engine/NumericHelpers.h"
+#include "base/BinaryFile.h"
+#include "base/NumericHelpers.h"
 
 int32_t uuRowCount = 0;
 int8_t medianClass[kSeriesLength] = {};

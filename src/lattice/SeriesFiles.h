@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 
 // The fold of the rebuild reads up to index rowCount + 2, so the rows are
 // capped to keep it inside the 100000-entry series: a reader stops after

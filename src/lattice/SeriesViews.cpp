@@ -1,6 +1,6 @@
 #include "lattice/SeriesViews.h"
 
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/TextNumbers.h"
 
 #include <algorithm>

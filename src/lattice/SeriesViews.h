@@ -6,8 +6,8 @@
 // entry it reads (k, or k + 1 and k + 2 where it reads those) would be past
 // its array.
 
+#include "base/SeriesData.h"
 #include "lattice/PointFile.h"
-#include "lattice/SeriesData.h"
 
 #include <array>
 #include <cstdint>

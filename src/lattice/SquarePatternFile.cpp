@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/BinaryFile.h"
-#include "engine/Random.h"
-#include "engine/BinaryFile.h"
-#include "lattice/PointLists.h"
+#include "base/BinaryFile.h"
+#include "base/Random.h"
+#include "base/BinaryFile.h"
+#include "base/PointLists.h"
 
 int32_t presetFileChoice = 0;
 std::string patternName = "e0";

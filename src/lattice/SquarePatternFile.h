@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 constexpr int kSquarePatternFileSize = kSquareCellCount;   // 17161
 constexpr int kPatternNameLength = 21;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
+#include "base/PointLists.h"
+#include "base/Random.h"
+#include "base/Square.h"
 
 void DrawRandomPoints(int16_t* xs, int16_t* ys, int32_t count, int rows, int columns)
 {

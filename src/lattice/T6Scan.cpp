@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "engine/SquareSize.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
+#include "base/SquareSize.h"
 
 int32_t t6PairIndex = 0;
 int32_t t6Counters[kT6CounterCount] = {};

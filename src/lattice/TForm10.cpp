@@ -1,10 +1,10 @@
 #include "lattice/TForm10.h"
 
 #include "app/FormHelpers.h"
+#include "base/PointLists.h"
+#include "base/Square.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/HeatMap.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 #include "widgets/Handlers.h"
 
 #include <QImage>

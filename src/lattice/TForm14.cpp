@@ -2,8 +2,8 @@
 
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
-#include "engine/RunControls.h"
-#include "engine/SquareSize.h"
+#include "base/RunControls.h"
+#include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm15.h"
@@ -62,19 +62,26 @@ ViewSwitches TForm14::Switches() const
             CheckBox5->isChecked(), CheckBox6->isChecked(), RadioGroup1->itemIndex()};
 }
 
-// Each series that the view fills is cleared and gets its points in one go;
-// points in the series' own colour carry no colour of their own.
+// Each series that the view fills is cleared and gets its points, each in
+// the colour the view gives it, in one go.
 void TForm14::Show(const SeriesView& view)
 {
     const SeriesRef* targets[kViewSeriesCount] = {&Series1, &Series2, &Series3, &Series4,
                                                 &Series5, &Series6, &Series7};
+    std::vector<QPointF> points;
+    std::vector<TColor> colours;
     for (int s = 0; s < kViewSeriesCount; ++s) {
         const SeriesFill& fill = view[s];
         const SeriesRef& series = *targets[s];
         if (fill.cleared)
             series.chart->clearSeries(series.index);
-        for (const ChartPoint& p : fill.points)
-            series.chart->addXY(series.index, p.x, p.y, {}, p.colour);
+        points.clear();
+        colours.clear();
+        for (const ChartPoint& p : fill.points) {
+            points.emplace_back(p.x, p.y);
+            colours.push_back(p.colour);
+        }
+        series.chart->addXYBulk(series.index, points, colours);
     }
 }
 

@@ -4,7 +4,7 @@
 // a path of its own, so the frame writer's path is left alone.
 #include "app/TForm1.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/BitmapImport.h"
 #include "lattice/VideoFrameSize.h"
 

@@ -4,8 +4,8 @@
 // menus EXPO_1, NEW and T=6 that choose what the statistics show.
 #include "app/TForm1.h"
 
+#include "base/Square.h"
 #include "lattice/ChangeCounterFiles.h"
-#include "lattice/Square.h"
 #include "lattice/TForm1MenuMark.h"
 
 #include <QStringList>

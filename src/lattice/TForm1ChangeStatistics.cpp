@@ -3,7 +3,7 @@
 // ("NAK") and its reset.
 #include "app/TForm1.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "engine/StringState.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/RiverFrames.h"

@@ -4,10 +4,10 @@
 // pictures.
 #include "app/TForm1.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/ExperimentViews.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm1CanvasBlocks.h"

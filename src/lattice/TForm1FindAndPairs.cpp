@@ -4,7 +4,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/CBPairPatterns.h"
 

@@ -3,7 +3,7 @@
 // from the C points that keeps frozen cells, and the grey map of the mask.
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
 #include "lattice/FreezeMask.h"

@@ -5,7 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/ImproveSearch.h"
 #include "lattice/LatticeRuleTable.h"

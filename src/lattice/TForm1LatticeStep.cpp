@@ -1,7 +1,7 @@
 // The lattice step loop on Timer2 and the acceptance test of the rule table.
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeStep.h"

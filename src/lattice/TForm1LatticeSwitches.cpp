@@ -1,6 +1,7 @@
 // Choices of the hidden panel that belong to the lattice workbench.
 #include "app/TForm1.h"
 
+#include "base/MainMode.h"
 #include "engine/StringState.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/TForm13.h"

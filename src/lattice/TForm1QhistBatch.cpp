@@ -5,7 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/SquareSize.h"
+#include "base/SquareSize.h"
 #include "lattice/PointFile.h"
 #include "lattice/QhistBatch.h"
 #include "lattice/TForm15.h"

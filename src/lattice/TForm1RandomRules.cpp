@@ -3,12 +3,12 @@
 // square and starting the string engine's timer.
 #include "app/TForm1.h"
 
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/RandomRuleTable.h"
-#include "lattice/Square.h"
 #include "lattice/TForm6.h"
 #include "widgets/Dialogs.h"
 

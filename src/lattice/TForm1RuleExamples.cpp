@@ -6,11 +6,11 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
+#include "base/SquareSize.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
 #include "lattice/RuleTableFile.h"
 #include "widgets/Handlers.h"
 

@@ -6,9 +6,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/BinaryFile.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/BinaryFile.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
 #include "lattice/SeriesFiles.h"

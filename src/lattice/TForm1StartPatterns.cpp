@@ -3,11 +3,11 @@
 // the menus open (shown modally; timers keep ticking while they are open).
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
+#include "base/Square.h"
 #include "engine/SquarePatterns.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 #include "lattice/StartPatterns.h"
 #include "lattice/TForm12.h"
 #include "lattice/TForm13.h"

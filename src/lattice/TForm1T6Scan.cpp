@@ -5,8 +5,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
+#include "base/SquareSize.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/T6Scan.h"
 #include "lattice/TForm13.h"

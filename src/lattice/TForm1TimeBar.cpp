@@ -5,13 +5,13 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
+#include "base/Square.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
-#include "lattice/Square.h"
 #include "lattice/TimeBar.h"
 #include "lattice/VideoSettings.h"
 

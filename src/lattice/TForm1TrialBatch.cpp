@@ -3,10 +3,10 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringCells.h"
-#include "engine/StringLength.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"
 

@@ -5,9 +5,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/SecondStepCount.h"
 #include "lattice/TForm12.h"

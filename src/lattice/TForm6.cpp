@@ -1,7 +1,7 @@
 #include "lattice/TForm6.h"
 
 #include "app/FormHelpers.h"
-#include "engine/NumericHelpers.h"
+#include "base/NumericHelpers.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/RandomRuleTable.h"

@@ -1,6 +1,6 @@
 #include "lattice/TextNumbers.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #include "lattice/VideoFrames.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "mask2d/Mask2dTables.h"
 
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 
 #include <algorithm>
 

@@ -8,9 +8,9 @@
 
 #include "tables2d/GrowthGenerator.h"
 
-#include "engine/ProgramDir.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/ProgramDir.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableGenerator.h"

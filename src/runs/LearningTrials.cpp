@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/Random.h"
+#include "base/PointLists.h"
+#include "base/Random.h"
 #include "engine/StringCells.h"
-#include "lattice/PointLists.h"
 #include "runs/RunViewState.h"
 
 int32_t trialBCountBase = 0;

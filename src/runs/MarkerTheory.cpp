@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/CyclicColumn.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/MarkerGrids.h"
+#include "runs/MarkerGrids.h"
 
 constexpr int kCollisionRows = 20;
 constexpr int kTheoryRows = 20;     // rows 0..19 are advanced, building rows 1..20

@@ -1,6 +1,6 @@
 #include "runs/ParameterSweep.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,9 +8,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/PointLists.h"
+#include "base/TableRecords.h"
 #include "engine/StringCells.h"
-#include "lattice/PointLists.h"
-#include "tables1d/TableRecords.h"
 
 // The globals start as the edits' layout texts show them.
 int32_t sweepBCountFrom = 3;

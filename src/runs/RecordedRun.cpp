@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "engine/RunControls.h"
+#include "base/MainMode.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/LatticeSettings.h"
 #include "runs/RunViewState.h"
 
 uint8_t prTableA[kPrTableRows][kStringCells] = {};

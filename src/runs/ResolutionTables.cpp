@@ -5,8 +5,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "engine/GroupAlgebra.h"
-#include "engine/ResolutionProbe.h"
+#include "base/GroupAlgebra.h"
+#include "base/ResolutionProbe.h"
 
 int32_t rt1MatchIndex[kResolutionRows] = {};
 int32_t rt1Offsets[8] = {};

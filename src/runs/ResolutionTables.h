@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 constexpr int kResolutionRows = kTableCapacity;
 constexpr int kResolutionCells = kTableKeyBytes;

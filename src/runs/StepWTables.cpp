@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/GrowthEvents.h"
 #include "engine/StringState.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
-#include "tables2d/GrowthEvents.h"
 
 int32_t stGrTableA[kStGrRows][kStGrColumns] = {};
 int32_t stGrTableB[kStGrRows][kStGrColumns] = {};

@@ -3,8 +3,8 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "runs/ParameterSweep.h"
 #include "widgets/Dialogs.h"

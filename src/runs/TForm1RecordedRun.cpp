@@ -4,13 +4,13 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/MarkerGrids.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
+#include "runs/MarkerGrids.h"
 #include "runs/RecordedRun.h"
 #include "widgets/ControlColor.h"
 

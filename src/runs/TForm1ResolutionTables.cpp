@@ -3,8 +3,8 @@
 // edits of tab "CH I", the matching "Comp.+" and its ambiguity check "CH !!!".
 #include "app/TForm1.h"
 
+#include "base/ResolutionProbe.h"
 #include "engine/Mask1d.h"
-#include "engine/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"

@@ -4,9 +4,9 @@
 #include "app/FormHelpers.h"
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/RunControls.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/LearningTrials.h"

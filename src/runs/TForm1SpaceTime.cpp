@@ -4,7 +4,7 @@
 // between 0 cells, and the hatch marks on the front cells.
 #include "app/TForm1.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"

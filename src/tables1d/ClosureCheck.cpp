@@ -9,8 +9,8 @@
 // level, whose composed keys differ only in their last block number, once per
 // block.
 #include "tables1d/ClosureCheck.h"
+#include "base/TableRecords.h"
 #include "tables1d/RecordKeyIndex.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <climits>

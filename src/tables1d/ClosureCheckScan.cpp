@@ -2,8 +2,8 @@
 // each level keeps its own copy of the placement grid, and a composed key is
 // looked up by scanning the table from its first record. Kept as the
 // reference the indexed check is measured and tested against.
+#include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "tables1d/FixedMaskTools.h"
 
-#include "engine/GroupAlgebra.h"
-#include "engine/IndexHelpers.h"
+#include "base/GroupAlgebra.h"
+#include "base/IndexHelpers.h"
+#include "base/TableRecords.h"
 #include "runs/EventTables.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <cmath>

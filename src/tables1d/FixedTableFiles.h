@@ -7,8 +7,8 @@
 // and checks of these tables expect bytes outside the group too). A write goes over the start of the
 // file, leaving whatever followed the last record, and creates a missing file
 // (and its folder).
+#include "base/TableRecords.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 
 #include <cstdint>
 

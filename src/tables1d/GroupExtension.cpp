@@ -1,8 +1,8 @@
 #include "tables1d/GroupExtension.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/RecordKeyIndex.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #include "tables1d/LayeredTables.h"
 
-#include "engine/IndexHelpers.h"
+#include "base/IndexHelpers.h"
+#include "base/TableRecords.h"
 #include "tables1d/KeyIndexedTables.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 

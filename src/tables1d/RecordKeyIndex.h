@@ -3,7 +3,7 @@
 // the cells, it returns every row holding them, in ascending row order, in
 // time independent of the table's size. Rows are not copied; the index is
 // built once from the rows as they are and goes stale when they change.
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <cstdint>
 #include <span>

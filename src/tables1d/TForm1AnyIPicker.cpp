@@ -3,8 +3,8 @@
 // learned tables and names the table file the generator will write.
 #include "app/TForm1.h"
 
+#include "base/ProgramDir.h"
 #include "engine/Mask1d.h"
-#include "engine/ProgramDir.h"
 #include "engine/StringStart.h"
 #include "tables1d/AnyIPicker.h"
 #include "tables1d/TableFile.h"

@@ -1,11 +1,11 @@
 // "CHECK TT 1 dim" and "1/6 => All" on the table in memory.
 #include "app/TForm1.h"
 
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TForm1ClosureStatus.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 

@@ -4,13 +4,13 @@
 // with its offsets wired in. "Stop 173" runs the mask (3,1) builder on Timer12.
 #include "app/TForm1.h"
 
-#include "engine/ResolutionProbe.h"
+#include "base/ResolutionProbe.h"
+#include "base/TableRecords.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/FixedTableFiles.h"
 #include "tables1d/LayeredTables.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 #include <optional>

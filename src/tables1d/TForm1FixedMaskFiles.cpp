@@ -4,10 +4,10 @@
 // with its values.
 #include "app/TForm1.h"
 
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "tables1d/FixedTableFiles.h"
 #include "tables1d/TForm1TableGrid.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // and empties the learned tables so the next builder or generator starts anew.
 #include "app/TForm1.h"
 
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "engine/Mask1d.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
 #include "engine/StringStart.h"
 
 #include <vector>

@@ -3,10 +3,10 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/ProgramDir.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
-#include "engine/ProgramDir.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 

@@ -5,13 +5,13 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
-#include "engine/BinaryFile.h"
+#include "base/BinaryFile.h"
+#include "base/Random.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
-#include "engine/Random.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "widgets/Dialogs.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 
 #include "app/TForm1.h"
 
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 // The rows of a table list as the grids of "CH I" and "CH II" show them.
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <cstdint>
 #include <vector>

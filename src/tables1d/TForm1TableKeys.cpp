@@ -2,12 +2,12 @@
 // and the substitution of "Perestan".
 #include "app/TForm1.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableBlocks.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 

@@ -1,7 +1,7 @@
 #include "tables1d/TableBlocks.h"
 
-#include "engine/GroupAlgebra.h"
-#include "tables1d/TableRecords.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 #include <array>

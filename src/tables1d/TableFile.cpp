@@ -1,7 +1,7 @@
 #include "tables1d/TableFile.h"
 
-#include "engine/BinaryFile.h"
-#include "tables1d/TableRecords.h"
+#include "base/BinaryFile.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 #include <bit>

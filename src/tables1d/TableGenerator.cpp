@@ -1,12 +1,12 @@
 #include "tables1d/TableGenerator.h"
 
-#include "engine/GroupAlgebra.h"
-#include "engine/IndexHelpers.h"
-#include "engine/StringLength.h"
+#include "base/GroupAlgebra.h"
+#include "base/IndexHelpers.h"
+#include "base/StringLength.h"
+#include "base/TableRecords.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "tables2d/CrestKeyLookup.h"
 
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "tables2d/CrossSymmetryClasses.h"
 
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "tables2d/FivePointHarvest.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables2d/GrowthWindows.h"
 #include "tables2d/HarvestListing.h"

@@ -1,8 +1,8 @@
 #include "tables2d/GrowthEventDerivation.h"
 
+#include "base/GrowthEvents.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
-#include "tables2d/GrowthEvents.h"
 #include "tables2d/GrowthRun.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tables2d/GrowthRun.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 

@@ -9,8 +9,8 @@
 // (stepCount / stopTimeA / stringAStopState for layer 1, secondStepCount /
 // stopTimeB / stringBStopState for layer 2); isRunSuccessful is the recorded
 // run's.
+#include "base/GrowthEvents.h"
 #include "mask2d/Mask2dTables.h"
-#include "tables2d/GrowthEvents.h"
 
 #include <cstdint>
 

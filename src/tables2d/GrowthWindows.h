@@ -5,9 +5,9 @@
 // of layer 1's event k at the mask points around (i, j), the element c that
 // follows at (i, j) itself one event later, and the output value d there.
 // Event 0 is never a window; the last event only follows the one before it.
+#include "base/GrowthEvents.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
-#include "tables2d/GrowthEvents.h"
 #include "tables2d/GrowthRun.h"
 
 #include <algorithm>

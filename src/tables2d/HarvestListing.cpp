@@ -1,9 +1,9 @@
 #include "tables2d/HarvestListing.h"
 
+#include "base/TableRecords.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "tables2d/OlderSixPointCheck.h"
 
-#include "engine/NumericHelpers.h"
-#include "tables1d/TableRecords.h"
+#include "base/NumericHelpers.h"
+#include "base/TableRecords.h"
 
 #include <algorithm>
 

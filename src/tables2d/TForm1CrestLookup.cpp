@@ -5,8 +5,8 @@
 #include "app/TForm1.h"
 
 #include "app/FormHelpers.h"
-#include "engine/Random.h"
-#include "tables1d/TableRecords.h"
+#include "base/Random.h"
+#include "base/TableRecords.h"
 #include "tables2d/CrestKeyLookup.h"
 
 void TForm1::Edit63Change() { crestKey[0] = EditNumber(Edit63); }

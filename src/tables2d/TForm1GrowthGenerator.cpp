@@ -5,8 +5,8 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
-#include "engine/BinaryFile.h"
-#include "engine/Random.h"
+#include "base/BinaryFile.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"

@@ -3,10 +3,10 @@
 // picture of layer 1 on the main window.
 #include "app/TForm1.h"
 
-#include "engine/BinaryFile.h"
-#include "engine/RunControls.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/BinaryFile.h"
+#include "base/RunControls.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "runs/SpaceTimeView.h"

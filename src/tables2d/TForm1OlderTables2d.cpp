@@ -6,12 +6,12 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/TableRecords.h"
 #include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/CrossSymmetryClasses.h"
 #include "tables2d/GrowthRun.h"
 #include "tables2d/TableFile2d.h"

@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
-#include "engine/ProgramDir.h"
+#include "base/ProgramDir.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableFile.h"

@@ -4,13 +4,13 @@
 // cr. +1").
 #include "app/TForm1.h"
 
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/TForm1ClosureStatus.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/GrowthRun.h"
 #include "tables2d/HarvestListing.h"

@@ -4,11 +4,11 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableFile.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/HarvestListing.h"
 #include "tables2d/TableFile2d.h"
@@ -88,7 +88,7 @@ void TForm1::FillTable2dGrid(int pointCount)
     grid->setColWidth(0, 53);
     for (int p = 1; p <= k; ++p) grid->setColWidth(p, 28);
     grid->setColWidth(k + 1, 33);
-    grid->setColWidth(k + 2, k <= 6 ? 88 : 78);
+    grid->setColWidth(k + 2, 88);   // room for any count a file can hold, whatever the points
     LabelTableColumns(grid, k);
     TableGridColumn sign{TableGridNumber::Sign, std::vector<int32_t>(size_t(n))};
     for (int32_t i = 0; i < n; ++i) sign.numbers[size_t(i)] = ttKeys[i][0];

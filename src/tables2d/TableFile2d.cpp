@@ -1,7 +1,7 @@
 #include "tables2d/TableFile2d.h"
 
-#include "engine/BinaryFile.h"
-#include "engine/NumberEntry.h"
+#include "base/BinaryFile.h"
+#include "base/NumberEntry.h"
 
 #include <algorithm>
 

@@ -1,10 +1,17 @@
 #include "widgets/Dialogs.h"
 
+#include "widgets/WindowPlacement.h"
+
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 std::vector<MessageRecord>* messageSink = nullptr;
@@ -30,6 +37,46 @@ QString withDefaultExt(const QString& name, const QString& ext)
 
 void SetMessageRecorder(std::vector<MessageRecord>* sink) { messageSink = sink; }
 
+std::unique_ptr<QDialog> MessageBox(const QString& text, const QString& caption)
+{
+    QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : MainWindow();
+    auto box = std::make_unique<QDialog>(owner);
+    box->setWindowTitle(caption);
+    // Paths break after their separators when a line has to wrap.
+    QString shown = text;
+    shown.replace('/', QStringLiteral("/\u200B")).replace('\\', QStringLiteral("\\\u200B"));
+    auto* label = new QLabel(shown);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, box.get(), &QDialog::accept);
+    auto* layout = new QVBoxLayout(box.get());
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The text on one line per line of its own while it fits two thirds of the screen.
+    const QFontMetrics fm(label->font());
+    int natural = 0;
+    for (const QString& line : text.split('\n'))
+        natural = std::max(natural, fm.horizontalAdvance(line));
+    const int widest = AvailableScreenArea(box.get()).width() * 2 / 3;
+    if (natural > widest) {
+        label->setWordWrap(true);
+        label->setFixedSize(widest, label->heightForWidth(widest));
+    }
+    // The desktop draws the caption in the title bar, in a bold face, beside its buttons.
+    QFont bold = box->font();
+    bold.setBold(true);
+    constexpr int kTitleBarButtons = 120;
+    const int captionNeeds = QFontMetrics(bold).horizontalAdvance(caption) * 5 / 4 + kTitleBarButtons;
+    label->setMinimumWidth(std::max(label->minimumWidth(), captionNeeds - layout->contentsMargins().left()
+                                                                              - layout->contentsMargins().right()));
+    box->adjustSize();
+    PlaceOnOpening(box.get());
+    return box;
+}
+
 void ShowMessage(const QString& text, const QString& caption)
 {
     if (messageSink) {
@@ -37,8 +84,7 @@ void ShowMessage(const QString& text, const QString& caption)
         return;
     }
     ModalSuppression hold;
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    MessageBox(text, caption)->exec();
 }
 
 void SetFileDialogAnswers(std::deque<QString>* answers) { fileAnswers = answers; }
@@ -107,6 +153,8 @@ bool FileDialog::execute()
     dlg.setDefaultSuffix(cleanExt(defaultExt));
     if (!fileName.isEmpty())
         dlg.selectFile(fileName);
+    dlg.resize(dlg.sizeHint().boundedTo(AvailableScreenArea(&dlg).size() * 3 / 4));
+    PlaceOnOpening(&dlg);
 
     ModalSuppression hold;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

@@ -6,11 +6,19 @@
 
 #include <QString>
 #include <QStringList>
+
+class QDialog;
 #include <deque>
+#include <memory>
 #include <vector>
 
-// Modal box with the text and an OK button.
+// Modal box with the text and an OK button; Escape closes it too.
 void ShowMessage(const QString& text, const QString& caption = "Warning");
+
+// The box ShowMessage opens, built and placed but not shown: wide enough for its
+// caption in the title bar, with the whole text (wrapped when wider than the screen
+// allows), centred on the main window and wholly on the screen.
+std::unique_ptr<QDialog> MessageBox(const QString& text, const QString& caption);
 
 struct MessageRecord {
     QString text, caption;

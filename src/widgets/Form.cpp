@@ -3,12 +3,12 @@
 #include "widgets/ControlBar.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -20,16 +20,15 @@ std::function<void(Form&)> Form::modalHook;
 
 namespace {
 constexpr int kModalCancel = 2;
-// Room left for the window's title bar when a window is made to fit its screen.
-constexpr int kTitleAllowance = 40;
 }
 
 Form::Form(QWidget* parent)
-    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), client_(new PaintArea)
+    : QWidget(parent, Qt::Window), scroll_(new QScrollArea(this)), page_(new QWidget), client_(new PaintArea(page_))
 {
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(false);
-    scroll_->setWidget(client_);
+    scroll_->setWidget(page_);
+    scroll_->viewport()->installEventFilter(this);
     client_->onPaint = [this] { FormPaint(); };
     // The mouse speaks the coordinates of the pictures: the canvas's, not the client's.
     client_->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
@@ -88,14 +87,13 @@ void Form::setClientSize(int w, int h)
 }
 
 // The whole client when the screen has room for it, as a window of fixed size. Otherwise
-// the window takes what the screen offers and scrolls; the user may enlarge it up to the
-// whole client.
+// the window takes what the screen offers, frame included, and scrolls; the user may
+// enlarge it up to the whole client.
 void Form::fitToScreen()
 {
-    const int top = menuHeight();
-    const QSize full(clientSize_.width(), clientSize_.height() + top);
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize room = s ? s->availableGeometry().size() - QSize(0, kTitleAllowance) : full;
+    const QSize full(clientSize_.width(), clientSize_.height() + menuHeight());
+    const QMargins frame = FrameMargins(this);
+    const QSize room = AvailableScreenArea(this).size().shrunkBy(frame);
     if (full.width() <= room.width() && full.height() <= room.height()) {
         setFixedSize(full);
     } else {
@@ -104,9 +102,6 @@ void Form::fitToScreen()
         setMaximumSize(full + QSize(bar, bar));
         resize(std::min(full.width() + bar, room.width()), std::min(full.height() + bar, room.height()));
     }
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, width(), top);
-    scroll_->setGeometry(0, top, width(), height() - top);
 }
 
 void Form::adoptLayout()
@@ -118,12 +113,15 @@ void Form::adoptLayout()
 
 void Form::setStatusBar(StatusBar* bar)
 {
-    if (statusBar_)
+    if (statusBar_) {
         disconnect(statusBar_, nullptr, this, nullptr);
+        statusBar_->removeEventFilter(this);
+    }
     statusBar_ = bar;
     if (bar) {
-        bar->setParent(client_);
+        bar->setParent(this);
         bar->show();
+        bar->installEventFilter(this);
         connect(bar, &StatusBar::edgeChanged, this, &Form::layoutBars);
         connect(bar, &QObject::destroyed, this, [this] { statusBar_ = nullptr; });
     }
@@ -132,49 +130,96 @@ void Form::setStatusBar(StatusBar* bar)
 
 void Form::setToolBar(ControlBar* bar)
 {
-    if (toolBar_)
+    if (toolBar_) {
         disconnect(toolBar_, nullptr, this, nullptr);
+        toolBar_->removeEventFilter(this);
+    }
     toolBar_ = bar;
     if (bar) {
-        bar->setParent(client_);
+        bar->setParent(this);
         bar->show();
+        bar->installEventFilter(this);
         connect(bar, &QObject::destroyed, this, [this] { toolBar_ = nullptr; });
     }
     layoutBars();
 }
 
+int Form::statusHeight() const
+{
+    if (!statusBar_ || statusBar_->isHidden())
+        return 0;
+    return statusBar_->height() > 0 ? statusBar_->height() : statusBar_->sizeHint().height();
+}
+
+int Form::toolBarHeight() const { return toolBar_ && !toolBar_->isHidden() ? toolBar_->height() : 0; }
+
+QRect Form::scrolledPart() const
+{
+    const bool statusOnTop = statusBar_ && statusBar_->edge() == StatusBar::Edge::Top;
+    const int top = (statusOnTop ? statusHeight() : 0) + toolBarHeight();
+    const int bottom = clientSize_.height() - (statusOnTop ? 0 : statusHeight());
+    return QRect(0, top, clientSize_.width(), std::max(0, bottom - top));
+}
+
+// Top to bottom: the menu bar, a status bar at the top, the toolbar, the scrolled part
+// of the client, a status bar at the bottom.
 void Form::layoutBars()
 {
-    const int w = clientSize_.width(), h = clientSize_.height();
-    int top = 0;
+    const int w = width();
+    int top = menuHeight();
+    int bottom = height();
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, w, top);
     if (statusBar_) {
-        const int sh = statusBar_->height() > 0 ? statusBar_->height() : statusBar_->sizeHint().height();
+        const int sh = statusHeight();
         if (statusBar_->edge() == StatusBar::Edge::Top) {
-            statusBar_->setGeometry(0, 0, w, sh);
-            top = sh;
+            statusBar_->setGeometry(0, top, w, sh);
+            top += sh;
         } else {
-            statusBar_->setGeometry(0, h - sh, w, sh);
+            bottom -= sh;
+            statusBar_->setGeometry(0, bottom, w, sh);
         }
-        statusBar_->raise();
     }
     if (toolBar_) {
         toolBar_->setGeometry(0, top, w, toolBar_->height());
-        toolBar_->raise();
+        top += toolBarHeight();
     }
+    scroll_->setGeometry(0, top, w, std::max(0, bottom - top));
+    const QRect part = scrolledPart();
+    page_->resize(part.size());
+    client_->move(-part.topLeft());
+}
+
+QRect Form::shownPart() const
+{
+    const QWidget* view = scroll_->viewport();
+    return QRect(client_->mapFrom(view, QPoint(0, 0)), view->size()).intersected(client_->rect());
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == scroll_->viewport())
+        emit visibleAreaChanged();
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+        && (watched == statusBar_ || watched == toolBar_))
+        layoutBars();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    const int top = menuHeight();
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, width(), top);
-    scroll_->setGeometry(0, top, width(), height() - top);
     layoutBars();
 }
 
 void Form::show_()
 {
+    if (!isVisible()) {
+        fitToScreen();   // the screen may differ from the one the window was built on
+        PlaceOnOpening(this);
+        scroll_->horizontalScrollBar()->setValue(0);
+        scroll_->verticalScrollBar()->setValue(0);
+    }
     show();
     raise();
     activateWindow();
@@ -224,6 +269,15 @@ void Form::setModalResult(int result)
 }
 
 void Form::close_() { close(); }
+
+void Form::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && modalLoop_) {
+        close_();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
 
 void Form::closeEvent(QCloseEvent* e)
 {

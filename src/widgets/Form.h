@@ -1,9 +1,13 @@
 // One top-level window: an optional menu bar above the client area, a PaintArea whose
 // canvas is the window's canvas and whose children are the controls at absolute
-// positions. A window larger than its screen is made to fit it and its client area
-// scrolls, so that every control can still be reached. FormShow runs on every showing; showModal runs a nested loop in which timers
-// tick (or, with modalHook set, calls the hook instead and never blocks). Mouse events of
-// the client reach the virtual handlers, each run guarded.
+// positions. The toolbar and the status bar belong to the client's layout (they cover
+// its top and bottom strips) but stay fixed in the window: a window larger than its
+// screen is made to fit it and only the part of the client between the bars scrolls,
+// so that every control can still be reached and the bars stay in view. A window opens
+// centred on the main window (the main window on its screen), wholly on the screen.
+// FormShow runs on every showing; showModal runs a nested loop in which timers tick
+// (or, with modalHook set, calls the hook instead and never blocks) and Escape closes
+// the window. Mouse events of the client reach the virtual handlers, each run guarded.
 #pragma once
 
 #include "widgets/PaintArea.h"
@@ -34,10 +38,16 @@ public:
     QSize clientSize() const { return clientSize_; }
     void adoptLayout();   // after setupUi(client()): its title and size become caption and client size
 
-    // The status bar and the toolbar strip span the client's width: the status bar at its
-    // edge, the toolbar at the top, below the status bar when that is at the top too.
+    // The status bar and the toolbar strip span the window's width: the status bar at its
+    // edge, the toolbar at the top, below the status bar when that is at the top too. In
+    // the client they take the strips of their heights at the same edges; a hidden bar
+    // takes none.
     void setStatusBar(StatusBar* bar);
     void setToolBar(ControlBar* bar);
+    // The part of the client between the bars, the part that scrolls (client coordinates).
+    QRect scrolledPart() const;
+    // The part of the client the window shows now (client coordinates).
+    QRect shownPart() const;
 
     void show_();
     void hide_();
@@ -59,20 +69,27 @@ public:
 
 signals:
     void closed();
+    // The window's size or the bars changed the size of the part of the client it shows.
+    void visibleAreaChanged();
 
 protected:
     void showEvent(QShowEvent*) override;
     void closeEvent(QCloseEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutBars();
     void fitToScreen();
     int menuHeight() const;
+    int statusHeight() const;    // 0 while hidden
+    int toolBarHeight() const;   // 0 while hidden
     QPoint canvasPoint(int x, int y) const;   // a client point in canvas coordinates
 
     QMenuBar* menuBar_ = nullptr;
     QScrollArea* scroll_;
+    QWidget* page_;       // what the scroll area shows: the client's part between the bars
     PaintArea* client_;
     StatusBar* statusBar_ = nullptr;
     ControlBar* toolBar_ = nullptr;

@@ -9,11 +9,11 @@
 //
 // Every action is printed before it runs, and the seed with it. Replay a run
 // with WORKBENCH_RANDOM_SEED=<seed> and WORKBENCH_RANDOM_ACTIONS=<count>.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/ProgramDir.h"
-#include "engine/Random.h"
+#include "base/ProgramDir.h"
+#include "base/Random.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Form.h"
 #include "widgets/Handlers.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The workbench as a user starts it: all windows created and the main window
 // shown, in a fresh folder of its own, with message boxes recorded instead of shown.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "widgets/Dialogs.h"

@@ -3,7 +3,7 @@
 #include "StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "tables2d/TwoDimState.h"
@@ -89,7 +89,7 @@ TEST_F(MainWindowLayout, TheDrawingAreaIsClearOfControlsAndHoldsThePicture)
     // The bars move, the area and the origin follow: a status bar at the bottom, no toolbar.
     Form1->CheckBox56->setChecked(false);
     EXPECT_EQ(canvas.origin().y(), Form1->ControlBar1->height());
-    EXPECT_EQ(Form1->DrawingArea().bottom(), Form1->StatusBar1->geometry().top() - 1);
+    EXPECT_EQ(Form1->DrawingArea().bottom(), Form1->clientSize().height() - Form1->StatusBar1->height() - 1);
     Form1->CheckBox54->setChecked(false);
     EXPECT_EQ(canvas.origin().y(), 0);
     Form1->CheckBox56->setChecked(true);   // only the status bar at the top

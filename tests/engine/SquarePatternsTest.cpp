@@ -1,10 +1,10 @@
 // Square patterns, the point placements and the rule-table toggle.
-#include "engine/Random.h"
+#include "base/PointLists.h"
+#include "base/Random.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "engine/SquarePatterns.h"
-#include "engine/SquareSize.h"
 #include "lattice/LatticeRuleTable.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The cell rule, one step of both strings and the stop rules of a run.
-#include "engine/NumericHelpers.h"
-#include "engine/RunControls.h"
+#include "base/NumericHelpers.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringEngine.h"
-#include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +128,17 @@ TEST(StringEngine, TrialRunsAreCountedAndTheExperimentEndsAtItsLimit) {
   const StringBatchResult r = RunStringBatch(s, true);
   EXPECT_TRUE(r.trialExperimentOver);
   EXPECT_EQ(r.stepsDone, 100);
+}
+
+TEST(StringEngine, TrialCountsAndTimeSumsHoldAtTheInt32Maximum) {
+  StringStepSettings s;
+  s.mask = Mask({1}, {1});
+  stepsPerRun = 100;
+  SetStrings({1, 1, 1});
+  trialLimit = INT32_MAX;
+  std::fill(std::begin(trialStatistics), std::end(trialStatistics), INT32_MAX);
+  EXPECT_EQ(RunStringBatch(s, true).end, StringBatchEnd::TrialRunEnded);
+  for (int32_t v : trialStatistics) EXPECT_EQ(v, INT32_MAX);
 }
 
 TEST(StringEngine, TracesAndLengthsBeyondTheStorageStayInside) {

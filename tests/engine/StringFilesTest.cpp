@@ -1,9 +1,9 @@
 // The five string files: written, read back, and short, garbage or missing
 // files refused.
 #include "engine/StringFiles.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
-#include "TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <gtest/gtest.h>
 

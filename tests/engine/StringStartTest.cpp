@@ -1,12 +1,12 @@
 // Random start strings reproduced from the generator's state, and the start
 // string of the recorded run.
-#include "engine/Random.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/PointLists.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/SeriesData.h"
+#include "base/StringLength.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
-#include "lattice/SeriesData.h"
 
 #include <gtest/gtest.h>
 

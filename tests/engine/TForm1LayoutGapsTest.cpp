@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "engine/Mask1d.h"
-#include "lattice/TrialBatch.h"
+#include "engine/TrialBatch.h"
 
 #include "widgets/RadioGroup.h"
 

@@ -1,7 +1,7 @@
 // Bitmap import into the square: generated 24-bit bitmaps at a few sizes,
 // against the frame size, and the files that must be refused.
 #include "lattice/BitmapImport.h"
-#include "lattice/Square.h"
+#include "base/Square.h"
 #include "BitmapTestSupport.h"
 
 #include <gtest/gtest.h>

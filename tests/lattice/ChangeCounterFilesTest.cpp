@@ -2,7 +2,7 @@
 // refused with the tables left as they were, and the clearing of the frames.
 #include "lattice/ChangeCounterFiles.h"
 #include "lattice/RiverFrames.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Boundary maps, span marks, counters and net maps of the change statistics
 // on small squares worked out by hand.
-#include "engine/SquareSize.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/ExperimentViews.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

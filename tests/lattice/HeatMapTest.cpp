@@ -1,7 +1,7 @@
 // The heat map's greys beyond the map's extremes, the cell a click names, and
 // the signed square cells of the square view.
+#include "base/Square.h"
 #include "lattice/HeatMap.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

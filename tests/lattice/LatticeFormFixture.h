@@ -1,12 +1,12 @@
 #pragma once
 // The started main window in a fresh working folder for the lattice form tests
 // (message boxes recorded, modal windows returning at once), and the square's cells.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "../widgets/WidgetTestSupport.h"
 #include "TextFileSupport.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "lattice/Square.h"
+#include "base/Square.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>

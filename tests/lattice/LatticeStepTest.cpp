@@ -1,11 +1,11 @@
 // The lattice step: a 5 x 5 square worked by hand in every mode and border,
 // ring counts at the edges, the fast step against the rule as written, the scan.
-#include "engine/Random.h"
-#include "engine/SquareSize.h"
+#include "base/Random.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeStep.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The mask file "MA/mafin.dat" and the weights file "data/dxx.dat": round
 // trips, the side the mask is read at, and the files that must change nothing.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
-#include "engine/SquareSize.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/RuleWeightsFile.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

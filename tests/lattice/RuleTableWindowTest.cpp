@@ -1,6 +1,6 @@
 // The rule-table window's model: which entry a click names, how a drag moves
 // the weight curves, the weighted pairs of "Make RCA" and the table they give.
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "lattice/LatticeRuleTable.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/RuleTableWindow.h"

@@ -1,8 +1,9 @@
 // Rule tables: acceptance verdicts, random draws from a known state, the two
 // rebuilds, the rule table files and the IMPROVE advance.
-#include "../engine/TempWorkDir.h"
-#include "engine/Random.h"
-#include "engine/SquareSize.h"
+#include "../base/TempWorkDir.h"
+#include "base/Random.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "engine/StringState.h"
 #include "lattice/AcceptanceTest.h"
 #include "lattice/ImproveSearch.h"
@@ -11,7 +12,6 @@
 #include "lattice/LatticeStep.h"
 #include "lattice/RandomRuleTable.h"
 #include "lattice/RuleTableFile.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The series files of the KiyFile menu: reading pair series, the reversed
 // copy, the phase and median series rebuilt from it, the ratio fit and the
 // text of its result files.
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
 #include "lattice/SeriesFiles.h"
 

@@ -1,7 +1,7 @@
 // The views of the series charts window and its text log reader.
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/SeriesViews.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
 
 #include <gtest/gtest.h>

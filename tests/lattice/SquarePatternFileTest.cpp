@@ -1,11 +1,11 @@
 // Square pattern files, the point-list rebuilds, the random flips, pattern
 // names and the start patterns.
-#include "engine/Random.h"
-#include "engine/SquareSize.h"
-#include "lattice/PointLists.h"
+#include "base/Random.h"
+#include "base/SquareSize.h"
+#include "base/PointLists.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/StartPatterns.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "ByteFileSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,8 @@
 // records, the Qhist histogram and the batch's output streams.
 #include "lattice/PointFile.h"
 #include "lattice/QhistBatch.h"
-#include "lattice/SeriesData.h"
 #include "lattice/TextNumbers.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "TextFileSupport.h"
 
 #include <gtest/gtest.h>

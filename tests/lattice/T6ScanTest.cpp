@@ -1,8 +1,8 @@
 // The T=6 scan's pair index, maximum search and start states, and the rings
 // of the mask chooser's neighbourhood.
-#include "engine/SquareSize.h"
+#include "base/PointLists.h"
+#include "base/SquareSize.h"
 #include "lattice/MaskRings.h"
-#include "lattice/PointLists.h"
 #include "lattice/T6Scan.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // and a click's cross-hair and profiles.
 #include "lattice/TForm10.h"
 
-#include "engine/SquareSize.h"
+#include "base/PointLists.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/HeatMap.h"
-#include "lattice/PointLists.h"
-#include "lattice/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The mask chooser: ring boxes and their panels, presets, the show handler and
 // the result display.
+#include "../widgets/ChartImage.h"
 #include "LatticeFormFixture.h"
 #include "lattice/T6Scan.h"
 #include "lattice/TForm13.h"
@@ -85,4 +86,21 @@ TEST_F(MaskChooser, ShowingSetsCircleUnticksPresetsAndShowsResults)
     EXPECT_EQ(Form13->Label15->text(), "15");
     // Two points per pair, replaced on every display.
     EXPECT_EQ(Form13->Chart1->pointCount(Form13->Series1), 270);
+}
+
+// The chart of "Show Results": each counter a red dot, each reference a green
+// dot drawn after it, so a counter of 0 hides under its green reference.
+TEST_F(MaskChooser, ResultChartDrawsCountersRedAndReferencesGreen)
+{
+    t6Counters[40] = 300;
+    t6Counters[90] = 200;
+    Form13->Button3Click();
+    const ChartImage drawn(*Form13->Chart1);
+    for (const auto& [x, y] : {std::pair(40, 300), std::pair(90, 200)})
+        EXPECT_TRUE(drawn.coloursAround(x, y).count(ColorRed)) << x;
+    for (const auto& [x, y] : {std::pair(45, 500), std::pair(120, 500), std::pair(40, 0), std::pair(50, 0)}) {
+        const std::set<TColor> around = drawn.coloursAround(x, y);
+        EXPECT_TRUE(around.count(ColorGreen)) << x;
+        EXPECT_FALSE(around.count(ColorRed)) << x;
+    }
 }

@@ -1,11 +1,12 @@
 // The series charts window: its edits, the show handler's order, the views on
 // the charts, the text log readers and "DO".
+#include "../widgets/ChartImage.h"
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 #include "lattice/PointFile.h"
-#include "lattice/SeriesData.h"
+#include "base/SeriesData.h"
 #include "lattice/SeriesViews.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm14.h"
@@ -65,6 +66,41 @@ TEST_F(SeriesWindow, ViewsClearWhatTheyFillAndFollowTheSwitches)
     EXPECT_EQ(f.Series1.pointCount(), 40);
     EXPECT_EQ(f.Series2.pointCount(), 0);
     EXPECT_EQ(f.Series5.pointCount(), 0);
+}
+
+// "View" on series of known levels: in Chart1 the three colour series green,
+// blue and red and the black series (zeros) black; in Chart2 the residual black.
+TEST_F(SeriesWindow, ViewDrawsEachSeriesInItsColourBlackIncluded)
+{
+    TForm14& f = *Form14;
+    for (int k = 0; k < 20; ++k) {
+        colourSeries0[k] = 300;
+        colourSeries1[k] = 200;
+        colourSeries2[k] = 100;
+        lambdaResidual[k] = k < 10 ? -50 : 50;
+    }
+    f.Edit2->setText("0");
+    f.Edit3->setText("20");
+    f.Button1Click();
+    const ChartImage chart1(*f.Chart1), chart2(*f.Chart2);
+    const std::pair<double, TColor> levels[] = {{300, ColorGreen}, {200, ColorBlue}, {100, ColorRed}, {0, ColorBlack}};
+    for (const auto& [y, colour] : levels)
+        for (const double x : {3.0, 9.5, 16.0})
+            EXPECT_TRUE(chart1.coloursAround(x, y).count(colour)) << "Chart1 at " << x << ", " << y;
+    for (const auto& [x, y] : {std::pair(4.0, -50.0), std::pair(9.5, 0.0), std::pair(15.0, 50.0)})
+        EXPECT_TRUE(chart2.coloursAround(x, y).count(ColorBlack)) << "Chart2 at " << x << ", " << y;
+
+    // "View 2": points below the threshold are red in the green Series1, points
+    // at the threshold red in the blue Series2; no green is left.
+    for (int k = 0; k < 20; ++k) {
+        chartSeriesA[k] = -4000 * k;   // half(A[k] - A[k + 1]) = 2000
+        chartSeriesB[k] = 20000;    // capped at 10000
+    }
+    f.Button8Click();
+    const ChartImage pairs(*f.Chart1);
+    EXPECT_TRUE(pairs.coloursAround(5, 2000).count(ColorRed));
+    EXPECT_TRUE(pairs.coloursAround(5, 10000).count(ColorRed));
+    EXPECT_EQ(pairs.count(ColorGreen), 0);
 }
 
 TEST_F(SeriesWindow, TextLogReadersNeedAChosenLogAndReportWhatTheyRead)

@@ -1,13 +1,13 @@
 // The square view window: its settings, the restart from the point file, the
 // random point lists and the Qhist histogram, on files the tests write.
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
+#include "engine/TrialBatch.h"
 #include "lattice/PointFile.h"
-#include "lattice/PointLists.h"
 #include "lattice/QhistBatch.h"
 #include "lattice/TForm15.h"
-#include "lattice/TrialBatch.h"
 
 #include <algorithm>
 #include <fstream>

@@ -2,7 +2,8 @@
 // river files, the statistics switches, the panel controls and two windows.
 #include "BitmapTestSupport.h"
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/MainMode.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
 #include "lattice/ChangeCounterFiles.h"
 #include "lattice/ImproveSearch.h"

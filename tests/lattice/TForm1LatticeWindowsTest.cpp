@@ -1,10 +1,10 @@
 // The main window's commands of the mask file, "Do find", the C/B pair
 // starts, the time bar and the large step digits.
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/LatticeSettings.h"
 #include "lattice/MaskFile.h"
 #include "lattice/SecondStepCount.h"

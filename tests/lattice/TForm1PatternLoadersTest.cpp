@@ -1,10 +1,10 @@
 // The square pattern loaders and the start patterns of the Initial menu, on
 // files the tests write.
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/PointLists.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm13.h"
 

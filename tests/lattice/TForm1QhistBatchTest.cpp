@@ -1,10 +1,10 @@
 // The Qhist batches: the start commands, the tick that hands one run to
 // Timer1, the mask switch, and the side-51 square for the square view window.
 #include "LatticeFormFixture.h"
-#include "engine/StringLength.h"
+#include "base/PointLists.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "lattice/PointFile.h"
-#include "lattice/PointLists.h"
 #include "lattice/QhistBatch.h"
 #include "lattice/TForm15.h"
 #include "widgets/Timer.h"

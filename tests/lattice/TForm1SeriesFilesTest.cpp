@@ -1,12 +1,12 @@
 // The KiyFile menu and the random run batches, on files the tests write.
 #include "LatticeFormFixture.h"
-#include "engine/Random.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
+#include "engine/TrialBatch.h"
 #include "lattice/SeriesFiles.h"
-#include "lattice/TrialBatch.h"
 #include "widgets/Chart.h"
 
 #include <algorithm>

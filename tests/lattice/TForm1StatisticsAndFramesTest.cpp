@@ -1,10 +1,10 @@
 // The change statistics, the video recorders and the views of the 70 x 70 experiments.
 #include "LatticeFormFixture.h"
-#include "engine/NumericHelpers.h"
-#include "engine/RunControls.h"
+#include "base/NumericHelpers.h"
+#include "base/RunControls.h"
+#include "base/ViewTransform.h"
 #include "engine/StringPaint.h"
 #include "engine/StringState.h"
-#include "engine/ViewTransform.h"
 #include "lattice/ChangeStatistics.h"
 #include "lattice/ExperimentViews.h"
 #include "lattice/LatticeSettings.h"

@@ -1,9 +1,9 @@
 // The T=6 scan: the start, the tick that hands one run to the string engine's
 // timer, "Stop", the stored squares of side 31 or 71, and "Show T6".
 #include "LatticeFormFixture.h"
-#include "engine/StringLength.h"
+#include "base/PointLists.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
 #include "lattice/T6Scan.h"
 #include "lattice/TForm13.h"
 #include "lattice/TForm5.h"

@@ -2,9 +2,9 @@
 // the edits that store the point lists and the column count, and "DO".
 #include "lattice/TForm3.h"
 #include "LatticeFormFixture.h"
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "engine/StringState.h"
-#include "lattice/PointLists.h"
+#include "base/PointLists.h"
 
 using ShowInitial = StartedWindows;
 

@@ -1,9 +1,9 @@
 // The time bar's column of a step count, and the scattered C/B pairs.
-#include "engine/Random.h"
-#include "engine/SquareSize.h"
+#include "base/Random.h"
+#include "base/Square.h"
+#include "base/SquareSize.h"
 #include "lattice/CBPairPatterns.h"
 #include "lattice/LatticeSettings.h"
-#include "lattice/Square.h"
 #include "lattice/TimeBar.h"
 #include "lattice/VideoSettings.h"
 

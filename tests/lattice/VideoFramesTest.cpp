@@ -2,7 +2,7 @@
 // what happens with missing, short and foreign files.
 #include "lattice/VideoFrames.h"
 #include "lattice/VideoStrip.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 #include "BitmapTestSupport.h"
 #include "ByteFileSupport.h"
 

@@ -2,12 +2,12 @@
 // extra point edits, the picker, and their refusal under a generator.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "engine/ProgramDir.h"
-#include "engine/StringLength.h"
+#include "base/ProgramDir.h"
+#include "base/StringLength.h"
+#include "base/TableRecords.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/TableGenerator.h"
-#include "tables1d/TableRecords.h"
 #include "tables2d/TwoDimState.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Learning small transition tables from the six-letter history, and the draws
 // and checks of the learning trials.
+#include "base/Random.h"
+#include "base/StringLength.h"
 #include "engine/Mask1d.h"
-#include "engine/Random.h"
-#include "engine/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/LearningTrials.h"

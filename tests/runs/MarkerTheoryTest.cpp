@@ -1,11 +1,11 @@
 // The marker theory: the six steps, the prediction and its verdict, the
 // derivations from a zero trace and the five-cell table M11 with its file.
-#include "engine/MarkerGrids.h"
-#include "engine/StringLength.h"
+#include "runs/MarkerGrids.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/MarkerTheory.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <gtest/gtest.h>
 

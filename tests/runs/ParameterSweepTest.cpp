@@ -1,7 +1,7 @@
 // The parameter sweep's core: which ranges it refuses, the order of its
 // points, what a finished run adds to its point, and the five result files.
 #include "runs/ParameterSweep.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The recorded run and the event tables derived from it: a short run worked
 // by hand, the stop rules, the row limit and the invariants of the cell rule.
-#include "engine/Random.h"
-#include "engine/RunControls.h"
-#include "engine/StringLength.h"
+#include "base/Random.h"
+#include "base/RunControls.h"
+#include "base/StringLength.h"
 #include "engine/StringStart.h"
 #include "engine/StringState.h"
 #include "runs/EventTables.h"

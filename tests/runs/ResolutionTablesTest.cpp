@@ -1,8 +1,8 @@
 // The resolution tables: shown rows, copies, matching and the ambiguity check,
 // and the indexed search against the specified scan.
-#include "engine/GroupAlgebra.h"
-#include "engine/Random.h"
-#include "engine/ResolutionProbe.h"
+#include "base/GroupAlgebra.h"
+#include "base/Random.h"
+#include "base/ResolutionProbe.h"
 #include "runs/ResolutionTables.h"
 
 #include <gtest/gtest.h>

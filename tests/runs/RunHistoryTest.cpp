@@ -1,6 +1,7 @@
 // The six-letter history, the letters of the run grids and the Step W tables
 // of a recorded run.
-#include "engine/StringLength.h"
+#include "base/GrowthEvents.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "engine/StringTraces.h"
 #include "runs/EventTables.h"
@@ -8,7 +9,6 @@
 #include "runs/RunGridTexts.h"
 #include "runs/SixLetterHistory.h"
 #include "runs/StepWTables.h"
-#include "tables2d/GrowthEvents.h"
 
 #include <gtest/gtest.h>
 

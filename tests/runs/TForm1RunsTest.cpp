@@ -8,7 +8,7 @@
 #include "runs/RunViewState.h"
 #include "runs/SpaceTimeView.h"
 #include "runs/SixLetterHistory.h"
-#include "tables2d/GrowthEvents.h"
+#include "base/GrowthEvents.h"
 #include "tables2d/TwoDimState.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // The in-place multiplication and the "ddTol" column sums of a mask (3,1)
 // table along the event rows (the mirror classes are tested through their command).
 #include "TableTestSupport.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "runs/EventTables.h"
 #include "tables1d/FixedMaskTools.h"
 

@@ -4,7 +4,7 @@
 #include "TableTestSupport.h"
 #include "tables1d/FixedTableFiles.h"
 
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Layered tables (1,1) and (3,1) against their definition: layer L of key K
 // holds the value of the first window K seen next to L; listed layer by layer.
 #include "TableTestSupport.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/LayeredTables.h"
 

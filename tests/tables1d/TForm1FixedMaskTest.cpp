@@ -1,7 +1,7 @@
 // The fixed-mask commands of the main window: builders, openers and their
 // refusals, the checks' verdicts, "ddTol", and tables learned backwards.
 #include "TableTestSupport.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "runs/EventTables.h"
 #include "runs/RecordedRun.h"
 #include "runs/RunViewState.h"

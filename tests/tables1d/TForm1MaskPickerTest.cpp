@@ -1,8 +1,8 @@
 // The mask presets and the ANY I picker: the mask they set, the tables they
 // empty and the table path a pick names.
 #include "TableTestSupport.h"
-#include "engine/SquareSize.h"
-#include "engine/StringLength.h"
+#include "base/SquareSize.h"
+#include "base/StringLength.h"
 #include "engine/StringStart.h"
 #include "tables1d/KeyIndexedTables.h"
 

@@ -3,7 +3,7 @@
 // the start of a long line.
 #include "app/TForm1.h"
 #include "app/Workbench.h"
-#include "../engine/TempWorkDir.h"
+#include "../base/TempWorkDir.h"
 
 #include <QScrollBar>
 #include <QTextEdit>

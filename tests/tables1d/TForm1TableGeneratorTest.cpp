@@ -1,7 +1,7 @@
 // "TT 1d" and its chain on Timer17: the passes that record a run and write the
 // table, and the ways a pass ends the chain.
 #include "TableTestSupport.h"
-#include "../engine/FileSizeLimit.h"
+#include "../base/FileSizeLimit.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
 

@@ -2,7 +2,7 @@
 // through the File menu, the closure check, the writer's guard and the
 // refusals that leave the table as it was.
 #include "TableTestSupport.h"
-#include "../engine/FileSizeLimit.h"
+#include "../base/FileSizeLimit.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "widgets/Handlers.h"
 #include "widgets/StatusBar.h"

@@ -1,7 +1,7 @@
 // Learning windows of hand-made event rows into the key-indexed tables, the
 // contradiction test and the capacity limit of the listing.
 #include "TableTestSupport.h"
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 // Helpers of the table tests: masks from offsets, tables closed by
 // construction, the check against its scan, a folder per test, the main window.
-#include "engine/BinaryFile.h"
-#include "engine/GroupAlgebra.h"
+#include "base/BinaryFile.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/TableBlocks.h"
 #include "tables1d/TableFile.h"
-#include "tables1d/TableRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -170,9 +170,9 @@ protected:
 #ifdef QT_WIDGETS_LIB
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "base/ProgramDir.h"
+#include "base/Random.h"
 #include "engine/Mask1d.h"
-#include "engine/ProgramDir.h"
-#include "engine/Random.h"
 #include "widgets/Dialogs.h"
 
 #include <deque>
@@ -191,6 +191,9 @@ protected:
         CreateWindows();
         Form1->show_();
         programDir = dir_.string() + "/";
+        // Start-up named the 2-D table below the executable's folder, which tests
+        // running side by side share; name it again below this test's folder.
+        Form1->Button226Click();
         ttFileName1d.clear();   // a fresh start has no table yet
         SetMessageRecorder(&messages_);
         SetFileDialogAnswers(&answers_);

@@ -1,6 +1,6 @@
 // The symmetry classes of cross records: rotations and mirror images of the
 // arms join a class, the unchanged arms are reported as a repeat.
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 #include "tables2d/CrossSymmetryClasses.h"
 
 #include <gtest/gtest.h>

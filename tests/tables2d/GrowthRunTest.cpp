@@ -2,7 +2,7 @@
 // events, elements and fronts derived from hand-laid histories.
 #include "Tables2dTestSupport.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "tables2d/GrowthEventDerivation.h"
 

@@ -1,7 +1,7 @@
 #include "Tables2dTestSupport.h"
 
-#include "engine/GroupAlgebra.h"
-#include "tables1d/TableRecords.h"
+#include "base/GroupAlgebra.h"
+#include "base/TableRecords.h"
 #include "tables2d/FivePointHarvest.h"
 #include "tables2d/HarvestListing.h"
 

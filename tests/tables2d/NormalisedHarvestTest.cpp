@@ -1,6 +1,6 @@
 #include "Tables2dTestSupport.h"
 
-#include "engine/GroupAlgebra.h"
+#include "base/GroupAlgebra.h"
 #include "tables2d/HarvestListing.h"
 #include "tables2d/NormalisedHarvest.h"
 

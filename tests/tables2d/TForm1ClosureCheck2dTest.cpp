@@ -2,7 +2,7 @@
 // six-point harvest and check, driven through the main window.
 #include "Tables2dTestSupport.h"
 
-#include "engine/NumberEntry.h"
+#include "base/NumberEntry.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"

@@ -1,7 +1,7 @@
 // "TT 2d" and the growth run's timer chain: harvests, "Stop", and refusals.
 #include "Tables2dTestSupport.h"
 
-#include "engine/StringLength.h"
+#include "base/StringLength.h"
 #include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
 #include "tables1d/TableGenerator.h"

@@ -3,7 +3,7 @@
 // (i along x, j along y, below fieldDrawTop) with the figures it is made of.
 #include "Tables2dTestSupport.h"
 
-#include "engine/RunControls.h"
+#include "base/RunControls.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Colors.h"
 

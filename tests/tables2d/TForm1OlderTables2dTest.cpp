@@ -2,7 +2,7 @@
 // symmetry count, the dormant Timer15, the "Mask crest" lookup, "Randomize".
 #include "Tables2dTestSupport.h"
 
-#include "engine/Random.h"
+#include "base/Random.h"
 #include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
 #include "tables2d/CrestKeyLookup.h"

@@ -2,7 +2,7 @@
 // that creates a missing file and never cuts a longer one.
 #include "Tables2dTestSupport.h"
 
-#include "tables1d/TableRecords.h"
+#include "base/TableRecords.h"
 #include "tables2d/TableFile2d.h"
 
 using namespace tabletest;

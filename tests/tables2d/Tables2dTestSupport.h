@@ -2,9 +2,9 @@
 // Helpers of the two-dimensional table tests: event planes laid by hand, and
 // for the form tests the growth run's timer chain ticked by hand.
 #include "../tables1d/TableTestSupport.h"
+#include "base/GrowthEvents.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/KeyIndexedTables.h"
-#include "tables2d/GrowthEvents.h"
 #include "tables2d/GrowthRun.h"
 
 namespace table2dtest {

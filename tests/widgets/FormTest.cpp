@@ -4,8 +4,10 @@
 #include "widgets/ControlBar.h"
 #include "widgets/Form.h"
 #include "widgets/StatusBar.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -67,6 +69,8 @@ TEST(FormModal, RealLoopEndsOnCloseWithCancelAndShowRunsFormShowOncePerShowing)
     EXPECT_EQ(form.shows, 2);
 }
 
+// The bars take the strips of the client at their edges; the rest of the client is
+// what the window scrolls.
 TEST(FormLayout, StatusBarAtEitherEdgeAndToolBarBelowATopStatusBar)
 {
     Form form;
@@ -81,11 +85,16 @@ TEST(FormLayout, StatusBarAtEitherEdgeAndToolBarBelowATopStatusBar)
     EXPECT_EQ(status->edge(), StatusBar::Edge::Bottom);
     EXPECT_EQ(status->geometry(), QRect(0, 300 - sh, 400, sh));
     EXPECT_EQ(tools->geometry(), QRect(0, 0, 400, 30));
+    EXPECT_EQ(form.scrolledPart(), QRect(0, 30, 400, 300 - 30 - sh));
 
     status->setEdge(StatusBar::Edge::Top);
     EXPECT_EQ(status->geometry(), QRect(0, 0, 400, sh));
     EXPECT_EQ(tools->geometry(), QRect(0, sh, 400, 30));
+    EXPECT_EQ(form.scrolledPart(), QRect(0, sh + 30, 400, 300 - 30 - sh));
 
+    tools->hide();
+    EXPECT_EQ(form.scrolledPart(), QRect(0, sh, 400, 300 - sh));
+    tools->show();
     form.setClientSize(600, 300);
     status->setEdge(StatusBar::Edge::Bottom);
     EXPECT_EQ(status->geometry(), QRect(0, 300 - sh, 600, sh));
@@ -126,35 +135,74 @@ TEST(FormCanvas, ControlsSitOnTheCanvasAndBarsAreOpaque)
     form.canvas().fillRect(0, 0, 200, 100);
     form.show_();
     QApplication::processEvents();
-    const QImage shot = form.client()->grab().toImage();
-    for (QPoint p : {QPoint(150, 15), status->geometry().center(), QPoint(150, status->geometry().bottom() - 1)})
+    const QImage shot = form.grab().toImage();
+    for (QPoint p : {tools->geometry().center(), status->geometry().center(), QPoint(150, status->geometry().bottom() - 1)})
         EXPECT_NE(QColor(shot.pixel(p)), QColor(255, 0, 0)) << p.x() << "," << p.y();
-    EXPECT_EQ(QColor(shot.pixel(100, 50)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(shot.pixel(form.client()->mapTo(&form, QPoint(100, 50)))), QColor(255, 0, 0));
 }
 
-// A window larger than its screen fits the screen and scrolls to every part of its client.
-TEST(FormLayout, AWindowLargerThanTheScreenScrolls)
+// A window larger than its screen fits the screen, frame included, and scrolls to every
+// part of its client, while its bars stay in view.
+TEST(FormLayout, AWindowLargerThanTheScreenScrollsBetweenItsBars)
 {
-    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize room = screen.size();
     Form form;
     form.setMenuBar(new QMenuBar);
     form.setClientSize(room.width() + 300, room.height() + 200);
+    auto* status = new StatusBar;
+    form.setStatusBar(status);
+    auto* tools = new ControlBar;
+    tools->resize(10, 30);
+    form.setToolBar(tools);
     auto* far = new QPushButton("far", form.client());
-    far->setGeometry(room.width() + 200, room.height() + 150, 60, 25);
+    far->setGeometry(room.width() + 200, room.height() + 100, 60, 25);
     form.show_();
     QApplication::processEvents();
-    EXPECT_LE(form.width(), room.width());
-    EXPECT_LE(form.height(), room.height());
+    EXPECT_TRUE(screen.contains(form.frameGeometry())) << form.frameGeometry().x() << "," << form.frameGeometry().y();
     EXPECT_EQ(form.clientSize(), QSize(room.width() + 300, room.height() + 200));
     auto* scroll = form.findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
     scroll->ensureWidgetVisible(far);
     QApplication::processEvents();
-    const QRect shown(form.client()->mapFrom(scroll->viewport(), QPoint(0, 0)), scroll->viewport()->size());
-    EXPECT_TRUE(shown.contains(far->geometry())) << shown.x() << "," << shown.y();
+    EXPECT_TRUE(form.shownPart().contains(far->geometry())) << form.shownPart().x() << "," << form.shownPart().y();
+    const QRect view(scroll->viewport()->mapTo(&form, QPoint(0, 0)), scroll->viewport()->size());
+    for (QWidget* bar : std::initializer_list<QWidget*>{tools, status}) {
+        EXPECT_TRUE(form.rect().contains(bar->geometry()));
+        EXPECT_FALSE(view.intersects(bar->geometry()));
+    }
 
     Form small;
     small.setClientSize(300, 200);   // fits: a fixed size, no scrolling
     EXPECT_EQ(small.size(), QSize(300, 200));
     EXPECT_EQ(small.minimumSize(), small.maximumSize());
+}
+
+// A window opens centred on the main window, wholly on the screen; Escape ends a
+// modal one as its close box would.
+TEST(FormPlacement, SecondaryWindowsOpenOverTheMainWindowAndEscapeEndsAModalOne)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    Form main;
+    main.setClientSize(screen.width() / 2, screen.height() / 2);
+    SetMainWindow(&main);
+    main.show_();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(main.frameGeometry()));
+
+    CountingForm box;
+    box.setClientSize(200, 120);
+    QMetaObject::invokeMethod(
+        &box,
+        [&] {
+            EXPECT_LE((box.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
+            EXPECT_TRUE(screen.contains(box.frameGeometry()));
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(box.focusWidget() ? box.focusWidget() : &box, &escape);
+        },
+        Qt::QueuedConnection);
+    QTimer::singleShot(5000, &box, [&] { box.setModalResult(5); });   // Escape failed: end the loop anyway
+    EXPECT_EQ(box.showModal(), 2);
+    EXPECT_FALSE(box.isVisible());
+    SetMainWindow(nullptr);
 }

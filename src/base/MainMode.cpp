@@ -1,0 +1,3 @@
+#include "base/MainMode.h"
+
+int32_t mainModeIndex = 0;

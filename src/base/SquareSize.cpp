@@ -1,0 +1,4 @@
+#include "base/SquareSize.h"
+
+int32_t squareRowCount = 10;
+int32_t squareColumnCount = 10;

@@ -1,0 +1,3 @@
+#include "base/StringLength.h"
+
+int32_t stringLength = 27;

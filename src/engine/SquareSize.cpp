@@ -1,4 +1,0 @@
-#include "engine/SquareSize.h"
-
-int32_t squareRowCount = 10;
-int32_t squareColumnCount = 10;

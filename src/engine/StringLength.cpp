@@ -1,3 +1,0 @@
-#include "engine/StringLength.h"
-
-int32_t stringLength = 27;
