@@ -7,4 +7,6 @@
 
 extern uint8_t rtProbeSource[10];
 extern uint8_t rtProbeRow[10];
-extern int32_t rt1Width;  // cells in one row of resolution table 1
+// Cells in one row of resolution table 1 (rt1Keys): every listing that fills
+// those rows sets it to its key length.
+extern int32_t rt1Width;

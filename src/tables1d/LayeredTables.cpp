@@ -1,6 +1,7 @@
 #include "tables1d/LayeredTables.h"
 
 #include "base/IndexHelpers.h"
+#include "base/ResolutionProbe.h"
 #include "base/TableRecords.h"
 #include "tables1d/KeyIndexedTables.h"
 
@@ -97,5 +98,7 @@ LayeredListing ListLayeredKeys(LayeredMask mask)
         }
     }
     listing.recordCount = n;
+    // The listed rows are resolution table 1: its searches compare this many cells.
+    rt1Width = table.cells;
     return listing;
 }

@@ -54,6 +54,7 @@ struct LayeredListing {
 
 // Lists the used entries layer by layer (layer 0 first, the last key cell
 // fastest) into the rows of rt1Keys, with the stored value read as a signed
-// byte into ttValues. A key seen next to several elements is listed once per
-// layer. At most 6 * 6^4 = 7776 records, within the list's capacity.
+// byte into ttValues, and rt1Width := the key cells (3 or 4). A key seen next
+// to several elements is listed once per layer. At most 6 * 6^4 = 7776
+// records, within the list's capacity.
 LayeredListing ListLayeredKeys(LayeredMask mask);

@@ -4,7 +4,6 @@
 // with its offsets wired in. "Stop 173" runs the mask (3,1) builder on Timer12.
 #include "app/TForm1.h"
 
-#include "base/ResolutionProbe.h"
 #include "base/TableRecords.h"
 #include "runs/RecordedRun.h"
 #include "tables1d/FixedTableFiles.h"
@@ -36,9 +35,7 @@ void ShowLayeredWarnings(LayeredMask mask, const LayeredLearnOutcome& learned)
 LayeredListing TakeLayeredList(LayeredMask mask)
 {
     const LayeredListing listing = ListLayeredKeys(mask);
-    const int cells = LayeredKeyCells(mask);
-    rt1Width = cells;
-    TakeListedKeys(listing.recordCount, cells);
+    TakeListedKeys(listing.recordCount, LayeredKeyCells(mask));
     return listing;
 }
 
@@ -165,7 +162,6 @@ void TForm1::Button195Click()
     }
     const int32_t keyCount = *listed;
     harvestClassCount[0] = keyCount;
-    rt1Width = 6;
     ShowTableCounters(6 * keyCount);
     TakeListedKeys(keyCount, 6);
     MultiplyListByGroup(6);   // fits: the listing refused more keys than a sixth of the capacity

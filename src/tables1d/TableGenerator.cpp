@@ -2,6 +2,7 @@
 
 #include "base/GroupAlgebra.h"
 #include "base/IndexHelpers.h"
+#include "base/ResolutionProbe.h"
 #include "base/StringLength.h"
 #include "base/TableRecords.h"
 #include "runs/EventTables.h"
@@ -127,6 +128,8 @@ std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
         ttValues[count] = table.value ? int32_t(int8_t(table.value[index])) : 0;
         ++count;
     }
+    // The listed rows are resolution table 1: its searches compare this many cells.
+    rt1Width = pointCount;
     return count;
 }
 

@@ -63,8 +63,9 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask);
 // Lists the keys whose used flag is set in the table of pointCount cells (plane
 // 0 for five cells) in increasing index order: key bytes into rt1Keys, the
 // stored value read as a signed byte into ttValues (0 for eight and nine
-// cells). Returns the number listed, or nullopt, with nothing written, when
-// there are more than maxKeys.
+// cells), and rt1Width := pointCount, the width of those rows. Returns the
+// number listed, or nullopt, with nothing written, when there are more than
+// maxKeys.
 std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys = kGeneratorMaxKeys);
 
 // Block 0 of the table list := the first keyCount rows of rt1Keys

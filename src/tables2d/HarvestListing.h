@@ -26,8 +26,9 @@ uint8_t* NormalisedKeyValue(int pointCount, int32_t index);
 
 // Lists every normalised key whose flag is set, in increasing index order:
 // row r of rt1Keys gets its pointCount cells and ttValues[r] its value read as
-// a signed byte (0 for eight and nine cells). Returns the number listed, or
-// nullopt, with nothing written, when there are more than maxKeys.
+// a signed byte (0 for eight and nine cells); rt1Width := pointCount. Returns
+// the number listed, or nullopt, with nothing written, when there are more
+// than maxKeys.
 inline std::optional<int32_t> ListNormalisedKeys(int pointCount, int32_t maxKeys)
 {
     return ListLearnedKeys(pointCount, maxKeys);

@@ -1,6 +1,7 @@
 // Layered tables (1,1) and (3,1) against their definition: layer L of key K
 // holds the value of the first window K seen next to L; listed layer by layer.
 #include "TableTestSupport.h"
+#include "base/ResolutionProbe.h"
 #include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/LayeredTables.h"
@@ -62,8 +63,10 @@ TEST(LayeredTables, MaskOneOneHoldsTheFirstValueOfEveryWindowPerLayerInBothDirec
         EXPECT_FALSE(learned.stopped);
     }
     // Listed layer by layer, the last key cell fastest: the order of the map.
+    rt1Width = 6;   // as a six-point pass left it
     const LayeredListing listing = ListLayeredKeys(LayeredMask::Mask11);
     ASSERT_EQ(listing.recordCount, int32_t(expected.size()));
+    EXPECT_EQ(rt1Width, 3);
     int32_t row = 0;
     std::array<int32_t, 6> perLayer{};
     for (const auto& [entry, value] : expected) {

@@ -2,8 +2,11 @@
 // table, and the ways a pass ends the chain.
 #include "TableTestSupport.h"
 #include "../base/FileSizeLimit.h"
+#include "base/ResolutionProbe.h"
+#include "runs/ResolutionTables.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
+#include "widgets/RichEdit.h"
 
 using namespace tabletest;
 
@@ -61,6 +64,46 @@ TEST_F(TForm1TableGeneratorTest, APassListsTheLearnedKeysAndWritesTheTable)
     EXPECT_EQ(content.counts, std::vector<int32_t>(size_t(6 * keys), 0));
     Form1->OpenTT1dim1->trigger();   // cancelled: the current table again
     EXPECT_EQ(Form1->RadioGroup21->itemIndex(), 1);
+}
+
+// A row of a resolution table as the panel lists it: "  v" for 0..2,
+// " -(v-3)" for 3..5, one more blank after the first cell, then the match.
+QString ResolutionLine(const uint8_t* cells, int width, int32_t match)
+{
+    QString line;
+    for (int j = 0; j < width; ++j) {
+        line += cells[j] <= 2 ? QString("  %1").arg(cells[j]) : QString(" -%1").arg(cells[j] - 3);
+        if (j == 0) line += " ";
+    }
+    if (match >= 0) line += QString("    %1").arg(match);
+    return line;
+}
+
+TEST_F(TForm1TableGeneratorTest, APassGivesResolutionTableOneTheWidthOfItsKeys)
+{
+    rt1Width = 4;   // as a (3,1) builder left it
+    Form1->Button204->click();
+    ASSERT_TRUE(tickUntil([] { return Form1->Label353->text() == "1"; }));
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
+    Form1->Button211->click();
+    EXPECT_EQ(rt1Width, 6);
+
+    // Table 1 is the listed rows with the list's count, six times the keys.
+    const int32_t rows = ttRecordCount;
+    const int32_t keys = rows / 6;
+    ASSERT_GT(keys, 0);
+    const int32_t firstMatch = rt1MatchIndex[0];
+    Form1->Copy121->trigger();   // "Copy 1=> 2"
+    ASSERT_EQ(Form1->RichEdit5->lineCount(), rows);
+    EXPECT_EQ(Form1->RichEdit5->lines().first(), ResolutionLine(ttKeys[0], 6, firstMatch));
+    EXPECT_EQ(Form1->Label196->text(), "6");
+
+    // "Comp.+": every row of the copy finds a partner in table 1, numbered in
+    // order; rt2Count + ttRecordCount - pairs = the row count.
+    Form1->Button132Click();
+    EXPECT_EQ(Form1->Label218->text(), QString::number(rows));
+    for (int32_t i = 0; i < rows; ++i) ASSERT_EQ(rt2MatchIndex[i], i) << i;
+    EXPECT_EQ(Form1->RichEdit5->lines()[keys - 1], ResolutionLine(ttKeys[keys - 1], 6, keys - 1));
 }
 
 TEST_F(TForm1TableGeneratorTest, TTOneDRefusesAFileOfAnotherPointCountBeforeTouchingIt)

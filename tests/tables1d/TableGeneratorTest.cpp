@@ -1,6 +1,7 @@
 // Learning windows of hand-made event rows into the key-indexed tables, the
 // contradiction test and the capacity limit of the listing.
 #include "TableTestSupport.h"
+#include "base/ResolutionProbe.h"
 #include "base/StringLength.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
@@ -110,16 +111,29 @@ TEST_F(TableGeneratorTest, MoreKeysThanTheGroupMultiplicationFitsAndUnbuiltMasks
 {
     for (int32_t i = 0; i <= kGeneratorMaxKeys; ++i) MarkKeyUsed(7, i * 7);
     ttValues[0] = 1234;
+    rt1Width = 3;
     EXPECT_EQ(ListLearnedKeys(7), std::nullopt);
     EXPECT_EQ(ttValues[0], 1234);
+    EXPECT_EQ(rt1Width, 3);   // nothing listed: the rows keep their width
     tt7Used[0] = 0;   // one key fewer: exactly the limit
     EXPECT_EQ(ListLearnedKeys(7), std::optional<int32_t>(kGeneratorMaxKeys));
+    EXPECT_EQ(rt1Width, 7);
 
     const int32_t built[] = {-3, -2, -1, 0, 1, 2};
     const int32_t stale[] = {-1, 0, 1, 0, 0, 0};   // a three-point mask under a six-point count
     EXPECT_TRUE(IsGeneratorMaskUsable(6, built));
     EXPECT_FALSE(IsGeneratorMaskUsable(6, stale));
     EXPECT_FALSE(IsGeneratorMaskUsable(10, built));
+}
+
+TEST_F(TableGeneratorTest, EveryListingGivesResolutionTableOneTheWidthOfItsKeys)
+{
+    for (int n = kGeneratorMinPoints; n <= kGeneratorMaxPoints; ++n) {
+        rt1Width = 4;   // as a (3,1) builder left it
+        MarkKeyUsed(n, 0);
+        ASSERT_TRUE(ListLearnedKeys(n).has_value()) << n;
+        EXPECT_EQ(rt1Width, n);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The harvests of seven to nine points: files, grid, "TT 2d", and refusals.
 #include "Tables2dTestSupport.h"
 
+#include "base/ResolutionProbe.h"
 #include "mask2d/Mask2dPath.h"
 #include "tables1d/TableGenerator.h"
 #include "tables2d/GrowthGenerator.h"
@@ -59,6 +60,21 @@ TEST_F(TForm1NormalisedHarvestTest, EachMaskHarvestsIntoTheTableFileOfItsPointCo
         EXPECT_EQ(grid->rowCount(), 6 * keys + 1);
         EXPECT_EQ(grid->colCount(), n + 3);
         EXPECT_EQ(grid->cell(n + 1, 1 + 5 * keys), "+1");   // block 5: key cell 0 is 5 * cell >= 3
+    }
+}
+
+// The harvested keys are resolution table 1: its rows are as wide as the keys,
+// whatever width an earlier builder left.
+TEST_F(TForm1NormalisedHarvestTest, EveryHarvestGivesResolutionTableOneTheWidthOfItsKeys)
+{
+    for (const int item : {0, 1, 2, 3, 4}) {
+        const int k = 5 + item;
+        rt1Width = 3;   // as a (1,1) builder left it
+        layRun(item);
+        Form1->HarvestGrowthRun();
+        ASSERT_TRUE(messages_.empty()) << firstMessage();
+        ASSERT_GT(harvestClassCount[0], 0) << k;
+        EXPECT_EQ(rt1Width, k);
     }
 }
 
