@@ -21,16 +21,20 @@ namespace {
 // The five-point pass writes its table here (relative to the current
 // directory) with five key bytes per record, and only when the file exists.
 const char* const kFivePointTableFile = "RT/RT53.dat";
+constexpr int kFivePoints = 5;
 
 } // namespace
 
 // Whether the generator can learn the current mask into the current table
 // file; empty when it can, else why not. Nothing is touched here, so a refused
-// start leaves the file and the chain as they were.
+// start leaves the file and the chain as they were. Five-point passes write
+// only "RT/RT53.dat", so they start without a table file; a chosen file must
+// still be named for the mask's points, since the start empties it.
 QString TForm1::WhyGeneratorCannotStart() const
 {
     const int n = mask1dPointCount;
-    if (ttFileName1d.empty()) return "No table file is chosen: pick a mask on \"ANY I\" or open a table first.";
+    if (ttFileName1d.empty() && n != kFivePoints)
+        return "No table file is chosen: pick a mask on \"ANY I\" or open a table first.";
     GeneratorMask mask;
     std::copy(mask1dOffsets, mask1dOffsets + std::clamp(n, 0, kGeneratorMaxPoints), mask.offsets);
     if (!IsGeneratorMaskUsable(n, mask.offsets))
@@ -39,6 +43,7 @@ QString TForm1::WhyGeneratorCannotStart() const
             .arg(kGeneratorMinPoints)
             .arg(kGeneratorMaxPoints)
             .arg(n);
+    if (ttFileName1d.empty()) return {};
     const auto name = ParseTableFileName(ttFileName1d);
     if (!name || name->pointCount != n)
         return Text("The table file " + ttFileName1d + " is not a table of the mask's " + std::to_string(n) +
@@ -47,14 +52,15 @@ QString TForm1::WhyGeneratorCannotStart() const
     return {};
 }
 
-// "TT 1d": the table file is created empty, then the chain starts.
+// "TT 1d": the table file is created empty, then the chain starts. With five
+// points and no table file chosen there is nothing to create.
 void TForm1::Button204Click()
 {
     if (const QString why = WhyGeneratorCannotStart(); !why.isEmpty()) {
         ShowMessage(why);
         return;
     }
-    if (!CreateEmptyFile(ttFileName1d)) {
+    if (!ttFileName1d.empty() && !CreateEmptyFile(ttFileName1d)) {
         ShowMessage(Text("The table file " + ttFileName1d + " could not be created; the generator did not start."));
         return;
     }

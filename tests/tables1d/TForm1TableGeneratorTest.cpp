@@ -159,6 +159,57 @@ TEST_F(TForm1TableGeneratorTest, FivePointPassesWriteRT53AndReportKeysOfTheOther
     EXPECT_GT(ReadWholeFile("RT/RT53.dat")->size(), 4u);
 }
 
+// Five-point passes write only "RT/RT53.dat": "TT 1d" needs no table file for them.
+class FivePointChainTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Form1->Button187Click();   // "mk" of (5,3): five points, no table file named
+        Form1->Button228Click();   // "mk" of "Mask": the mask built from the boxes
+        ASSERT_TRUE(WriteWholeFile("RT/RT53.dat", {}));
+    }
+};
+
+TEST_F(FivePointChainTest, TTOneDStartsWithoutATableFileAndEachPassWritesRT53)
+{
+    ASSERT_TRUE(ttFileName1d.empty());
+    Form1->Button204->click();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
+    EXPECT_EQ(isGenerating1d, 1);
+    EXPECT_TRUE(Form1->Timer17->enabled());
+    EXPECT_TRUE(Form1->Button204->isHidden());
+    EXPECT_FALSE(Form1->Button211->isHidden());
+    for (int i = 0; i < 120 && Form1->Label353->text() != "1" && messages_.empty(); ++i)
+        Timer::fireForTest(*Form1->Timer17);
+    ASSERT_EQ(Form1->Label353->text(), "1");
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
+    const int32_t keys = Form1->Label449->text().toInt();
+    EXPECT_GT(keys, 0);
+    EXPECT_EQ(ReadWholeFile("RT/RT53.dat")->size(), size_t(4 + 6 * keys * (5 + 8)));
+    EXPECT_TRUE(Form1->Timer17->enabled());   // the chain goes on
+    Form1->Button211->click();
+    EXPECT_EQ(isGenerating1d, 0);
+}
+
+TEST_F(FivePointChainTest, ATableFileOfFivePointsIsStartedAfreshAndOneOfSixIsLeftAlone)
+{
+    ttFileName1d = programDir + "RT/R4_0503.dat";
+    ASSERT_TRUE(WriteWholeFile(ttFileName1d, std::vector<uint8_t>(30, 1)));
+    Form1->Button204->click();
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
+    EXPECT_EQ(ReadWholeFile(ttFileName1d)->size(), 0u);
+    Form1->Button211->click();
+
+    ttFileName1d = programDir + "RT/R5_0703.dat";   // the start would empty a six-point table
+    ASSERT_TRUE(WriteWholeFile(ttFileName1d, std::vector<uint8_t>(30, 1)));
+    Form1->Button204->click();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(ttFileName1d)->size(), 30u);
+    EXPECT_EQ(isGenerating1d, 0);
+    EXPECT_FALSE(Form1->Timer17->enabled());
+}
+
 TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndEndsTheChain)
 {
     // Every key already holds a value no run produces.
