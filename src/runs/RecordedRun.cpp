@@ -57,7 +57,8 @@ void BeginRecordedRows() {
   std::copy(stringB, stringB + kStringCells, prTableB[0]);
 }
 
-RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow) {
+RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow,
+                                   const std::function<void()>& afterStep) {
   const int32_t length = UsedStringLength();
   RecordedRunResult result;
   int32_t row = 0;
@@ -81,6 +82,7 @@ RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::func
         stopTimeB = stopStepB;
       }
     }
+    if (afterStep) afterStep();
     // With "unStop" the stop times already are the stop steps: a string stops
     // only where its stop step is passed, which sets its stop time with it.
     if (stringAStopState != 0 && stringBStopState != 0 && stepCount > 2) {

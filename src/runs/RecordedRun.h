@@ -49,9 +49,12 @@ struct RecordedRunResult {
 };
 
 // Steps both strings until they have stopped or the row limit is met, writing
-// one row per step and calling afterRow (may be empty) after each row. With
-// settings.unStop the strings stop once stepCount passes stopStepA / stopStepB.
-RecordedRunResult RunRecordedSteps(const RecordedRunSettings& settings, const std::function<void()>& afterRow);
+// one row per step. afterStep (may be empty) runs after every step, the one
+// at which the row limit ends the run included; afterRow (may be empty) after
+// every written row. With settings.unStop the strings stop once stepCount
+// passes stopStepA / stopStepB.
+RecordedRunResult RunRecordedSteps(const RecordedRunSettings& settings, const std::function<void()>& afterRow,
+                                   const std::function<void()>& afterStep = {});
 
 // The row hook's state change: a stop state of 1 becomes 2 (0 and 2 stay).
 void AcknowledgeStops();

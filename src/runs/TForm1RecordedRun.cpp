@@ -64,10 +64,10 @@ void TForm1::Button146Click()
     ResetMarkerGrids(RadioGroup12->itemIndex() == 2);
     BeginRecordedRows();
 
-    const RecordedRunResult result = RunRecordedSteps(ReadRecordedRunSettings(*this), [this] {
-        ShowStepCount();
-        Button145Click();
-    });
+    // The status bar follows every step, also the one at which the row limit
+    // ends the run; a written row leaves the count as that step showed it.
+    const RecordedRunResult result = RunRecordedSteps(
+        ReadRecordedRunSettings(*this), [this] { Button145Click(); }, [this] { ShowStepCount(); });
     if (!result.finished)
         return;
 

@@ -136,11 +136,17 @@ TEST(RecordedRun, RunThatNeverStopsEndsAtTheRowLimitUnsuccessful)
   BeginRecordedRows();
   prTableA[498][0] = 7;   // a row the run must not reach
   prTableA[497][0] = 7;   // the last row it writes
-  const RecordedRunResult r = RunRecordedSteps(NearestNeighbours(), nullptr);
+  int rows = 0, steps = 0;
+  int32_t lastShownStep = 0;
+  const RecordedRunResult r = RunRecordedSteps(
+      NearestNeighbours(), [&] { ++rows; }, [&] { ++steps; lastShownStep = stepCount; });
   isTimeReversed = 0;
   EXPECT_FALSE(r.finished);
   EXPECT_EQ(r.rowsWritten, 498);   // rows 0 to 497
   EXPECT_EQ(stepCount, -499);
+  EXPECT_EQ(rows, 498);
+  EXPECT_EQ(steps, 499);   // the step the row limit ends is followed as well
+  EXPECT_EQ(lastShownStep, -499);
   EXPECT_EQ(stopTimeA + stopTimeB, 0);
   EXPECT_EQ(prTableA[498][0], 7);
   EXPECT_NE(prTableA[497][0], 7);

@@ -92,6 +92,24 @@ TEST_F(RecordedRunWindow, RefreshEntryRunsAndFillsEveryGrid)
     EXPECT_EQ(F->Label30->text(), "-99");
 }
 
+// A run that meets the row limit shows the count of its last step, 499, or
+// -499 with time reversed.
+TEST_F(RecordedRunWindow, ARunEndedByTheRowLimitShowsItsLastStep)
+{
+    Form1->CheckBox49->setChecked(true);   // "unStop" at steps no run of 498 rows reaches
+    Form1->Edit52->setText("1000");
+    Form1->Edit53->setText("1000");
+    Form1->Button146Click();
+    EXPECT_EQ(isRunSuccessful, 0);
+    EXPECT_EQ(Form1->StatusBar1->simpleText(), "499");
+
+    Form1->CheckBox49->setChecked(false);
+    Form1->Button10Click();   // Reverse: the steps count down and no string stops
+    Form1->Button146Click();
+    EXPECT_EQ(isRunSuccessful, 0);
+    EXPECT_EQ(Form1->StatusBar1->simpleText(), "-499");
+}
+
 TEST_F(RecordedRunWindow, GridsColourTheirCellsByValue)
 {
     EXPECT_EQ(PaintedCell(Form1->StringGrid1, 1, 1).brushColor, ColorWindow);   // "A"
