@@ -56,11 +56,11 @@ void PaintStrings(const StringPaintSettings& s, StringMarkSink& sink) {
       const int32_t h = localTimeA[i] / 2;
       const uint8_t v = stringA[i];
       if (v == 1 && s.mB) {
-        if (draw) sink.outline(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2, kPaintBlack);
+        sink.useOutline(kPaintBlack);
+        if (draw) sink.ellipse(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2);
       } else if (v == 0 && s.mC) {
-        if (draw)
-          sink.filled(b.x0 + b.q + 1, b.y0 + 2, b.x0 + s.cellWidth - b.q - 1, b.y0 + s.cellHeight - 2,
-                      s.grey ? kPaintGrey : kPaintBlack);
+        sink.useFill(s.grey ? kPaintGrey : kPaintBlack);
+        if (draw) sink.ellipse(b.x0 + b.q + 1, b.y0 + 2, b.x0 + s.cellWidth - b.q - 1, b.y0 + s.cellHeight - 2);
         if (h >= s.timeLimit) {
           HitTimeLimit(counted);
         } else if (IsTraceCell(h, i)) {
@@ -69,7 +69,8 @@ void PaintStrings(const StringPaintSettings& s, StringMarkSink& sink) {
         }
         lastHistoryRow = h;
       } else if (v == 2 && s.mA) {
-        if (draw) sink.outline(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2, kPaintRed);
+        sink.useOutline(kPaintRed);
+        if (draw) sink.ellipse(b.x0 + b.q + 2, b.y0 + 2, b.x0 + s.cellWidth - b.q - 2, b.y0 + s.cellHeight - 2);
         if (h - 1 < s.timeLimit) SetTrace(twoTraceA, h - 1, i);
         else HitTimeLimit(counted);
       }
@@ -83,9 +84,11 @@ void PaintStrings(const StringPaintSettings& s, StringMarkSink& sink) {
       const int x1 = b.x0 + 2, y1 = b.y0 + b.r + 2, x2 = b.x0 + s.cellWidth - 2, y2 = b.y0 + s.cellHeight - b.r - 2;
       const uint8_t v = stringB[i];
       if (v == 1 && s.mdB) {
-        if (draw) sink.outline(x1, y1, x2, y2, kPaintBlack);
+        sink.useOutline(kPaintBlack);
+        if (draw) sink.ellipse(x1, y1, x2, y2);
       } else if (v == 0 && s.mdC) {
-        if (draw) sink.filled(x1, y1, x2, y2, kPaintBlack);
+        sink.useFill(kPaintBlack);
+        if (draw) sink.ellipse(x1, y1, x2, y2);
         if (h < s.timeLimit) {
           if (IsTraceCell(h, i)) {
             zeroTraceB[h][i] = 1;
@@ -95,7 +98,8 @@ void PaintStrings(const StringPaintSettings& s, StringMarkSink& sink) {
           HitTimeLimit(counted);
         }
       } else if (v == 2 && s.mdA) {
-        if (draw) sink.outline(x1, y1, x2, y2, kPaintBlue);
+        sink.useOutline(kPaintBlue);
+        if (draw) sink.ellipse(x1, y1, x2, y2);
         if (h - 1 < s.timeLimit) SetTrace(twoTraceB, h - 1, i);
         else HitTimeLimit(counted);
       }

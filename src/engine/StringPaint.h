@@ -19,13 +19,18 @@ constexpr uint32_t kPaintGrey = 0x808080;
 constexpr uint32_t kPaintRed = 0x0000FF;
 constexpr uint32_t kPaintBlue = 0xFF0000;
 
+// The paint sets the pen and the brush for every cell it marks, whether or not
+// the cell is drawn ("Not Draw"): later drawings that set only part of the pen
+// inherit them.
 class StringMarkSink {
  public:
   virtual ~StringMarkSink() = default;
-  // An outlined ellipse, pen width 4, hollow; right and bottom edges excluded.
-  virtual void outline(int x1, int y1, int x2, int y2, uint32_t colour) = 0;
-  // A filled ellipse without outline.
-  virtual void filled(int x1, int y1, int x2, int y2, uint32_t colour) = 0;
+  // An outline: pen of this colour, width 4, solid; brush clear (its colour kept).
+  virtual void useOutline(uint32_t colour) = 0;
+  // A fill: pen and brush of this colour, pen clear and width 0, brush solid.
+  virtual void useFill(uint32_t colour) = 0;
+  // An ellipse with the pen and brush last set; right and bottom edges excluded.
+  virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
 };
 
 struct StringPaintSettings {
@@ -41,7 +46,8 @@ struct StringPaintSettings {
   int32_t timeLimit = 100; // timeLimitC
 };
 
-// One paint. The sink is not called when notDraw is set. Advances a nonzero
-// stop state by one after drawing its string (a string is drawn while its
-// state is below 2). Trace rows outside 0..29 are not recorded.
+// One paint. Every marked cell sets the sink's pen and brush; with notDraw no
+// ellipse is drawn. Advances a nonzero stop state by one after drawing its
+// string (a string is drawn while its state is below 2). Trace rows outside
+// 0..29 are not recorded.
 void PaintStrings(const StringPaintSettings& settings, StringMarkSink& sink);

@@ -15,29 +15,30 @@
 
 namespace {
 
-// The marks of the string paint drawn as canvas ellipses.
+// The marks of the string paint drawn as canvas ellipses; the pen and the
+// brush stay set for the drawings that follow.
 class CanvasMarks : public StringMarkSink {
 public:
     explicit CanvasMarks(Canvas& canvas) : canvas_(canvas) {}
 
-    void outline(int x1, int y1, int x2, int y2, uint32_t colour) override
+    void useOutline(uint32_t colour) override
     {
         canvas_.pen.color = colour;
         canvas_.pen.width = 4;
         canvas_.pen.style = PenStyle::Solid;
         canvas_.brush.style = BrushStyle::Clear;
-        canvas_.ellipse(x1, y1, x2, y2);
     }
 
-    void filled(int x1, int y1, int x2, int y2, uint32_t colour) override
+    void useFill(uint32_t colour) override
     {
         canvas_.pen.color = colour;
         canvas_.brush.color = colour;
         canvas_.pen.style = PenStyle::Clear;
         canvas_.pen.width = 0;
         canvas_.brush.style = BrushStyle::Solid;
-        canvas_.ellipse(x1, y1, x2, y2);
     }
+
+    void ellipse(int x1, int y1, int x2, int y2) override { canvas_.ellipse(x1, y1, x2, y2); }
 
 private:
     Canvas& canvas_;

@@ -169,6 +169,40 @@ TEST_F(MainWindow, PaintDrawsTheCellsAndRecordsTheirTraces) {
     EXPECT_EQ(lastHistoryRow, 100);
 }
 
+// Under "Not Draw" a traced 0 cell still leaves the clear pen of its fill, and
+// the large digits, which set no pen style, then draw nothing.
+TEST_F(MainWindow, NotDrawLeavesThePenOfTheLastMarkedCellForLaterDrawings) {
+    Form1->CheckBox33->setChecked(false);   // "Ordinary" off
+    Form1->CheckBox43->setChecked(true);    // "Not Draw"
+    Form1->CheckBox29->setChecked(true);    // "mC": A's 0 cells
+    Form1->CheckBox37->setChecked(false);   // black, not grey
+    Form1->Button8Click();
+    SetStringA({0});
+    stringB[0] = 1;
+    localTimeA[0] = 0;
+    stringAStopState = stringBStopState = 0;
+    Canvas& c = Form1->canvas();
+    c.pen.style = PenStyle::Solid;
+    c.pen.width = 1;
+    c.brush.style = BrushStyle::Clear;
+    c.brush.color = ColorRed;
+    Form1->Button3Click();
+    EXPECT_EQ(c.pen.style, PenStyle::Clear);
+    EXPECT_EQ(c.pen.width, 0);
+    EXPECT_EQ(c.brush.style, BrushStyle::Solid);
+    EXPECT_EQ(c.brush.color, ColorBlack);
+    EXPECT_EQ(zeroTraceA[0][0], 1);
+
+    // The "1" of stepsPerRun: a line at x = 0.8 * 30 * 3 = 72 from y = (0.8 * 20 + 202) * 3 = 654 to 750.
+    stepsPerRun = 1;
+    const TColor before = c.pixel(72, 700);
+    Form1->Button46Click();
+    EXPECT_EQ(c.pixel(72, 700), before);
+    c.pen.style = PenStyle::Solid;   // the same digits with a visible pen
+    Form1->Button46Click();
+    EXPECT_EQ(c.pixel(72, 700), ColorGreen);
+}
+
 TEST_F(MainWindow, StringFilesThroughTheMenus) {
     SetStringA({2, 1, 1, 0, 2});
     Form1->Wsq21Click();

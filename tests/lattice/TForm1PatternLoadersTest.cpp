@@ -99,9 +99,13 @@ TEST_F(Loaders, NumberedPresetFollowsItsChoice)
     EXPECT_TRUE(StatusHas("No preset 7"));
 
     // "70_1" on "Normal": the preset, three steps per press, the grid of 5-pixel cells.
+    // The grid sets no pen style: it keeps the one the string paint of the FREEZE
+    // reset left, which is clear after a marked 0 cell. With "Ordinary" (as at
+    // start-up) that paint marks no cell and leaves its solid pen.
     Form1->Edit10->setText("4");
     Form1->RadioGroup7->setItemIndex(1);
     Form1->XXcnc1->setChecked(true);
+    Form1->CheckBox33->setChecked(true);
     Form1->N7011Click();
     EXPECT_EQ(Square(), pattern);
     EXPECT_EQ(stepsPerRun, 3);
