@@ -47,6 +47,7 @@ void TForm1::Button221Click()
         }
     }
     Label455->setText(QString::number(k));
+    lblTraceRecordCount->setText(QString::number(n));   // the hidden trace panel the checks share
     // The copy takes the check's own key length, whatever the toolbar's mode.
     BuildPermutedCopy(k);
 

@@ -203,6 +203,33 @@ TEST_F(TForm1FixedMaskTest, FixedChecksReportTheirVerdictsFromTheirOwnTables)
     EXPECT_GT(std::accumulate(ttHitCount, ttHitCount + 594, 0), 0);
 }
 
+// The hidden trace of a fixed check holds the cells of its last placement.
+// Over the 54 records of (1,1) only rows 0, 10 and 20 chain: (0,1,2) at
+// shift 0, (1,2,3) at 1, (2,3,4) at 2, covering the region 0 1 2 3 4 and
+// composing (0 / 9, 10 / 9, 20 / 9) = (0, 1, 2), found at row 0.
+TEST_F(TForm1FixedMaskTest, FixedChecksTraceTheCellsOfTheirLastPlacement)
+{
+    ttRecordCount = 54;
+    for (int32_t r = 0; r < 54; ++r) {
+        const uint8_t filler[3] = {5, 5, 4};   // fits no later level: no row starts with (5, 4)
+        std::copy(filler, filler + 3, ttKeys[r]);
+    }
+    const uint8_t chain[3][3] = {{0, 1, 2}, {1, 2, 3}, {2, 3, 4}};
+    for (int i = 0; i < 3; ++i) std::copy(chain[i], chain[i] + 3, ttKeys[10 * i]);
+    BuildPermutedCopy(3);
+    Form1->Button164->click();
+    EXPECT_TRUE(messages_.empty()) << firstMessage();
+    const QLabel* const cells[] = {Form1->lblPlacedCell0, Form1->lblPlacedCell1, Form1->lblPlacedCell2,
+                                   Form1->lblPlacedCell3, Form1->lblPlacedCell4, Form1->lblPlacedCell5,
+                                   Form1->lblPlacedCell10};
+    QStringList shown;
+    for (const QLabel* cell : cells) shown << cell->text();
+    EXPECT_EQ(shown, (QStringList{"0", "1", "2", "3", "4", "", ""}));
+    EXPECT_EQ(Form1->lblPlaced0->text() + " " + Form1->lblPlaced1->text() + " " + Form1->lblPlaced2->text(), "0 10 20");
+    EXPECT_EQ(Form1->lblLastFound->text(), "0");
+    EXPECT_EQ(Form1->lblHitCount0->text(), "1");
+}
+
 TEST_F(TForm1FixedMaskTest, DdTolSumsFromItsOwnCopyAndLeavesTheListAlone)
 {
     LayTable(AllKeysOver({0, 1, 2}, 4, 2), 4);   // 162 records

@@ -48,6 +48,7 @@ TEST_F(TForm1ClosureCheck2dTest, AClosedTableIsCountedStoredExportedAndMarkedChe
     ASSERT_TRUE(messages_.empty()) << firstMessage();
     EXPECT_GT(countSum(), 0);
     EXPECT_EQ(Form1->Label455->text(), "6");
+    EXPECT_EQ(Form1->lblTraceRecordCount->text(), QString::number(n));   // hidden, written at the start
     EXPECT_EQ(Form1->RadioGroup22->itemIndex(), 2);   // "TrT is CHECKED "
     // The range follows the fresh check; the edits keep their texts.
     EXPECT_EQ(checkFromRecord, 0);
