@@ -188,6 +188,10 @@ void Form::layoutBars()
     const QRect part = scrolledPart();
     page_->resize(part.size());
     client_->move(-part.topLeft());
+    if (part != laidOutPart_) {
+        laidOutPart_ = part;
+        emit visibleAreaChanged();
+    }
 }
 
 QRect Form::shownPart() const

@@ -69,7 +69,8 @@ public:
 
 signals:
     void closed();
-    // The window's size or the bars changed the size of the part of the client it shows.
+    // The part of the client the window shows changed: its size (the window's size or
+    // the bars') or where the bars leave it.
     void visibleAreaChanged();
 
 protected:
@@ -94,6 +95,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     ControlBar* toolBar_ = nullptr;
     QSize clientSize_{400, 300};
+    QRect laidOutPart_;   // scrolledPart() as the bars were last laid out
     QEventLoop* modalLoop_ = nullptr;
     int modalResult_ = 0;
     bool inModalHook_ = false;
