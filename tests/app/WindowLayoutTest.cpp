@@ -144,6 +144,22 @@ bool RunTogether(const QWidget* a, const QWidget* b)
     return gap < space;
 }
 
+// With WORKBENCH_LAYOUT_PICTURES naming a folder, every state the checks walk is
+// saved there as a picture of the window, for a person to look at.
+void SavePicture(QWidget* window, const QString& state)
+{
+    const QString folder = qEnvironmentVariable("WORKBENCH_LAYOUT_PICTURES");
+    if (folder.isEmpty())
+        return;
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QSize screen = window->screen()->size();
+    static int taken = 0;
+    QString name = QString("%1@%2x%3-%4-%5-%6").arg(test->name()).arg(screen.width()).arg(screen.height())
+                       .arg(++taken, 3, 10, QChar('0')).arg(window->metaObject()->className(), state);
+    name.replace(QRegularExpression("[^A-Za-z0-9@_.-]+"), "_");
+    window->grab().save(folder + "/" + name + ".png");
+}
+
 class LayoutCheck {
 public:
     std::vector<std::string> faults;
@@ -172,6 +188,8 @@ public:
         for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
             bar->setValue(bar->maximum());
         QApplication::processEvents();
+        if (scroll->horizontalScrollBar()->maximum() > 0 || scroll->verticalScrollBar()->maximum() > 0)
+            SavePicture(form, "scrolled");
         const QRect view(scroll->viewport()->mapTo(form, QPoint(0, 0)), scroll->viewport()->size());
         for (QWidget* bar : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!qobject_cast<StatusBar*>(bar) && !qobject_cast<ControlBar*>(bar))
@@ -265,12 +283,14 @@ void ShowEveryPanel()
 // Checks the window as it stands and once for every sheet of every page control.
 void CheckEverySheet(Form* form, LayoutCheck& check)
 {
+    SavePicture(form, "window");
     check.checkWindow(form);
     for (QTabWidget* tabs : form->client()->findChildren<QTabWidget*>()) {
         const int current = tabs->currentIndex();
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
+            SavePicture(form, tabs->objectName() + "-" + tabs->tabText(i));
             check.check(form->client());
         }
         tabs->setCurrentIndex(current);
