@@ -145,19 +145,20 @@ bool RunTogether(const QWidget* a, const QWidget* b)
 }
 
 // With WORKBENCH_LAYOUT_PICTURES naming a folder, every state the checks walk is
-// saved there as a picture of the window, for a person to look at.
-void SavePicture(QWidget* window, const QString& state)
+// saved there as a picture, for a person to look at: the window as it shows, or a
+// whole client with every sheet.
+void SavePicture(QWidget* what, const QString& state)
 {
     const QString folder = qEnvironmentVariable("WORKBENCH_LAYOUT_PICTURES");
     if (folder.isEmpty())
         return;
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const QSize screen = window->screen()->size();
+    const QSize screen = what->screen()->size();
     static int taken = 0;
     QString name = QString("%1@%2x%3-%4-%5-%6").arg(test->name()).arg(screen.width()).arg(screen.height())
-                       .arg(++taken, 3, 10, QChar('0')).arg(window->metaObject()->className(), state);
+                       .arg(++taken, 3, 10, QChar('0')).arg(what->window()->metaObject()->className(), state);
     name.replace(QRegularExpression("[^A-Za-z0-9@_.-]+"), "_");
-    window->grab().save(folder + "/" + name + ".png");
+    what->grab().save(folder + "/" + name + ".png");
 }
 
 class LayoutCheck {
@@ -174,6 +175,7 @@ public:
     // its far corner.
     void checkWindow(Form* form)
     {
+        SavePicture(form, "window");
         walk(form);
         walk(form->client());
         const QRect screen = form->screen()->availableGeometry();
@@ -283,14 +285,13 @@ void ShowEveryPanel()
 // Checks the window as it stands and once for every sheet of every page control.
 void CheckEverySheet(Form* form, LayoutCheck& check)
 {
-    SavePicture(form, "window");
     check.checkWindow(form);
     for (QTabWidget* tabs : form->client()->findChildren<QTabWidget*>()) {
         const int current = tabs->currentIndex();
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
-            SavePicture(form, tabs->objectName() + "-" + tabs->tabText(i));
+            SavePicture(form->client(), tabs->objectName() + "-" + tabs->tabText(i));
             check.check(form->client());
         }
         tabs->setCurrentIndex(current);
