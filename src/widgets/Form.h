@@ -36,7 +36,10 @@ public:
     QString caption() const { return windowTitle(); }
     void setClientSize(int w, int h);
     QSize clientSize() const { return clientSize_; }
-    void adoptLayout();   // after setupUi(client()): its title and size become caption and client size
+    // After setupUi(client()): its title and size become caption and client size, and
+    // every edit shows the start of a text too wide for it, as set by the layout or by
+    // code, while the user is not typing in it.
+    void adoptLayout();
 
     // The status bar and the toolbar strip span the window's width: the status bar at its
     // edge, the toolbar at the top, below the status bar when that is at the top too. In

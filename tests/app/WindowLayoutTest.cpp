@@ -235,6 +235,11 @@ private:
                              + NameOf(parent));
             if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && text->horizontalScrollBar()->value() != 0)
                 fault(w, "shows its lines cut at the start");
+            // An edit too narrow for its text shows where the text begins, as long
+            // as the user is not typing in it: the edit shows what lies around its cursor.
+            if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->hasFocus() && edit->cursorPosition() != 0
+                && edit->fontMetrics().horizontalAdvance(edit->text()) > edit->contentsRect().width() - 4)
+                fault(w, "shows its text \"" + edit->text() + "\" cut at the start");
             const QSize needs = TextNeeds(w);
             if (needs.width() > w->width() || needs.height() > w->height())
                 fault(w, QString("its text needs %1 x %2 pixels, it has %3 x %4")
