@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -61,6 +62,22 @@ TEST(Startup, TheWindowsAndTheirPicturesUseTheInstalledFont)
     }
     EXPECT_EQ(QFontInfo(WorkbenchFont(43)).family(), Form1->canvas().font.name);
     EXPECT_EQ(QApplication::style()->name(), "fusion");
+}
+
+// The main window carries the workbench's name, as its README gives it. The
+// menu bar shows the string side's menus only: the lattice side is reached
+// through menus kept out of sight, whose commands stay callable. "Not Draw"
+// starts checked.
+TEST(Startup, TheMainWindowsNameMenusAndSwitchesAsItOpens)
+{
+    StartMainWindow();
+    EXPECT_EQ(Form1->windowTitle(), "String workbench");
+    QStringList shown;
+    for (QAction* menu : Form1->MainMenu1->actions())
+        if (menu->isVisible())
+            shown << menu->text();
+    EXPECT_EQ(shown, QStringList({"File", "View", "View 2", "Explore", "1 DIM", "Help"}));
+    EXPECT_TRUE(Form1->CheckBox43->isChecked());
 }
 
 // The chooser runs for "Cross +1" while the cross is not laid yet; "0 216" then
