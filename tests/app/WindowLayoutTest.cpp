@@ -411,7 +411,7 @@ TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
         if (state == 2)
             Form1->ShowTwoDimToolbar();
         QApplication::processEvents();
-        check.check(Form1->client());
+        check.checkWindow(Form1);   // the toolbar belongs to the window, not to its client
     }
     Form13->show_();
     for (QCheckBox* box : Form13->findChildren<QCheckBox*>())
