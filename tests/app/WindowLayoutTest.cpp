@@ -393,7 +393,8 @@ TEST_F(WindowLayout, TheMainWindowWithEveryViewSwitchOn)
 }
 
 // The states that commands put the windows in: two-dimensional work with its
-// toolbar, running generators with their stop buttons, the range group that
+// toolbar, running generators with their stop buttons, the status bar at the
+// window's bottom ("St" off), the range group that
 // "Npr=0" hides, the extension group, all ring panels of the mask chooser
 // with its results label.
 TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
@@ -402,7 +403,7 @@ TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
     Form1->CheckBox58->setChecked(false);
     Form1->CheckBox66->setChecked(true);
     LayoutCheck check;
-    for (int state = 0; state < 3; ++state) {
+    for (int state = 0; state < 4; ++state) {
         Form1->ShowOneDimToolbar();
         if (state == 1) {
             Form1->Button211->setVisible(true);   // as while "TT 1d" runs
@@ -410,9 +411,12 @@ TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
         }
         if (state == 2)
             Form1->ShowTwoDimToolbar();
+        if (state == 3)
+            Form1->CheckBox56->setChecked(false);
         QApplication::processEvents();
         check.checkWindow(Form1);   // the toolbar belongs to the window, not to its client
     }
+    Form1->CheckBox56->setChecked(true);
     Form13->show_();
     for (QCheckBox* box : Form13->findChildren<QCheckBox*>())
         box->setChecked(true);
