@@ -22,8 +22,12 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     setMenuBar(MainMenu1);
     setStatusBar(StatusBar1);
     setToolBar(ControlBar1);
+    // The start picture covers the part of the client between the bars, wherever
+    // they stand, and stands in the middle of what the window shows of it.
+    Image17->setGeometry(scrolledPart());
     DrawStartPicture();
     connect(this, &Form::visibleAreaChanged, this, [this] {
+        Image17->setGeometry(scrolledPart());
         if (!Image17->isHidden())
             DrawStartPicture();
     });

@@ -16,6 +16,7 @@
 #include "lattice/TForm6.h"
 #include "lattice/TForm8.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Look.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 
 void CreateWindows()
 {
+    UseWorkbenchLook();   // the layouts are measured in it
     Form1 = new TForm1;
     SetMainWindow(Form1);   // the other windows and the boxes open over it
     Form2 = new TForm2;

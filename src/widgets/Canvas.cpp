@@ -385,6 +385,7 @@ QFont Canvas::qfont() const
     f.setPixelSize(std::max(1, int(std::lround(font.size * 96.0 / 72.0))));
     f.setBold(font.bold);
     f.setStyleStrategy(QFont::NoAntialias);
+    f.setHintingPreference(QFont::PreferVerticalHinting);   // as the windows' own texts (Look.h)
     return f;
 }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "widgets/Colors.h"
+#include "widgets/Look.h"
 
 #include <QImage>
 #include <QPoint>
@@ -34,7 +35,7 @@ struct Brush {
     BrushStyle style = BrushStyle::Solid;
 };
 struct FontSpec {
-    QString name = "Arial";
+    QString name = kWorkbenchFontFamily;
     int size = 8;   // points at 96 dpi
     TColor color = ColorBlack;
     bool bold = false;

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -109,6 +110,15 @@ void Form::adoptLayout()
     if (!client_->windowTitle().isEmpty())
         setCaption(client_->windowTitle());
     setClientSize(client_->width(), client_->height());
+    // A line edit shows the part of its text around its cursor, and a text set
+    // puts the cursor at its end.
+    for (QLineEdit* edit : client_->findChildren<QLineEdit*>()) {
+        edit->setCursorPosition(0);
+        connect(edit, &QLineEdit::textChanged, edit, [edit] {
+            if (!edit->hasFocus())
+                edit->setCursorPosition(0);
+        });
+    }
 }
 
 void Form::setStatusBar(StatusBar* bar)
@@ -188,6 +198,10 @@ void Form::layoutBars()
     const QRect part = scrolledPart();
     page_->resize(part.size());
     client_->move(-part.topLeft());
+    if (part != laidOutPart_) {
+        laidOutPart_ = part;
+        emit visibleAreaChanged();
+    }
 }
 
 QRect Form::shownPart() const

@@ -36,7 +36,10 @@ public:
     QString caption() const { return windowTitle(); }
     void setClientSize(int w, int h);
     QSize clientSize() const { return clientSize_; }
-    void adoptLayout();   // after setupUi(client()): its title and size become caption and client size
+    // After setupUi(client()): its title and size become caption and client size, and
+    // every edit shows the start of a text too wide for it, as set by the layout or by
+    // code, while the user is not typing in it.
+    void adoptLayout();
 
     // The status bar and the toolbar strip span the window's width: the status bar at its
     // edge, the toolbar at the top, below the status bar when that is at the top too. In
@@ -69,7 +72,8 @@ public:
 
 signals:
     void closed();
-    // The window's size or the bars changed the size of the part of the client it shows.
+    // The part of the client the window shows changed: its size (the window's size or
+    // the bars') or where the bars leave it.
     void visibleAreaChanged();
 
 protected:
@@ -94,6 +98,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     ControlBar* toolBar_ = nullptr;
     QSize clientSize_{400, 300};
+    QRect laidOutPart_;   // scrolledPart() as the bars were last laid out
     QEventLoop* modalLoop_ = nullptr;
     int modalResult_ = 0;
     bool inModalHook_ = false;

@@ -13,9 +13,14 @@
 #include "mask2d/Mask2dTables.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "widgets/HelpPage.h"
+#include "widgets/Look.h"
 #include "widgets/StatusBar.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -41,6 +46,38 @@ TEST(Startup, RunsUntilTheMainWindowClosesAndReturnsZero)
     });
     EXPECT_EQ(RunWorkbench(*qApp), 0);
     EXPECT_TRUE(closedWhileRunning);
+}
+
+// The windows and the pictures drawn on them speak in the font the install
+// script installs, found on this machine, not in whatever a desktop or the
+// machine's other fonts would choose.
+TEST(Startup, TheWindowsAndTheirPicturesUseTheInstalledFont)
+{
+    StartMainWindow();
+    for (QWidget* w : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form1->Button204),
+                       static_cast<QWidget*>(Form1->StatusBar1)}) {
+        const QFontInfo used(w->font());
+        EXPECT_EQ(used.family(), "DejaVu Sans") << w->objectName().toStdString();
+        EXPECT_EQ(used.pixelSize(), 12) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(QFontInfo(WorkbenchFont(43)).family(), Form1->canvas().font.name);
+    EXPECT_EQ(QApplication::style()->name(), "fusion");
+}
+
+// The main window carries the workbench's name, as its README gives it. The
+// menu bar shows the string side's menus only: the lattice side is reached
+// through menus kept out of sight, whose commands stay callable. "Not Draw"
+// starts checked.
+TEST(Startup, TheMainWindowsNameMenusAndSwitchesAsItOpens)
+{
+    StartMainWindow();
+    EXPECT_EQ(Form1->windowTitle(), "String workbench");
+    QStringList shown;
+    for (QAction* menu : Form1->MainMenu1->actions())
+        if (menu->isVisible())
+            shown << menu->text();
+    EXPECT_EQ(shown, QStringList({"File", "View", "View 2", "Explore", "1 DIM", "Help"}));
+    EXPECT_TRUE(Form1->CheckBox43->isChecked());
 }
 
 // The chooser runs for "Cross +1" while the cross is not laid yet; "0 216" then

@@ -51,6 +51,14 @@ TEST_F(MainWindowLayout, OurPictureCoversTheWindowUntilTheFirstClick)
             colours.insert(picture.pixel(x, y));
     EXPECT_GT(colours.size(), 5u);   // a picture with text on it, not a blank box
     EXPECT_TRUE(Form1->Image17->geometry().contains(Form1->PageControl1->geometry()));
+    // The whole part between the bars, wherever the status bar stands.
+    EXPECT_EQ(Form1->Image17->geometry(), Form1->scrolledPart());
+    Form1->CheckBox56->setChecked(false);   // "St": the status bar to the bottom
+    QApplication::processEvents();
+    EXPECT_EQ(Form1->Image17->geometry(), Form1->scrolledPart());
+    Form1->CheckBox56->setChecked(true);
+    QApplication::processEvents();
+    EXPECT_EQ(Form1->Image17->geometry(), Form1->scrolledPart());
 
     const QPoint onTab = Form1->PageControl1->geometry().center();
     Click(Form1->Image17, Form1->Image17->mapFrom(Form1->client(), onTab));

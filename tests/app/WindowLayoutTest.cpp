@@ -45,6 +45,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <map>
@@ -143,6 +144,23 @@ bool RunTogether(const QWidget* a, const QWidget* b)
     return gap < space;
 }
 
+// With WORKBENCH_LAYOUT_PICTURES naming a folder, every state the checks walk is
+// saved there as a picture, for a person to look at: the window as it shows, or a
+// whole client with every sheet.
+void SavePicture(QWidget* what, const QString& state)
+{
+    const QString folder = qEnvironmentVariable("WORKBENCH_LAYOUT_PICTURES");
+    if (folder.isEmpty())
+        return;
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QSize screen = what->screen()->size();
+    static int taken = 0;
+    QString name = QString("%1@%2x%3-%4-%5-%6").arg(test->name()).arg(screen.width()).arg(screen.height())
+                       .arg(++taken, 3, 10, QChar('0')).arg(what->window()->metaObject()->className(), state);
+    name.replace(QRegularExpression("[^A-Za-z0-9@_.-]+"), "_");
+    what->grab().save(folder + "/" + name + ".png");
+}
+
 class LayoutCheck {
 public:
     std::vector<std::string> faults;
@@ -157,6 +175,7 @@ public:
     // its far corner.
     void checkWindow(Form* form)
     {
+        SavePicture(form, "window");
         walk(form);
         walk(form->client());
         const QRect screen = form->screen()->availableGeometry();
@@ -171,6 +190,8 @@ public:
         for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()})
             bar->setValue(bar->maximum());
         QApplication::processEvents();
+        if (scroll->horizontalScrollBar()->maximum() > 0 || scroll->verticalScrollBar()->maximum() > 0)
+            SavePicture(form, "scrolled");
         const QRect view(scroll->viewport()->mapTo(form, QPoint(0, 0)), scroll->viewport()->size());
         for (QWidget* bar : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!qobject_cast<StatusBar*>(bar) && !qobject_cast<ControlBar*>(bar))
@@ -214,6 +235,11 @@ private:
                              + NameOf(parent));
             if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && text->horizontalScrollBar()->value() != 0)
                 fault(w, "shows its lines cut at the start");
+            // An edit too narrow for its text shows where the text begins, as long
+            // as the user is not typing in it: the edit shows what lies around its cursor.
+            if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->hasFocus() && edit->cursorPosition() != 0
+                && edit->fontMetrics().horizontalAdvance(edit->text()) > edit->contentsRect().width() - 4)
+                fault(w, "shows its text \"" + edit->text() + "\" cut at the start");
             const QSize needs = TextNeeds(w);
             if (needs.width() > w->width() || needs.height() > w->height())
                 fault(w, QString("its text needs %1 x %2 pixels, it has %3 x %4")
@@ -270,6 +296,7 @@ void CheckEverySheet(Form* form, LayoutCheck& check)
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
+            SavePicture(form->client(), tabs->objectName() + "-" + tabs->tabText(i));
             check.check(form->client());
         }
         tabs->setCurrentIndex(current);
@@ -299,8 +326,8 @@ QRect DrawnPart(const QImage& picture)
 {
     const QRgb background = picture.pixel(0, 0);
     QRect drawn;
-    for (int y = 0; y < picture.height(); y += 2)
-        for (int x = 0; x < picture.width(); x += 2)
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
             if (picture.pixel(x, y) != background)
                 drawn |= QRect(x, y, 1, 1);
     return drawn;
@@ -314,12 +341,17 @@ TEST_F(WindowLayout, EveryWindowAndSheetAsItFirstShows)
     ASSERT_EQ(forms.size(), 15u);
     LayoutCheck check;
     CheckEverySheet(Form1, check);   // the start-up picture over the controls
-    // The picture stands whole in the middle of what the window shows.
+    // The picture stands whole in the middle of what the window shows: as far
+    // from its left as from its right edge, from its top as from its bottom (a
+    // pixel more on one side where the two sizes differ by an odd number).
     const QRect seen = Form1->shownPart();
     const QRect drawn = DrawnPart(Form1->Image17->canvas().image()).translated(Form1->Image17->pos());
     EXPECT_TRUE(seen.contains(drawn)) << drawn.x() << "," << drawn.y() << " " << drawn.width() << " x "
                                       << drawn.height() << " in " << seen.width() << " x " << seen.height();
-    EXPECT_LE((drawn.center() - seen.center()).manhattanLength(), 8);
+    const int left = drawn.left() - seen.left(), right = seen.right() - drawn.right();
+    const int top = drawn.top() - seen.top(), bottom = seen.bottom() - drawn.bottom();
+    EXPECT_LE(std::abs(left - right), 1) << "left " << left << ", right " << right;
+    EXPECT_LE(std::abs(top - bottom), 1) << "top " << top << ", bottom " << bottom;
     Form1->Image17MouseDown();
     for (Form* form : forms) {
         if (!form->isVisible())
@@ -361,7 +393,8 @@ TEST_F(WindowLayout, TheMainWindowWithEveryViewSwitchOn)
 }
 
 // The states that commands put the windows in: two-dimensional work with its
-// toolbar, running generators with their stop buttons, the range group that
+// toolbar, running generators with their stop buttons, the status bar at the
+// window's bottom ("St" off), the range group that
 // "Npr=0" hides, the extension group, all ring panels of the mask chooser
 // with its results label.
 TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
@@ -370,7 +403,7 @@ TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
     Form1->CheckBox58->setChecked(false);
     Form1->CheckBox66->setChecked(true);
     LayoutCheck check;
-    for (int state = 0; state < 3; ++state) {
+    for (int state = 0; state < 4; ++state) {
         Form1->ShowOneDimToolbar();
         if (state == 1) {
             Form1->Button211->setVisible(true);   // as while "TT 1d" runs
@@ -378,9 +411,12 @@ TEST_F(WindowLayout, TheWindowsInTheStatesCommandsLeaveThem)
         }
         if (state == 2)
             Form1->ShowTwoDimToolbar();
+        if (state == 3)
+            Form1->CheckBox56->setChecked(false);
         QApplication::processEvents();
-        check.check(Form1->client());
+        check.checkWindow(Form1);   // the toolbar belongs to the window, not to its client
     }
+    Form1->CheckBox56->setChecked(true);
     Form13->show_();
     for (QCheckBox* box : Form13->findChildren<QCheckBox*>())
         box->setChecked(true);

@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -205,4 +206,29 @@ TEST(FormPlacement, SecondaryWindowsOpenOverTheMainWindowAndEscapeEndsAModalOne)
     EXPECT_EQ(box.showModal(), 2);
     EXPECT_FALSE(box.isVisible());
     SetMainWindow(nullptr);
+}
+
+// An edit too narrow for its text shows where the text begins, whether the layout
+// or code set it; while the user types, the edit follows the cursor.
+TEST(FormLayout, NarrowEditsShowTheStartOfTheirText)
+{
+    Form form;
+    auto* edit = new QLineEdit("Edit63", form.client());
+    edit->setGeometry(8, 8, 38, 21);
+    form.adoptLayout();
+    form.show_();
+    QApplication::processEvents();
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    edit->setText("-2147483648");
+    EXPECT_EQ(edit->cursorPosition(), 0);
+
+    edit->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(edit->hasFocus());
+    for (const auto& [key, text] : {std::pair{Qt::Key_1, "1"}, std::pair{Qt::Key_2, "2"}}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &press);
+    }
+    EXPECT_EQ(edit->text(), "12-2147483648");
+    EXPECT_EQ(edit->cursorPosition(), 2);
 }
