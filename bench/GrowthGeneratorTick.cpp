@@ -1,13 +1,15 @@
 // The ticks of "TT 2d" on the offscreen platform.
 //
 // First, on tables as a researcher meets them: the chain of "TT 2d" runs
-// (Timer18's restart, Timer13's steps and the tick that ends a run with its
-// derivation, harvest, table file and grid) until the table of the mask stops
-// growing, then every tick of a further stretch of runs is timed, with the
-// grid's refresh that the tick leaves for the event loop. The mean, the 99th
-// percentile and the worst tick are printed against a tenth of the interval
-// (Timer13 10 ms, Timer18 20 ms). Each recipe (mask, extra points, torus
-// side, random state) is written below.
+// (Timer18's restart, Timer13's steps and the ticks after a successful run
+// that share its derivation, harvest, table file and grid) until the table of
+// the mask stops growing, then every tick of a further stretch of runs is
+// timed, with the grid's refresh that the tick leaves for the event loop. The
+// mean, the 99th percentile and the worst tick are printed against a tenth of
+// the interval (Timer13 10 ms, Timer18 20 ms). Each recipe (mask, extra
+// points, torus side, random state) is written below; the last ones go on
+// from a table harvested on a torus of 12 to the largest tori on which runs
+// of their mask still end.
 //
 // Then, under Google Benchmark, whole runs on fresh tables from the start-up
 // defaults ("--benchmarks-only" skips the first part).
@@ -17,6 +19,7 @@
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
 #include "tables2d/GrowthGenerator.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"
@@ -74,13 +77,17 @@ void GeneratorTicks(benchmark::State& state)
 
 // A mask of "n points" with its extra points typed into the coordinate edits
 // ("X5=" .. "Y8="; empty: the item's own points), on a torus of `side`, the
-// random generator seeded with `seed` before "TT 2d".
+// random generator seeded with `seed` before "TT 2d". With a larger side, the
+// generator then goes on from the saturated table on a torus of that side
+// until `largerRuns` of its runs have ended and been harvested.
 struct HarvestRecipe {
     const char* name;
     int item;
     std::vector<int> coordinates;
     int side;
     uint32_t seed;
+    int largerSide = 0;
+    int largerRuns = 0;
 };
 
 const HarvestRecipe kRecipes[] = {
@@ -90,23 +97,41 @@ const HarvestRecipe kRecipes[] = {
     {"Cross +4 with (1,1) (-1,-1) (2,0) (-2,0), side 12", 4, {1, 1, -1, -1, 2, 0, -2, 0}, 12, 1},
     // Grows past the capacity of 1666 keys: the generator stops there.
     {"Cross +4 with (2,0) (0,2) (-2,0) (0,-2), side 10", 4, {2, 0, 0, 2, -2, 0, 0, -2}, 10, 1},
+    // The largest tori on which runs of these masks still end now and then.
+    {"Cross +3, side 12, then side 14", 3, {}, 12, 1, 14, 30},
+    {"Cross +4, side 12, then side 18", 4, {}, 12, 1, 18, 30},
 };
 
-// One run of the chain: Timer18's tick, then Timer13's ticks until the run
-// ends. With `times`, every tick is timed: Timer13's ticks that step go to
-// stepping, the one that ends the run to ending.
+// One run of the chain: Timer18's tick, then Timer13's ticks until the chain
+// rests. With `times`, every tick is timed: Timer13's ticks that step the run
+// (the last of them ends it) go to stepping, those that share the end of a
+// successful run to ending.
 struct ChainTimes {
     TickTimes restart, stepping, ending;
+    int endedRuns = 0;
 };
 void RunChainOnce(ChainTimes* times)
 {
     TickTimes unused;
     (times ? times->restart : unused).measure([] { Timer::fireForTest(*Form1->Timer18); });
+    bool ended = false;
     while (Form1->Timer13->enabled()) {
+        const bool ending = IsGrowthRunEnding();
+        ended = ended || ending;
         TickTimes one;
         one.measure([] { Timer::fireForTest(*Form1->Timer13); });
-        if (times) (Form1->Timer13->enabled() ? times->stepping : times->ending).add(one);
+        if (times) (ending ? times->ending : times->stepping).add(one);
     }
+    if (times && ended) ++times->endedRuns;
+}
+
+void PrintChainTimes(const ChainTimes& times)
+{
+    times.stepping.print("Timer13, a step", 10);
+    std::printf("  %d runs ended and harvested in %zu ticks of Timer13 after their last step\n", times.endedRuns,
+                times.ending.count());
+    times.ending.print("Timer13, a share of a run's end", 10);
+    times.restart.print("Timer18, restart", 20);
 }
 
 // Runs the chain until the table holds `from` records, then times every tick
@@ -132,9 +157,19 @@ void TimeSaturatedHarvest(const HarvestRecipe& r, int32_t from, int quietRuns)
     Form1->Button215Click();
     std::printf("%s: %d points, random state %u\n", r.name, mask2dPointCount, r.seed);
     run.print("runs");
-    times.stepping.print("Timer13, a step", 10);
-    times.ending.print("Timer13, end of run (derivation, harvest)", 10);
-    times.restart.print("Timer18, restart", 20);
+    PrintChainTimes(times);
+    if (r.largerSide == 0) return;
+
+    Form1->Edit1->setText(QString::number(r.largerSide));
+    Form1->Button214Click();
+    ChainTimes larger;
+    int runs = 0;
+    for (; larger.endedRuns < r.largerRuns && runs < 20000 && isTableGenerator2dRunning; ++runs)
+        RunChainOnce(&larger);
+    Form1->Button215Click();
+    std::printf("  then on a torus of %d: %d runs, up to %d records (%d keys)\n", r.largerSide, runs, ttRecordCount,
+                ttRecordCount / 6);
+    PrintChainTimes(larger);
 }
 
 } // namespace

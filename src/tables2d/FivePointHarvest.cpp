@@ -11,7 +11,8 @@ uint8_t LowByte(int32_t v) { return uint8_t(uint32_t(v) & 0xFFu); }
 
 } // namespace
 
-FivePointWalk WalkFivePointWindows(int32_t side, const Mask2dPoint (&cross)[5])
+FivePointWalk WalkFivePointWindows(int32_t side, const Mask2dPoint (&cross)[5], int32_t firstEvent,
+                                   int32_t lastEvent)
 {
     FivePointWalk walk;
     const GrowthWindowCounts counts = ForEachGrowthWindow(side, cross, 5, [&](const GrowthWindow& w) {
@@ -36,7 +37,7 @@ FivePointWalk WalkFivePointWindows(int32_t side, const Mask2dPoint (&cross)[5])
         tt5Used[c * kKeys5 + index] = 1;
         tt5Value[c * kKeys5 + index] = LowByte(w.output);
         return true;
-    });
+    }, firstEvent, lastEvent);
     walk.windows = counts.windows;
     walk.skippedWindows = counts.skippedWindows;
     return walk;

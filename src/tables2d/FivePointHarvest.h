@@ -2,6 +2,7 @@
 // The window walk of the five-point harvest: every window of the cross around
 // a cell of layer 1's event arrays enters the five-cell key-indexed tables
 // with the element that follows it at the cell and the output value there.
+#include "base/GrowthEvents.h"
 #include "mask2d/Mask2dTables.h"
 
 #include <cstdint>
@@ -23,4 +24,6 @@ struct FivePointWalk {
 // ends the walk with everything entered before it kept.
 // c = 1..5: the window left-divided by c is marked in plane 0 (its value
 // untouched), e is marked in plane c and its value there := low byte of d.
-FivePointWalk WalkFivePointWindows(int32_t side, const Mask2dPoint (&cross)[5]);
+// Only the events from firstEvent to lastEvent are walked (ForEachGrowthWindow).
+FivePointWalk WalkFivePointWindows(int32_t side, const Mask2dPoint (&cross)[5], int32_t firstEvent = 1,
+                                   int32_t lastEvent = kGrowthEventPlanes);

@@ -5,6 +5,8 @@
 // elements, and per event the fronts of the two layers, their difference and
 // the increment of that difference to the next event, the output value the
 // harvesters store.
+#include "base/GrowthEvents.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +36,45 @@ GrowthEventCounts DeriveGrowthEvents(int32_t side);
 // historyRowCount - 1 (taken within 0..500) of every cell; the increment of
 // the last event is left as it was.
 void DeriveGrowthFronts(int32_t side);
+
+// The same derivation in slices, for the end of a run on a timer tick: each
+// call goes on where the last one stopped and spends a budget of cell-planes
+// (one plane of the side x side torus in one pass costs side * side), writing
+// back what is left. The passes and their order are those of
+// DeriveGrowthEvents (layer 1, layer 2, the elements with the warnings) and
+// then of DeriveGrowthFronts, so the arrays, historyRowCount and the counts
+// come out the same; each pass reads the stop times and historyRowCount as
+// they stand when it begins.
+class GrowthDerivationSlices {
+public:
+    explicit GrowthDerivationSlices(int32_t side);
+
+    // True once the events are derived: counts() is then final.
+    bool deriveEvents(int64_t& budget);
+    // The events first where they are not derived yet, then the fronts; true
+    // once the fronts are derived too.
+    bool deriveFronts(int64_t& budget);
+    // Takes the events as they stand: the slices derive the fronts only.
+    void skipToFronts() { begin(Pass::Fronts); }
+    const GrowthEventCounts& counts() const { return counts_; }
+
+private:
+    enum class Pass { Layer1, Layer2, Elements, Fronts, Done };
+    void begin(Pass pass);
+    void layerPlane(int32_t t);
+    void elementPlane(int32_t t);
+    void frontPlane(int32_t k);
+    // Runs plane(p) for the planes left of the pass while budget lasts; true
+    // when the pass is through.
+    template <class Plane>
+    bool planes(int64_t& budget, Plane plane);
+
+    int32_t n_ = 0;
+    Pass pass_ = Pass::Layer1;
+    int32_t next_ = 0, end_ = 0;   // the planes of the pass not yet done
+    int32_t events_[kGrowthSide][kGrowthSide] = {};   // events of each cell so far in a layer pass
+    GrowthEventCounts counts_;
+};
 
 // The warning's message text, "t=<event> x=<i> y=<j> Q+Q*=2" (or "=0").
 std::string GrowthEventWarningText(const GrowthEventWarning& warning);

@@ -27,18 +27,25 @@ struct GrowthWindowCounts {
     bool stopped = false;         // the visitor ended the walk
 };
 
+// The events a walk takes: 1 .. historyRowCount - 2, within the stored event planes.
+inline int32_t LastGrowthWindowEvent() { return std::min(historyRowCount, kGrowthEventPlanes) - 2; }
+
 // Hands every window whose cells and next element are group elements to
 // visit(const GrowthWindow&), which returns false to end the walk there.
-// pointCount is taken within 0..9 points of `points`; side within 0..27.
+// pointCount is taken within 0..9 points of `points`; side within 0..27. Only
+// the events from firstEvent to lastEvent (within the walk's own) are taken,
+// so that a walk can be made in parts, one range of events after the other.
 template <class Visit>
-GrowthWindowCounts ForEachGrowthWindow(int32_t side, const Mask2dPoint* points, int pointCount, Visit visit)
+GrowthWindowCounts ForEachGrowthWindow(int32_t side, const Mask2dPoint* points, int pointCount, Visit visit,
+                                       int32_t firstEvent = 1, int32_t lastEvent = kGrowthEventPlanes)
 {
     auto isElement = [](int32_t v) { return v >= 0 && v <= 5; };
     GrowthWindowCounts counts;
     const int32_t n = std::clamp(side, 0, kGrowthSide);
     const int cells = std::clamp(pointCount, 0, kGrowthMaskPoints);
     // Event k + 1 is read for every window of event k.
-    const int32_t lastEvent = std::min(historyRowCount, kGrowthEventPlanes) - 2;
+    firstEvent = std::max(firstEvent, 1);
+    lastEvent = std::min(lastEvent, LastGrowthWindowEvent());
     // The wrapped row and column of every point around each (i, j), worked out once:
     // a harvest walks tens of thousands of windows at every run.
     int32_t rowOf[kGrowthMaskPoints][kGrowthSide], columnOf[kGrowthMaskPoints][kGrowthSide];
@@ -48,7 +55,7 @@ GrowthWindowCounts ForEachGrowthWindow(int32_t side, const Mask2dPoint* points, 
             columnOf[p][t] = WrapTorus(t + points[p].x, n);
         }
     GrowthWindow w;
-    for (w.event = 1; w.event <= lastEvent; ++w.event)
+    for (w.event = firstEvent; w.event <= lastEvent; ++w.event)
         for (w.i = 0; w.i < n; ++w.i) {
             const int32_t* rows[kGrowthMaskPoints];
             for (int p = 0; p < cells; ++p) rows[p] = growthEventElement1[w.event][rowOf[p][w.i]];

@@ -13,11 +13,12 @@ namespace {
 // summed while its cells are read: a harvest at the end of every run walks
 // tens of thousands of windows, so this one walk is written out for speed.
 template <int N>
-GrowthWindowCounts WalkWindows(int32_t side, const Mask2dPoint* points)
+GrowthWindowCounts WalkWindows(int32_t side, const Mask2dPoint* points, int32_t firstEvent, int32_t lastEvent)
 {
     GrowthWindowCounts counts;
     const int32_t n = std::clamp(side, 0, kGrowthSide);
-    const int32_t lastEvent = std::min(historyRowCount, kGrowthEventPlanes) - 2;
+    firstEvent = std::max(firstEvent, 1);
+    lastEvent = std::min(lastEvent, LastGrowthWindowEvent());
 
     // What cell p holding e adds to the index of the window's quotient when c
     // follows: the digit c \ e in place p (base 6, cell 0 most significant).
@@ -42,7 +43,7 @@ GrowthWindowCounts WalkWindows(int32_t side, const Mask2dPoint* points)
 
     const KeyTable table = KeyTableOf(N);
     int32_t lastK = -1, lastI = 0, lastJ = 0;
-    for (int32_t k = 1; k <= lastEvent; ++k)
+    for (int32_t k = firstEvent; k <= lastEvent; ++k)
         for (int32_t i = 0; i < n; ++i) {
             const int32_t* rows[N];
             for (int p = 0; p < N; ++p) rows[p] = growthEventElement1[k][rowOf[p][i]];
@@ -92,13 +93,14 @@ GrowthWindowCounts WalkWindows(int32_t side, const Mask2dPoint* points)
 
 } // namespace
 
-GrowthWindowCounts WalkNormalisedWindows(int32_t side, const Mask2dPoint* points, int pointCount)
+GrowthWindowCounts WalkNormalisedWindows(int32_t side, const Mask2dPoint* points, int pointCount,
+                                         int32_t firstEvent, int32_t lastEvent)
 {
     switch (pointCount) {
-    case 6: return WalkWindows<6>(side, points);
-    case 7: return WalkWindows<7>(side, points);
-    case 8: return WalkWindows<8>(side, points);
-    case 9: return WalkWindows<9>(side, points);
+    case 6: return WalkWindows<6>(side, points, firstEvent, lastEvent);
+    case 7: return WalkWindows<7>(side, points, firstEvent, lastEvent);
+    case 8: return WalkWindows<8>(side, points, firstEvent, lastEvent);
+    case 9: return WalkWindows<9>(side, points, firstEvent, lastEvent);
     default: return {};
     }
 }

@@ -16,5 +16,8 @@ constexpr int kNormalisedHarvestMinPoints = 6;
 // leaves that quotient in quotientKey. Six and seven points also store the
 // low byte of the output value d as q's value for c = 0..2, of -d for the
 // reflections c = 3..5; eight and nine points keep flags only. Nothing is
-// tested against an earlier entry: the last write wins.
-GrowthWindowCounts WalkNormalisedWindows(int32_t side, const Mask2dPoint* points, int pointCount);
+// tested against an earlier entry: the last write wins. Only the events from
+// firstEvent to lastEvent are walked (ForEachGrowthWindow); a range without a
+// window leaves quotientKey as it was.
+GrowthWindowCounts WalkNormalisedWindows(int32_t side, const Mask2dPoint* points, int pointCount,
+                                         int32_t firstEvent = 1, int32_t lastEvent = kGrowthEventPlanes);

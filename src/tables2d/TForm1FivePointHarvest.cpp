@@ -11,29 +11,36 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/GrowthRun.h"
 #include "tables2d/HarvestListing.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 #include "tables2d/TableFile2d.h"
 #include "widgets/Dialogs.h"
 
 #include <algorithm>
 
-void TForm1::Button162Click()
-{
-    if (!isRunSuccessful) return;
+void TForm1::Button162Click() { RunHarvest(*this, 5); }
 
+bool BeginFivePointHarvest(TForm1& form, HarvestWork& work)
+{
+    if (!isRunSuccessful) return false;
     // Point table 0 as it was laid last, whatever mask is chosen.
-    Mask2dPoint cross[5];
-    std::copy_n(mask2dPointTables[0], 5, cross);
-    const FivePointWalk walk = WalkFivePointWindows(growthSetup.side, cross);
-    NoteHarvestMask(RadioGroup20->itemIndex());
+    std::copy_n(mask2dPointTables[0], 5, work.points);
+    work.maskItem = form.RadioGroup20->itemIndex();
+    return true;
+}
+
+bool ListFivePointHarvest(TForm1& form, const HarvestWork& work)
+{
+    NoteHarvestMask(work.maskItem);
+    const FivePointWalk& walk = work.five;
     if (walk.conflict) {
-        StatusBar1->setSimpleText(QString("Event %1, cell (%2, %3): a key followed by 0 has another value.")
-                                      .arg(walk.event)
-                                      .arg(walk.i)
-                                      .arg(walk.j));
+        form.StatusBar1->setSimpleText(QString("Event %1, cell (%2, %3): a key followed by 0 has another value.")
+                                           .arg(walk.event)
+                                           .arg(walk.i)
+                                           .arg(walk.j));
         ShowMessage("TTT ", "Warning");
-        return;
+        return false;
     }
-    if (!ListHarvestedTable(5)) return;
-    WriteHarvestedTable(kFivePointTableFile, 5);
-    FillHarvestGrid(5);
+    if (!form.ListHarvestedTable(5)) return false;
+    form.WriteHarvestedTable(kFivePointTableFile, 5);
+    return true;
 }

@@ -1,7 +1,8 @@
 // The timer chain of the growth run and the toolbar's table generator:
 // "TT 2d" empties the table file of the mask and starts Timer18; each Timer18
-// tick restarts the run, Timer13 steps it to its end and hands a successful
-// run to the harvester of the mask's point count; "Stop" ends the chain.
+// tick restarts the run, Timer13 steps it to its end and, on its next ticks,
+// derives a successful run and hands it to the harvester of the mask's point
+// count (TForm1GrowthRunEnd.h); "Stop" ends the chain.
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
@@ -15,6 +16,7 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/GrowthRun.h"
 #include "tables2d/HarvestListing.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 #include "widgets/Dialogs.h"
 
 namespace {
@@ -52,6 +54,7 @@ void TForm1::Button214Click()
 // "Stop": a run in progress is dropped where it stands.
 void TForm1::Button215Click()
 {
+    DropGrowthRunEnd();
     Timer13->setEnabled(false);
     Timer18->setEnabled(false);
     Timer16->setEnabled(false);
@@ -85,6 +88,10 @@ void TForm1::Timer16Timer()
 
 void TForm1::Timer13Timer()
 {
+    if (IsGrowthRunEnding()) {
+        ContinueGrowthRunEnd(*this);
+        return;
+    }
     Button158Click();
     const bool layerRuns = stringAStopState == 0 || stringBStopState == 0;
     if (isGrowthEventCountMismatch == 0 && layerRuns && stepCount <= kGrowthStepLimit &&
@@ -101,23 +108,17 @@ void TForm1::Timer13Timer()
     Label383->setText(QString::number((stopTimeA + stopTimeB) / 3));
     Label390->setText(isRunSuccessful ? "1" : "0");
     if (isRunSuccessful) {
-        Button161Click();
-        // Layers whose last cell ended with different event counts leave the
-        // element arrays of an earlier run: harvesting them would pair those
-        // elements with this run's fronts.
-        if (isGrowthEventCountMismatch == 0) HarvestGrowthRun();
+        // The derivation and the harvest follow on the next ticks, a share
+        // each, and arm the next run when they are through.
+        BeginGrowthRunEnd(growthSetup.side);
+        Timer13->setEnabled(true);
+        return;
     }
     if (isTableGenerator2dRunning) Timer18->setEnabled(true);
 }
 
+// The harvester of the mask's point count, at once.
 void TForm1::HarvestGrowthRun()
 {
-    switch (mask2dPointCount) {
-    case 5: Button162Click(); break;
-    case 6: Button176Click(); break;
-    case 7: Button219Click(); break;
-    case 8: Button223Click(); break;
-    case 9: Button224Click(); break;
-    default: break;
-    }
+    RunHarvest(*this, mask2dPointCount);
 }

@@ -13,6 +13,7 @@
 #include "tables2d/GrowthEventDerivation.h"
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/GrowthRun.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 
@@ -109,6 +110,7 @@ void TForm1::Button158Click()
 // and a generator waiting for it stops.
 void TForm1::Button159Click()
 {
+    DropGrowthRunEnd();   // a run whose end was under way is cut short
     const GrowthSetup setup = MakeGrowthSetup(stringLength, RadioGroup20->itemIndex());
     if (setup.side < kGrowthMinSide || setup.pointCount == 0) {
         Timer13->setEnabled(false);

@@ -16,6 +16,7 @@
 #include "tables2d/HarvestListing.h"
 #include "tables2d/NormalisedHarvest.h"
 #include "tables2d/OlderSixPointCheck.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 #include "tables2d/TableFile2d.h"
 #include "widgets/Dialogs.h"
 
@@ -40,21 +41,20 @@ void ShowPathRefusal(const char* what)
 
 } // namespace
 
-void TForm1::Button176Click()
-{
-    if (!isRunSuccessful) return;
-    if (!PathHoldsSixPoints()) {
-        if (isTableGenerator2dRunning) Button215Click();   // the same would come after every run
-        ShowPathRefusal("the six-point harvest");
-        return;
-    }
+void TForm1::Button176Click() { RunHarvest(*this, 6); }
 
+bool BeginSixPointHarvest(TForm1& form, HarvestWork& work)
+{
+    if (!isRunSuccessful) return false;
+    if (!PathHoldsSixPoints()) {
+        if (isTableGenerator2dRunning) form.Button215Click();   // the same would come after every run
+        ShowPathRefusal("the six-point harvest");
+        return false;
+    }
     // Point table 1 as it was laid last.
-    WalkNormalisedWindows(growthSetup.side, mask2dPointTables[1], 6);
-    NoteHarvestMask(1);
-    if (!ListHarvestedTable(6)) return;
-    WriteHarvestedTable(ttFileName2d, 6);
-    FillTable2dGrid(6);
+    std::copy_n(mask2dPointTables[1], 6, work.points);
+    work.maskItem = 1;
+    return true;
 }
 
 void TForm1::Button175Click()

@@ -89,7 +89,8 @@ TEST_F(MaskChooser, ShowingSetsCircleUnticksPresetsAndShowsResults)
 }
 
 // The chart of "Show Results": each counter a red dot, each reference a green
-// dot drawn after it, so a counter of 0 hides under its green reference.
+// dot drawn after it, so a counter of 0 hides under its green reference; no
+// colour of the chart's theme shows.
 TEST_F(MaskChooser, ResultChartDrawsCountersRedAndReferencesGreen)
 {
     t6Counters[40] = 300;
@@ -103,4 +104,28 @@ TEST_F(MaskChooser, ResultChartDrawsCountersRedAndReferencesGreen)
         EXPECT_TRUE(around.count(ColorGreen)) << x;
         EXPECT_FALSE(around.count(ColorRed)) << x;
     }
+    // Nothing but the dots and the greys of the background and grid.
+    for (const TColor found : drawn.colours()) {
+        const bool grey = (found & 0xFF) == ((found >> 8) & 0xFF) && (found & 0xFF) == (found >> 16);
+        EXPECT_TRUE(grey || found == ColorRed || found == ColorGreen) << std::hex << found;
+    }
+}
+
+// Each display replaces the points, and the axes fit the new ones.
+TEST_F(MaskChooser, ResultChartAxesFollowEachDisplay)
+{
+    t6Counters[3] = 700;
+    Form13->Button3Click();
+    Form13->Chart1->flushNow();
+    EXPECT_DOUBLE_EQ(ChartAxis(*Form13->Chart1, Qt::Vertical).max, 735);
+    t6Counters[3] = 0;
+    t6Counters[40] = 300;
+    Form13->Button3Click();
+    Form13->Chart1->flushNow();
+    const AxisRange x = ChartAxis(*Form13->Chart1, Qt::Horizontal), y = ChartAxis(*Form13->Chart1, Qt::Vertical);
+    EXPECT_DOUBLE_EQ(x.min, 0);
+    EXPECT_DOUBLE_EQ(x.max, 134);
+    EXPECT_DOUBLE_EQ(y.min, -25);   // references 0 and 500, with 5% more each way
+    EXPECT_DOUBLE_EQ(y.max, 525);
+    EXPECT_EQ(Form13->Chart1->pointCount(Form13->Series1), 270);
 }

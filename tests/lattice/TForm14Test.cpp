@@ -11,6 +11,10 @@
 #include "lattice/SquarePatternFile.h"
 #include "lattice/TForm14.h"
 
+#include <algorithm>
+#include <functional>
+#include <set>
+
 using SeriesWindow = StartedWindows;
 
 TEST_F(SeriesWindow, EditsStoreTheirGlobalsWhichBuildingTheWindowLeaves)
@@ -101,6 +105,187 @@ TEST_F(SeriesWindow, ViewDrawsEachSeriesInItsColourBlackIncluded)
     EXPECT_TRUE(pairs.coloursAround(5, 2000).count(ColorRed));
     EXPECT_TRUE(pairs.coloursAround(5, 10000).count(ColorRed));
     EXPECT_EQ(pairs.count(ColorGreen), 0);
+}
+
+namespace {
+
+// A level line a view draws: in Chart1 or Chart2, at y from x0 to x1, in colour.
+struct Level {
+    int chart;   // 1 or 2
+    double y;
+    TColor colour;
+};
+
+struct ViewCase {
+    const char* name;
+    std::function<void()> lay;   // the series and switches the view reads
+    void (TForm14::*view)();
+    double x0, x1;               // the x range of the view's points
+    std::vector<Level> levels;
+};
+
+void Fill(int32_t* series, int32_t value)
+{
+    std::fill(series, series + 40, value);
+}
+
+void Descend(int32_t* series, int32_t by)   // series[k] = -by * k
+{
+    for (int k = 0; k < 40; ++k)
+        series[k] = -by * k;
+}
+
+} // namespace
+
+// Each view on series laid so that each of its chart series is a level line:
+// every series is drawn in the colour the view gives it along its whole
+// length, black included, and the plot shows no other colour but the greys of
+// its background and grid, whatever colours the chart's theme would pick.
+TEST_F(SeriesWindow, EveryViewDrawsEachSeriesAlongItsLengthInItsColourAndNoOther)
+{
+    TForm14& f = *Form14;
+    f.Chart1->resize(639, 230);
+    f.Chart2->resize(639, 230);
+    const auto grey = [](TColor c) { return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == (c >> 16); };
+    const ViewCase cases[] = {
+        {"View",
+         [] {
+             Fill(colourSeries0, 300);
+             Fill(colourSeries1, 200);
+             Fill(colourSeries2, 100);
+             Fill(lambdaResidual, -50);
+         },
+         &TForm14::Button1Click, 0, 19,
+         {{1, 300, ColorGreen}, {1, 200, ColorBlue}, {1, 100, ColorRed}, {1, 0, ColorBlack}, {2, -50, ColorBlack}}},
+        // Steps 0, 2, .. 18 at x = 0 .. 9: A below the threshold (red), B at it
+        // (red), C below it (blue); the sums of A - K (red) and B - J (green).
+        {"View 2",
+         [] {
+             Descend(chartSeriesA, 16000);   // half(A[k] - A[k + 1]) = 8000
+             Fill(chartSeriesB, 20000);      // capped at 10000
+             Descend(chartSeriesC, 4000);    // 2000
+             for (int k = 0; k < 40; ++k) {
+                 chartSeriesK[k] = chartSeriesA[k] - 3000;   // sums of 6000
+                 chartSeriesJ[k] = chartSeriesB[k] - 1000;   // sums of 2000
+             }
+         },
+         &TForm14::Button8Click, 0, 9,
+         {{1, 8000, ColorRed}, {1, 10000, ColorRed}, {1, 2000, ColorBlue}, {2, 6000, ColorRed}, {2, 2000, ColorGreen}}},
+        {"View3",   // steps 0, 3, .. 15 at x = 0 .. 5
+         [] {
+             Fill(chartSeriesA, 300);
+             Fill(chartSeriesB, 600);
+             Fill(chartSeriesC, 900);
+         },
+         &TForm14::Button9Click, 0, 5, {{1, 300, ColorRed}, {1, 600, ColorGreen}, {1, 900, ColorBlue}}},
+        {"C0-A2",   // steps 1 .. 18: A - K red, B - J green
+         [] {
+             Fill(chartSeriesA, 300);
+             Fill(chartSeriesB, 600);
+             Fill(chartSeriesK, 0);
+             Fill(chartSeriesJ, 0);
+         },
+         &TForm14::Button11Click, 1, 18, {{2, 300, ColorRed}, {2, 600, ColorGreen}}},
+        {"View - on abc(G-B)-R",   // A + half(|0.5 B - 0.5 C|) maroon, A red
+         [] {
+             Fill(chartSeriesA, 300);
+             Fill(chartSeriesB, 500);
+             Fill(chartSeriesC, 100);
+             Form14->Edit6->setText("50");
+             Form14->RadioGroup1->setItemIndex(0);
+         },
+         &TForm14::Button12Click, 0, 19, {{2, 400, ColorMaroon}, {2, 300, ColorRed}}},
+        {"View - on abc(R-B)-G",   // B + half(|0.5 A - 0.5 C|) maroon, 2 B green
+         [] {
+             Fill(chartSeriesA, 500);
+             Fill(chartSeriesB, 300);
+             Fill(chartSeriesC, 100);
+             Form14->Edit6->setText("50");
+             Form14->Edit7->setText("200");
+             Form14->RadioGroup1->setItemIndex(1);
+         },
+         &TForm14::Button12Click, 0, 19, {{2, 400, ColorMaroon}, {2, 600, ColorGreen}}},
+        {"0-1",   // D - G red, E + 200 - H green, F + 400 - I blue
+         [] {
+             Fill(chartSeriesD, 0);
+             Fill(chartSeriesE, 0);
+             Fill(chartSeriesF, 0);
+         },
+         &TForm14::Button15Click, 0, 19, {{1, 0, ColorRed}, {1, 200, ColorGreen}, {1, 400, ColorBlue}}},
+        {"1",   // G capped (green), H not (green), I blue
+         [] {
+             Fill(chartSeriesG, 20000);
+             Fill(chartSeriesH, 3000);
+             Fill(chartSeriesI, 6000);
+         },
+         &TForm14::Button16Click, 0, 19, {{1, 10000, ColorGreen}, {1, 3000, ColorGreen}, {1, 6000, ColorBlue}}},
+        {"0",   // D not capped (red), E capped (red), F blue
+         [] {
+             Fill(chartSeriesD, 3000);
+             Fill(chartSeriesE, 20000);
+             Fill(chartSeriesF, 6000);
+         },
+         &TForm14::Button17Click, 0, 19, {{1, 3000, ColorRed}, {1, 10000, ColorRed}, {1, 6000, ColorBlue}}},
+    };
+    for (const ViewCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const TForm14::SeriesRef* s : {&f.Series1, &f.Series2, &f.Series3, &f.Series4, &f.Series5, &f.Series6,
+                                            &f.Series7})
+            s->chart->clearSeries(s->index);
+        f.Edit1->setText("10000");
+        f.Edit2->setText("0");
+        f.Edit3->setText("20");
+        c.lay();
+        (f.*c.view)();
+        const ChartImage chart1(*f.Chart1), chart2(*f.Chart2);
+        std::set<TColor> allowed1, allowed2;
+        for (const Level& l : c.levels) {
+            const ChartImage& drawn = l.chart == 1 ? chart1 : chart2;
+            EXPECT_EQ(drawn.columnsMissing(c.x0, c.x1, l.y, l.colour), 0)
+                << "Chart" << l.chart << " at " << l.y << " in " << std::hex << l.colour;
+            (l.chart == 1 ? allowed1 : allowed2).insert(l.colour);
+        }
+        for (const auto& [drawn, allowed] : {std::pair(&chart1, &allowed1), std::pair(&chart2, &allowed2)})
+            for (const TColor found : drawn->colours())
+                EXPECT_TRUE(grey(found) || allowed->count(found)) << "a colour nobody gave: " << std::hex << found;
+    }
+}
+
+// The axes follow the points the charts hold: after "View" over steps 0 .. 19,
+// "View" over 3 .. 16 clears the series and the x axes fit 3 .. 16, the y axes
+// the new values (with their margin of 5% above and below).
+TEST_F(SeriesWindow, AfterAViewOverOtherStepsTheAxesFitTheNewPoints)
+{
+    TForm14& f = *Form14;
+    for (int k = 0; k < 20; ++k) {
+        colourSeries0[k] = k < 3 || k > 16 ? 1000 : 40;
+        colourSeries1[k] = 20;
+        colourSeries2[k] = 10;
+        lambdaResidual[k] = k < 3 ? -500 : k;
+    }
+    f.Edit2->setText("0");
+    f.Edit3->setText("20");
+    f.Button1Click();
+    f.Chart1->flushNow();
+    f.Chart2->flushNow();
+    EXPECT_DOUBLE_EQ(ChartAxis(*f.Chart1, Qt::Horizontal).max, 19);
+    EXPECT_DOUBLE_EQ(ChartAxis(*f.Chart1, Qt::Vertical).max, 1050);
+
+    f.Edit2->setText("3");
+    f.Edit3->setText("17");
+    f.Button1Click();
+    f.Chart1->flushNow();
+    f.Chart2->flushNow();
+    const AxisRange x1 = ChartAxis(*f.Chart1, Qt::Horizontal), y1 = ChartAxis(*f.Chart1, Qt::Vertical);
+    const AxisRange x2 = ChartAxis(*f.Chart2, Qt::Horizontal), y2 = ChartAxis(*f.Chart2, Qt::Vertical);
+    EXPECT_DOUBLE_EQ(x1.min, 3);
+    EXPECT_DOUBLE_EQ(x1.max, 16);
+    EXPECT_DOUBLE_EQ(y1.min, 0 - 2);    // black zeros to green 40
+    EXPECT_DOUBLE_EQ(y1.max, 40 + 2);
+    EXPECT_DOUBLE_EQ(x2.min, 3);
+    EXPECT_DOUBLE_EQ(x2.max, 16);
+    EXPECT_DOUBLE_EQ(y2.min, 3 - 0.65);
+    EXPECT_DOUBLE_EQ(y2.max, 16 + 0.65);
 }
 
 TEST_F(SeriesWindow, TextLogReadersNeedAChosenLogAndReportWhatTheyRead)

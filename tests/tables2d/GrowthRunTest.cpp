@@ -165,4 +165,78 @@ TEST(GrowthEvents, EventsElementsAndFrontsWorkedByHand)
     EXPECT_LE(historyRowCount, kGrowthHistoryPlanes);
 }
 
+// The derivation in slices of any budget leaves every array, historyRowCount
+// and the counts as the derivation at once does, entries beyond a cell's own
+// events included: random histories on a 7 x 7 torus whose layers either agree
+// in their event counts (with a few same-kind events, for the warnings) or not.
+TEST(GrowthEvents, TheDerivationInSlicesEndsAsTheDerivationAtOnce)
+{
+    struct Arrays {
+        std::vector<int32_t> words;
+        std::vector<uint16_t> halves;
+        int32_t rows = 0;
+    };
+    GrowthPlanes32* const words[] = {&growthEventState1, &growthEventState2, &growthEventStep1, &growthEventStep2,
+                                     &growthEventElement1, &growthEventElement2, &growthFrontStep1, &growthFrontStep2,
+                                     &growthFrontDiff, &growthFrontDiffIncrement};
+    GrowthPlanes16* const halves[] = {&growthTwoEventStep1, &growthZeroEventStep1, &growthTwoEventStep2,
+                                      &growthZeroEventStep2};
+    const auto lay = [&](uint32_t pattern) {   // what an earlier run left
+        for (GrowthPlanes32* a : words) std::fill_n(&(*a)[0][0][0], kGrowthEventPlanes * kGrowthSide * kGrowthSide, int32_t(pattern));
+        for (GrowthPlanes16* a : halves) std::fill_n(&(*a)[0][0][0], kGrowthEventPlanes * kGrowthSide * kGrowthSide, uint16_t(pattern));
+        historyRowCount = 9;
+        isGrowthEventCountMismatch = 0;
+    };
+    const auto taken = [&] {
+        Arrays a;
+        for (GrowthPlanes32* w : words) a.words.insert(a.words.end(), &(*w)[0][0][0], &(*w)[0][0][0] + kGrowthEventPlanes * kGrowthSide * kGrowthSide);
+        for (GrowthPlanes16* h : halves) a.halves.insert(a.halves.end(), &(*h)[0][0][0], &(*h)[0][0][0] + kGrowthEventPlanes * kGrowthSide * kGrowthSide);
+        a.rows = historyRowCount;
+        return a;
+    };
+    std::mt19937 rng(5);
+    const int32_t n = 7;
+    for (const bool agree : {true, false}) {
+        SCOPED_TRACE(agree ? "counts agree" : "counts differ");
+        stopTimeA = 61;
+        stopTimeB = 58;
+        for (int32_t t = 0; t < kGrowthHistoryPlanes; ++t)
+            for (int32_t i = 0; i < n; ++i)
+                for (int32_t j = 0; j < n; ++j) {
+                    const uint8_t s = uint8_t(rng() % 3);
+                    growthLayer1History[t][i][j] = s;
+                    // The other kind where layer 1 has an event, now and then the same.
+                    growthLayer2History[t][i][j] = s == 1 ? 1 : (rng() % 40 == 0 ? s : uint8_t(2 - s));
+                }
+        if (agree) stopTimeB = stopTimeA;
+
+        lay(0x5A5A5A5A);
+        const GrowthEventCounts whole = DeriveGrowthEvents(n);
+        DeriveGrowthFronts(n);
+        const Arrays expected = taken();
+        EXPECT_EQ(whole.mismatch, !agree);
+        EXPECT_EQ(whole.warnings.empty(), !agree);
+
+        for (const int64_t budget : {int64_t{1}, int64_t{n * n * 3 + 5}, int64_t{5000}}) {
+            SCOPED_TRACE(budget);
+            lay(0x5A5A5A5A);
+            GrowthDerivationSlices slices(n);
+            int shares = 0;
+            for (int64_t left = budget; !slices.deriveEvents(left); left = budget) ++shares;
+            EXPECT_EQ(slices.counts().layer1, whole.layer1);
+            EXPECT_EQ(slices.counts().layer2, whole.layer2);
+            EXPECT_EQ(slices.counts().mismatch, whole.mismatch);
+            ASSERT_EQ(slices.counts().warnings.size(), whole.warnings.size());
+            for (size_t w = 0; w < whole.warnings.size(); ++w)
+                EXPECT_EQ(GrowthEventWarningText(slices.counts().warnings[w]), GrowthEventWarningText(whole.warnings[w]));
+            for (int64_t left = budget; !slices.deriveFronts(left); left = budget) ++shares;
+            const Arrays sliced = taken();
+            EXPECT_EQ(sliced.rows, expected.rows);
+            EXPECT_TRUE(sliced.words == expected.words);
+            EXPECT_TRUE(sliced.halves == expected.halves);
+            if (budget < 5000) EXPECT_GT(shares, 10);
+        }
+    }
+}
+
 } // namespace

@@ -116,4 +116,31 @@ TEST_F(HarvestTest, ATableOverCapacityIsNotListedAndTheListIsBuiltInSixBlocks)
     EXPECT_EQ(ttRecordCount, 12);
 }
 
+// A walk in parts meets the conflict the walk at once meets, at the same
+// window, with the same entries made before it.
+TEST_F(HarvestTest, AWalkInPartsStopsAtTheConflictTheWalkAtOnceMeets)
+{
+    LayEventPlane(0, 4, 1);
+    LayEventPlane(1, 0, 5);   // 0s followed by 0: value 5
+    LayEventPlane(2, 0, 5);
+    growthFrontDiffIncrement[2][1][2] = 6;   // another value: the conflict
+    LayEventPlane(3, 0, 0);
+    LayEventPlane(4, 3, 0);
+    historyRowCount = 5;
+    const FivePointWalk whole = WalkFivePointWindows(3, cross_);
+    ASSERT_TRUE(whole.conflict);
+    const std::vector<uint8_t> used(tt5Used, tt5Used + 6 * kKeys5), values(tt5Value, tt5Value + 6 * kKeys5);
+
+    ClearTwoDimKeyTables(true, true);
+    const FivePointWalk first = WalkFivePointWindows(3, cross_, 1, 1);
+    const FivePointWalk second = WalkFivePointWindows(3, cross_, 2, 3);
+    EXPECT_FALSE(first.conflict);
+    ASSERT_TRUE(second.conflict);
+    EXPECT_EQ(whole.event * 100 + whole.i * 10 + whole.j, 212);
+    EXPECT_EQ(second.event * 100 + second.i * 10 + second.j, 212);
+    EXPECT_EQ(first.windows + second.windows, whole.windows);
+    EXPECT_TRUE(std::equal(used.begin(), used.end(), tt5Used));
+    EXPECT_TRUE(std::equal(values.begin(), values.end(), tt5Value));
+}
+
 } // namespace

@@ -167,3 +167,41 @@ TEST(NormalisedHarvestWalk, AgreesWithThePlainWalkOverEveryWindow)
             if (plain.windows > 0) EXPECT_TRUE(std::equal(lastQuotient, lastQuotient + cells, quotientKey));
         }
 }
+
+// A walk in parts, one range of events after the other, enters what the walk
+// at once enters and leaves the same last quotient, also when a part holds
+// no window.
+TEST(NormalisedHarvestWalk, AWalkInPartsEntersWhatTheWalkAtOnceEnters)
+{
+    std::mt19937 rng(17);
+    const int32_t side = 6;
+    historyRowCount = 30;
+    for (int32_t k = 0; k < historyRowCount; ++k)
+        for (int32_t i = 0; i < side; ++i)
+            for (int32_t j = 0; j < side; ++j) {
+                // From event 23 on no element: no window after event 21.
+                growthEventElement1[k][i][j] = k >= 23 ? 7 : int32_t(rng() % 6);
+                growthFrontDiffIncrement[k][i][j] = int32_t(rng() % 600) - 300;
+            }
+    for (const int cells : {6, 7, 8, 9}) {
+        SCOPED_TRACE(cells);
+        const Mask2dPoint* points = kNinePoints;
+        ClearTwoDimKeyTables(true, true);
+        const GrowthWindowCounts whole = WalkNormalisedWindows(side, points, cells);
+        const std::vector<int32_t> keys = UsedKeys(cells);
+        std::vector<uint8_t> values;
+        for (const int32_t index : keys) values.push_back(cells <= 7 ? *NormalisedKeyValue(cells, index) : 0);
+        const std::vector<uint8_t> last(quotientKey, quotientKey + cells);
+
+        ClearTwoDimKeyTables(true, true);
+        int32_t windows = 0;
+        for (const auto& [from, to] : {std::pair(1, 3), std::pair(4, 4), std::pair(5, 19), std::pair(20, 22),
+                                       std::pair(23, 100)})
+            windows += WalkNormalisedWindows(side, points, cells, from, to).windows;
+        EXPECT_EQ(windows, whole.windows);
+        EXPECT_EQ(UsedKeys(cells), keys);
+        for (size_t r = 0; r < keys.size() && cells <= 7; ++r)
+            EXPECT_EQ(*NormalisedKeyValue(cells, keys[r]), values[r]);
+        EXPECT_EQ(std::vector<uint8_t>(quotientKey, quotientKey + cells), last);
+    }
+}

@@ -6,6 +6,7 @@
 #include "mask2d/Mask2dPath.h"
 #include "tables1d/TableGenerator.h"
 #include "tables2d/GrowthGenerator.h"
+#include "tables2d/TForm1GrowthRunEnd.h"
 #include "tables2d/TwoDimState.h"
 
 using namespace table2dtest;
@@ -34,7 +35,8 @@ TEST_F(TForm1GrowthGeneratorTest, RunsAreHarvestedIntoTheFivePointTableUntilStop
     ASSERT_TRUE(WriteWholeFile(ttFileName2d, std::vector<uint8_t>(30, 1)));
     Form1->Button214->click();
     EXPECT_EQ(std::filesystem::file_size(ttFileName2d), 0u);   // emptied; five points go to "RR4.dat"
-    runChain(40 * 300, [] { return std::filesystem::exists("RR4.dat"); });
+    // Until the end of the first harvested run is through.
+    runChain(40 * 300, [] { return std::filesystem::exists("RR4.dat") && !IsGrowthRunEnding(); });
     ASSERT_TRUE(messages_.empty()) << firstMessage();
     ASSERT_TRUE(std::filesystem::exists("RR4.dat"));
     EXPECT_EQ(Form1->Label390->text(), "1");
@@ -69,9 +71,56 @@ TEST_F(TForm1GrowthGeneratorTest, ARunWhoseLayersEndWithDifferentEventCountsIsNo
     Form1->Timer13->setEnabled(true);
     Timer::fireForTest(*Form1->Timer13);
     EXPECT_EQ(Form1->Label390->text(), "1");
+    while (Form1->Timer13->enabled()) Timer::fireForTest(*Form1->Timer13);   // the run's end
     EXPECT_EQ(isGrowthEventCountMismatch, 1);
     EXPECT_EQ(historyRowCount, 7);
     EXPECT_FALSE(std::filesystem::exists("RR4.dat"));
+}
+
+// The end of a successful run comes on ticks of its own: the tick that ends
+// the run shows its labels and keeps Timer13 on for the derivation and the
+// harvest, which arm the next run once through. "Stop", or a new run, while
+// they are under way drops them: nothing of that run is harvested.
+TEST_F(TForm1GrowthGeneratorTest, TheEndOfARunFollowsOnTicksOfItsOwnWhichStopDrops)
+{
+    const auto stepToARunsEnd = [] {
+        for (int run = 0; run < 40 && !IsGrowthRunEnding(); ++run) {
+            Timer::fireForTest(*Form1->Timer18);
+            while (Form1->Timer13->enabled() && !IsGrowthRunEnding()) Timer::fireForTest(*Form1->Timer13);
+        }
+        return IsGrowthRunEnding();
+    };
+    Form1->Button214->click();
+    ASSERT_TRUE(stepToARunsEnd());
+    EXPECT_EQ(Form1->Label390->text(), "1");
+    EXPECT_TRUE(Form1->Timer13->enabled());
+    EXPECT_FALSE(Form1->Timer18->enabled());
+    Timer::fireForTest(*Form1->Timer13);   // a share of the end
+    Form1->Button215->click();
+    EXPECT_FALSE(IsGrowthRunEnding());
+    EXPECT_FALSE(Form1->Timer13->enabled() || Form1->Timer18->enabled());
+    EXPECT_EQ(harvestClassCount[0], 0);
+    EXPECT_FALSE(std::filesystem::exists("RR4.dat"));
+
+    // A new run cuts the end short as well.
+    Form1->Button214->click();
+    ASSERT_TRUE(stepToARunsEnd());
+    Form1->Button159Click();
+    EXPECT_FALSE(IsGrowthRunEnding());
+    EXPECT_TRUE(Form1->Timer13->enabled());   // stepping the new run
+
+    // Left alone, the end runs through, harvests and arms the next run.
+    while (Form1->Timer13->enabled() && !IsGrowthRunEnding()) Timer::fireForTest(*Form1->Timer13);
+    ASSERT_TRUE(stepToARunsEnd());
+    int ticks = 0;
+    for (; Form1->Timer13->enabled(); ++ticks) Timer::fireForTest(*Form1->Timer13);
+    EXPECT_GE(ticks, 2);
+    EXPECT_FALSE(IsGrowthRunEnding());
+    EXPECT_GT(harvestClassCount[0], 0);
+    EXPECT_TRUE(std::filesystem::exists("RR4.dat"));
+    EXPECT_TRUE(Form1->Timer18->enabled());
+    ASSERT_TRUE(messages_.empty()) << firstMessage();
+    Form1->Button215->click();
 }
 
 TEST_F(TForm1GrowthGeneratorTest, TheGeneratorRefusesToStartWhereItWouldSpoilATable)

@@ -59,6 +59,34 @@ public:
         return found;
     }
 
+    // The pixel columns from where x0 lies to where x1 lies (a pixel in from
+    // each end) without colour c within a pixel of the row where y lies: 0 when
+    // a level line from x0 to x1 is drawn in c all along.
+    int columnsMissing(double x0, double x1, double y, TColor c) const
+    {
+        int missing = 0;
+        const int row = at(x0, y).y();
+        for (int x = at(x0, y).x() + 1; x < at(x1, y).x(); ++x) {
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                found = image_.valid(x, row + dy) && pixel({x, row + dy}) == c;
+            missing += !found;
+        }
+        return missing;
+    }
+
+    // Every colour inside the plot area.
+    std::set<TColor> colours() const
+    {
+        std::set<TColor> found;
+        const QRect area = plot_.toAlignedRect();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image_.valid(x, y))
+                    found.insert(pixel({x, y}));
+        return found;
+    }
+
     // Pixels of colour c inside the plot area.
     int count(TColor c) const
     {
