@@ -118,6 +118,8 @@ Canvas::Canvas(int width, int height, TColor fill)
     : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32)
 {
     image_.fill(ToRgb32(fill));
+    uniform_ = image_.rect();
+    uniformRgb_ = ToRgb32(fill);
 }
 
 void Canvas::setClip(const QRect& r) { clip_ = r.isNull() ? QRect(0, 0, 0, 0) : r.normalized(); }
@@ -141,6 +143,8 @@ QRect Canvas::bounds() const
 void Canvas::changed(const QRect& r)
 {
     const QRect touched = r.translated(origin_) & image_.rect();
+    if (touched.intersects(uniform_))
+        uniform_ = QRect();
     if (onChanged && !touched.isEmpty())
         onChanged(touched);
 }
@@ -261,8 +265,14 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     const QRect r = spanBox(x1, y1, x2, y2).within(bounds());
     if (r.isNull())
         return;
-    paintRect(r, ToRgb32(brush.color), false);
+    const std::uint32_t rgb = ToRgb32(brush.color);
+    const QRect inImage = r.translated(origin_);
+    if (rgb == uniformRgb_ && uniform_.contains(inImage))
+        return;
+    paintRect(r, rgb, false);
     changed(r);
+    uniform_ = inImage;
+    uniformRgb_ = rgb;
 }
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
@@ -402,6 +412,7 @@ void Canvas::textOut(int x, int y, const QString& text)
     pos_ = QPoint(saturate(static_cast<long long>(x) + width), y);
     if (visible.isNull())
         return;
+    uniform_ = QRect();   // a glyph may reach past the text's box
     {
         QPainter p(&image_);
         p.translate(origin_);
@@ -444,6 +455,8 @@ void Canvas::draw(int x, int y, const QImage& bitmap)
 void Canvas::clear(TColor c)
 {
     image_.fill(ToRgb32(c));
+    uniform_ = image_.rect();
+    uniformRgb_ = ToRgb32(c);
     if (onChanged)
         onChanged(image_.rect());
 }
@@ -462,6 +475,7 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
+    uniform_ = QRect();
     setOrigin(origin_);
     if (onChanged)
         onChanged(image_.rect());

@@ -3,7 +3,8 @@
 // antialiased: rectangles and ellipses cover x1..x2-1 and y1..y2-1 (right and bottom edge
 // excluded), lineTo does not draw its end point, pen width 0 draws 1 pixel. The pen mode
 // (copy or not-xor) applies to pen and brush of rectangle, ellipse and polygon; fillRect
-// always copies the brush. Pixels outside the image read as white; writes there are ignored,
+// always copies the brush; a fill inside the area that the last fill left in the
+// same colour, untouched since, changes nothing and reports nothing. Pixels outside the image read as white; writes there are ignored,
 // and so are writes outside the clip rectangle: any int coordinates are safe, and a figure
 // costs only its visible part, however far it reaches. Coordinates are relative to the
 // canvas's origin, a point of the image ((0, 0) unless set): figures, pixels, the pen
@@ -113,6 +114,12 @@ private:
     QFont qfont() const;
 
     QImage image_;
+    // An area of the image (image coordinates) that the last fill left in one
+    // colour and that nothing has touched since: a fill of that colour inside it
+    // would change no pixel, so it is skipped (a clear of the whole area followed
+    // by fills of the same colour over parts of it costs one fill).
+    QRect uniform_;
+    std::uint32_t uniformRgb_ = 0;
     QPoint pos_{0, 0};
     QRect clip_;   // image coordinates; null: no clip
     QPoint origin_{0, 0};

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 PaintArea::PaintArea(QWidget* parent, QSize canvasSize)
     : QWidget(parent), canvas_(canvasSize.width(), canvasSize.height())
@@ -31,8 +32,12 @@ void PaintArea::paintEvent(QPaintEvent* e)
     }
     QPainter p(this);
     const QRect r = e->rect();
-    p.fillRect(r, palette().window());
-    p.drawImage(r.topLeft(), canvas_.image(), r);
+    // The image is opaque: only what lies beyond it shows the window's colour.
+    const QRect onImage = r & canvas_.image().rect();
+    for (const QRect& beyond : QRegion(r).subtracted(onImage))
+        p.fillRect(beyond, palette().window());
+    if (!onImage.isEmpty())
+        p.drawImage(onImage.topLeft(), canvas_.image(), onImage);
 }
 
 void PaintArea::mousePressEvent(QMouseEvent* e)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -348,6 +349,65 @@ TEST(CanvasPixels, EveryFigureMovesWithTheOrigin)
     EXPECT_EQ(moved.pixel(29, 29), ColorBlue);
 }
 
+// A fill inside an area that a fill of the same colour left untouched changes
+// no pixel and reports nothing; any other drawing there, of any kind, makes
+// the next fill paint again.
+TEST(CanvasFills, AFillThatChangesNoPixelIsSkippedAndAnyOtherDrawingEndsThat)
+{
+    Canvas c(60, 40, ColorWhite);
+    c.setOrigin({3, 2});
+    int reports = 0;
+    c.onChanged = [&](const QRect&) { ++reports; };
+    c.brush.color = ColorOlive;
+    c.fillRect(0, 0, 50, 30);
+    EXPECT_EQ(reports, 1);
+    c.fillRect(10, 5, 20, 15);   // same colour, inside: nothing to do
+    c.fillRect(0, 0, 50, 30);
+    EXPECT_EQ(reports, 1);
+    c.brush.color = ColorRed;    // another colour paints
+    c.fillRect(10, 5, 20, 15);
+    EXPECT_EQ(reports, 2);
+    EXPECT_EQ(c.pixel(12, 7), ColorRed);
+
+    QImage picture(3, 3, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    // Each drawing leaves a pixel of its own at (x, 20); the teal fill over it
+    // afterwards must paint it teal again.
+    const std::function<void(Canvas&, int)> drawings[] = {
+        [](Canvas& k, int x) { k.setPixel(x, 20, ColorRed); },
+        [](Canvas& k, int x) { k.moveTo(x, 20); k.lineTo(x + 1, 20); },
+        [](Canvas& k, int x) { k.moveTo(x, 20); k.lineTo(x + 2, 22); },
+        [](Canvas& k, int x) { k.rectangle(x, 20, x + 2, 22); },
+        [](Canvas& k, int x) { k.ellipse(x, 20, x + 2, 21); },
+        [](Canvas& k, int x) { k.polygon({{x, 20}, {x + 2, 20}, {x, 22}}); },
+        [](Canvas& k, int x) { k.font.color = ColorRed; k.textOut(x - 2, 16, "W"); },
+        [picture](Canvas& k, int x) { k.draw(x, 20, picture); },
+    };
+    for (const auto& draw : drawings) {
+        c.brush.color = ColorOlive;
+        c.fillRect(0, 0, 50, 30);
+        c.pen.color = ColorRed;
+        c.brush.color = ColorRed;
+        draw(c, 30);
+        ASSERT_NE(c.pixel(30, 20), ColorOlive);
+        c.brush.color = ColorOlive;
+        c.fillRect(20, 10, 50, 30);
+        EXPECT_EQ(c.pixel(30, 20), ColorOlive) << &draw - drawings;
+        EXPECT_EQ(countColor(c, ColorOlive, {0, 0, 50, 30}), 50 * 30) << &draw - drawings;
+    }
+
+    // Clearing the image, and a fill larger than the last, start a new area.
+    c.clear(ColorBlue);
+    c.brush.color = ColorBlue;
+    reports = 0;
+    c.fillRect(-3, -2, 57, 38);
+    EXPECT_EQ(reports, 0);
+    c.brush.color = ColorNavy;
+    c.fillRect(0, 0, 10, 10);
+    c.fillRect(0, 0, 20, 10);   // reaches past the navy square
+    EXPECT_EQ(countColor(c, ColorNavy, {0, 0, 50, 30}), 200);
+}
+
 // Figures drawn far apart and then between them: the next paint of the area
 // covers every one of them, however the waiting area was gathered.
 TEST(PaintAreaRepaint, TheNextPaintCoversEveryFigureDrawnSinceTheLast)
@@ -381,4 +441,28 @@ TEST(PaintAreaRepaint, TheNextPaintCoversEveryFigureDrawnSinceTheLast)
         QThread::msleep(5);
     }
     EXPECT_TRUE(recorder.painted.contains(QRect(200, 20, 10, 10)));
+}
+
+// What the area shows is the canvas where the canvas lies and the window's
+// colour beyond it, for a paint of the whole area and for one of a part.
+TEST(PaintAreaRepaint, ShowsTheCanvasAndTheWindowColourBeyondIt)
+{
+    PaintArea area(nullptr, QSize(100, 50));
+    area.resize(150, 80);
+    Canvas& c = area.canvas();
+    c.brush.color = ColorMaroon;
+    c.fillRect(10, 10, 60, 40);
+    c.pen.color = ColorAqua;
+    c.moveTo(0, 49);
+    c.lineTo(99, 0);
+    const QColor window = area.palette().window().color();
+    for (const QRect& part : {QRect(0, 0, 150, 80), QRect(80, 30, 50, 40)}) {
+        const QImage shown = area.grab(part).toImage();
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x) {
+                const QPoint p = part.topLeft() + QPoint(x, y);
+                const QColor want = c.image().rect().contains(p) ? QColor(c.image().pixel(p)) : window;
+                ASSERT_EQ(QColor(shown.pixel(x, y)), want) << p.x() << "," << p.y();
+            }
+    }
 }
