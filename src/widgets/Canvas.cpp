@@ -293,19 +293,27 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2)
     m.penRgb = ToRgb32(pen.color);
     m.brushRgb = ToRgb32(brush.color);
     const bool withPen = pen.style == PenStyle::Solid, withBrush = brush.style == BrushStyle::Solid;
-    const int w = penWidth(pen);
-    for (int y = m.box.top(); y <= m.box.bottom(); ++y)
+    if (!withPen && !withBrush)
+        return;
+    const long long w = penWidth(pen);
+    // A pixel of the ellipse is on its outline when a pixel within the pen's width
+    // beside, above or below it is not. Along a row or a column the pixels inside
+    // form one run (the test grows with the distance from the centre), so it is
+    // enough to look at the four pixels at the pen's full width.
+    for (int y = m.box.top(); y <= m.box.bottom(); ++y) {
+        const double v = (double(y) + 0.5 - cy) / b, vv = v * v;
         for (int x = m.box.left(); x <= m.box.right(); ++x) {
-            if (!inside(x, y))
+            const double u = (double(x) + 0.5 - cx) / a;
+            if (!(u * u + vv <= 1.0))
                 continue;
-            bool edge = false;
-            for (long long d = 1; d <= w && !edge; ++d)
-                edge = !inside(x - d, y) || !inside(x + d, y) || !inside(x, y - d) || !inside(x, y + d);
-            if (withPen && edge)
+            const bool edge =
+                withPen && (!inside(x - w, y) || !inside(x + w, y) || !inside(x, y - w) || !inside(x, y + w));
+            if (edge)
                 m.mark(x, y, PenPx);
             else if (withBrush)
                 m.mark(x, y, BrushPx);
         }
+    }
     paintMask(m);
 }
 

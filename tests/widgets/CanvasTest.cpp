@@ -349,6 +349,45 @@ TEST(CanvasPixels, EveryFigureMovesWithTheOrigin)
     EXPECT_EQ(moved.pixel(29, 29), ColorBlue);
 }
 
+// An ellipse covers the pixels whose centres lie inside it; those with a pixel
+// outside it within the pen's width to the left, right, top or bottom are its
+// outline, the others its fill. Every box up to 21 x 17, every pen width that
+// matters, with and without pen or brush, against that rule pixel by pixel.
+TEST(CanvasEdges, EllipsePixelsFollowTheirCentresAndThePenWidth)
+{
+    const auto inside = [](int x, int y, int w, int h) {
+        const double a = w / 2.0, b = h / 2.0, u = (x + 0.5 - a) / a, v = (y + 0.5 - b) / b;
+        return u * u + v * v <= 1.0;
+    };
+    for (int w = 1; w <= 21; ++w)
+        for (int h = 1; h <= 17; ++h)
+            for (int penWidth : {1, 2, 3, 5})
+                for (int style = 0; style < 3; ++style) {
+                    const bool withPen = style != 1, withBrush = style != 2;
+                    Canvas c(w + 4, h + 4, ColorWhite);
+                    c.pen.width = penWidth;
+                    c.pen.color = ColorRed;
+                    c.pen.style = withPen ? PenStyle::Solid : PenStyle::Clear;
+                    c.brush.color = ColorBlue;
+                    c.brush.style = withBrush ? BrushStyle::Solid : BrushStyle::Clear;
+                    c.ellipse(2, 2, 2 + w, 2 + h);
+                    for (int y = -2; y < h + 2; ++y)
+                        for (int x = -2; x < w + 2; ++x) {
+                            TColor want = ColorWhite;
+                            if (inside(x, y, w, h)) {
+                                bool edge = false;
+                                for (int d = 1; d <= penWidth; ++d)
+                                    edge = edge || !inside(x - d, y, w, h) || !inside(x + d, y, w, h) ||
+                                           !inside(x, y - d, w, h) || !inside(x, y + d, w, h);
+                                if (withPen && edge) want = ColorRed;
+                                else if (withBrush) want = ColorBlue;
+                            }
+                            ASSERT_EQ(c.pixel(x + 2, y + 2), want)
+                                << w << "x" << h << " pen " << penWidth << " style " << style << " at " << x << "," << y;
+                        }
+                }
+}
+
 // A fill inside an area that a fill of the same colour left untouched changes
 // no pixel and reports nothing; any other drawing there, of any kind, makes
 // the next fill paint again.
