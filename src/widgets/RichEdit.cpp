@@ -15,6 +15,7 @@ RichEdit::RichEdit(QWidget* parent) : QPlainTextEdit(parent)
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (!document()->isEmpty())
             empty_ = false;
+        setLines_.clear();
     });
 }
 
@@ -77,6 +78,10 @@ void RichEdit::setLines(const QStringList& lines)
         clearLines();
         return;
     }
+    if (lines == setLines_) {
+        showLastLine();
+        return;
+    }
     // The old text replaced by the new in one edit, rather than cleared first.
     QTextCursor cur(document());
     cur.select(QTextCursor::Document);
@@ -84,6 +89,7 @@ void RichEdit::setLines(const QStringList& lines)
     fmt.setForeground(ToQColor(ColorBlack));
     cur.insertText(lines.join(QChar('\n')), fmt);
     empty_ = false;
+    setLines_ = lines;
     showLastLine();
 }
 

@@ -30,4 +30,8 @@ private:
 
     bool empty_ = true;   // an empty document holds no line, not one empty line
     bool endPending_ = false;
+    // The lines the box holds, all black, as the last setLines gave them; empty
+    // once anything else changed the text. The same lines set again change no
+    // character and no colour, so only the view is brought to the last line.
+    QStringList setLines_;
 };

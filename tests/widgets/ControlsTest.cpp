@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -195,6 +196,50 @@ TEST(RichEditLines, ManyLinesAtOnceAreTheLinesAddedOneByOne)
     EXPECT_EQ(many.lineCount(), 0);
     many.setLines({"a", "b"});
     EXPECT_EQ(many.lines(), (QStringList{"a", "b"}));
+}
+
+// Setting the lines a box already holds leaves it as setting new lines does:
+// the texts, all black, the view brought back to the last line and to the
+// lines' first characters, however the user had scrolled; after lines added
+// in other colours the same texts are set again in black.
+TEST(RichEditLines, TheSameLinesSetAgainShowTheLastLineInBlack)
+{
+    RichEdit box;
+    box.resize(120, 80);
+    box.show();
+    QStringList lines;
+    for (int i = 0; i < 40; ++i) lines << QString("  %1 -    x  y  Z  a line wider than the box").arg(i);
+    const auto colourOf = [&box](int line) {
+        return box.document()->findBlockByNumber(line).begin().fragment().charFormat().foreground().color();
+    };
+    const auto showsTheLastLine = [&](const QStringList& want) {
+        QApplication::processEvents();
+        EXPECT_EQ(box.lines(), want);
+        for (int line = 0; line < want.size(); ++line) EXPECT_EQ(colourOf(line), ToQColor(ColorBlack)) << line;
+        EXPECT_GT(box.verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
+        EXPECT_EQ(box.horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(box.textCursor().blockNumber(), want.size() - 1);
+        EXPECT_EQ(box.textCursor().positionInBlock(), 0);
+    };
+    box.setLines(lines);
+    showsTheLastLine(lines);
+    const QImage first = box.grab().toImage();
+    box.verticalScrollBar()->setValue(0);   // the user looks at the first lines, far right
+    box.horizontalScrollBar()->setValue(box.horizontalScrollBar()->maximum());
+    box.setTextCursor(QTextCursor(box.document()->firstBlock()));
+    box.setLines(lines);
+    showsTheLastLine(lines);
+    EXPECT_EQ(box.grab().toImage(), first);
+
+    box.addLine("red", ColorRed);
+    box.setLines(lines);
+    showsTheLastLine(lines);
+
+    const QStringList longer = lines + QStringList{"a", "b"};
+    box.addLines({"a", "b"}, ColorBlue);   // the texts of `longer`, partly blue
+    box.setLines(longer);
+    showsTheLastLine(longer);
 }
 
 namespace {
