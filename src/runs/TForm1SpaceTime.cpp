@@ -13,6 +13,7 @@
 #include "tables2d/TwoDimState.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -37,16 +38,37 @@ bool OffCanvas(const Canvas& canvas, int x1, int y1, int x2, int y2)
 
 // A rectangle whose outline (if any) has the brush's colour, drawn in copy
 // mode, is the same as a filled one: the fill is the cheaper way to draw it.
+bool DrawsPlainFill(const Canvas& canvas)
+{
+    return canvas.pen.mode == PenMode::Copy && canvas.brush.style == BrushStyle::Solid
+        && (canvas.pen.style == PenStyle::Clear || canvas.pen.color == canvas.brush.color);
+}
+
 void Rectangle(Canvas& canvas, int x1, int y1, int x2, int y2)
 {
     if (OffCanvas(canvas, x1, y1, x2, y2))
         return;
-    const bool plainFill = canvas.pen.mode == PenMode::Copy && canvas.brush.style == BrushStyle::Solid
-        && (canvas.pen.style == PenStyle::Clear || canvas.pen.color == canvas.brush.color);
-    if (plainFill)
+    if (DrawsPlainFill(canvas))
         canvas.fillRect(x1, y1, x2, y2);
     else
         canvas.rectangle(x1, y1, x2, y2);
+}
+
+// The rectangles of `count` cells side by side, w wide, from x. Plain fills of
+// cells that touch cover what one fill of the whole row covers, so a row of
+// stripes is one fill rather than one per column.
+void CellRow(Canvas& canvas, int32_t x, int32_t y, int32_t w, int32_t h, int32_t count)
+{
+    if (count <= 0)
+        return;
+    const int64_t right = int64_t{x} + int64_t{w} * count;
+    if (w > 0 && right <= INT32_MAX && DrawsPlainFill(canvas)) {
+        if (!OffCanvas(canvas, x, y, int(right), y + h))
+            canvas.fillRect(x, y, int(right), y + h);
+        return;
+    }
+    for (int32_t c = 0; c < count; ++c)
+        Rectangle(canvas, x + w * c, y, x + w * c + w, y + h);
 }
 
 void Line(Canvas& canvas, int x1, int y1, int x2, int y2)
@@ -145,8 +167,7 @@ void TForm1::Button151Click()
     const RowRange striped = VisibleRows(g, lastRow, cv.height());
     for (int32_t t = striped.first; t <= striped.last; ++t) {
         cv.brush.color = kPhaseColours[t % 3];
-        for (int32_t c = 0; c < length; ++c)
-            Rectangle(cv, g.left(c), g.y(t), g.left(c) + w, g.y(t) + h);
+        CellRow(cv, g.left(0), g.y(t), w, h, length);
     }
 
     // The front cell of each column is marked where it lies among the drawn rows,

@@ -4,6 +4,7 @@
 #include "../app/StartedWorkbench.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
+#include "engine/StringState.h"
 #include "runs/RecordedRun.h"
 #include "runs/RunViewState.h"
 #include "runs/SpaceTimeView.h"
@@ -168,6 +169,35 @@ TEST_F(RecordedRunWindow, PictureShowsStripesShapesAndLinks)
     Form1->CheckBox51->setChecked(false);
     EXPECT_EQ(cv.pixel(9, T + 9), ColorInactiveCaption);
     EXPECT_EQ(cv.pixel(37, T + 21), ColorInactiveCaption);
+}
+
+// The picture repaints every cell it covers, whatever the canvas held there:
+// drawn over other figures it is the picture drawn on a cleared canvas, for
+// even and odd cell sizes, with and without the shapes.
+TEST_F(RecordedRunWindow, ThePictureCoversWhatTheCanvasHeldUnderIt)
+{
+    Canvas& cv = Form1->canvas();
+    for (const auto& [w, h] : {std::pair{25, 25}, std::pair{14, 9}}) {
+        Form1->Edit49->setText(QString::number(w));
+        Form1->Edit50->setText(QString::number(h));
+        for (const bool shapes : {true, false}) {
+            Form1->CheckBox50->setChecked(shapes);
+            Form1->CheckBox51->setChecked(shapes);
+            const QRect picture(0, fieldDrawTop, 5 * w, (std::max(stopTimeA, stopTimeB) + 1) * h);
+            Form1->Button8Click();
+            Form1->Button151Click();
+            const QImage onCleared = cv.copy(picture);
+            cv.brush.color = ColorRed;
+            cv.fillRect(0, 0, 400, 400);
+            cv.pen.color = ColorNavy;
+            cv.moveTo(0, fieldDrawTop);
+            cv.lineTo(5 * w, fieldDrawTop + 3 * h);
+            cv.brush.color = ColorButtonFace;
+            cv.fillRect(w, fieldDrawTop + h, 2 * w, fieldDrawTop + 2 * h);
+            Form1->Button151Click();
+            EXPECT_EQ(cv.copy(picture), onCleared) << w << "x" << h << (shapes ? " with shapes" : "");
+        }
+    }
 }
 
 TEST_F(RecordedRunWindow, HatchMarksCrossTheFrontCellsOfBothStrings)
