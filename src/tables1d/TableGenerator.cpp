@@ -62,20 +62,32 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
     // Row t + 1 is read for every window of row t, so t stays below the last
     // stored row; columns stay within a stored row.
     const int32_t lastRow = std::min<int32_t>(rows.rowCount - 2, rows.rowCapacity - 2);
-    const int32_t columns = std::min<int32_t>(stringLength, rows.stride);
-    auto element = [&](int32_t t, int32_t c) { return rows.elements[int64_t(t) * rows.stride + c]; };
+    // (A string, of at most 27 cells, is narrower than the event tables.)
+    const int32_t columns = std::min<int32_t>({stringLength, rows.stride, kEventColumns});
+
+    // A long run has thousands of windows of up to nine cells: the wrapped
+    // column of every cell of a window and the left quotients of the group are
+    // looked up once here rather than worked out for every cell.
+    int32_t windowColumns[kEventColumns][kGeneratorMaxPoints];
+    for (int32_t c = 0; c < columns; ++c)
+        for (int j = 0; j < n; ++j) windowColumns[c][j] = WrapStringIndex(int16_t(c + mask.offsets[j]));
+    uint8_t leftQuotient[6][6];
+    for (int g = 0; g < 6; ++g)
+        for (int cell = 0; cell < 6; ++cell) leftQuotient[g][cell] = uint8_t(GroupLeftDivide(g, cell));
 
     uint8_t key[kGeneratorMaxPoints];
     for (int32_t t = 1; t <= lastRow; ++t) {
+        const int32_t* const row = rows.elements + int64_t(t) * rows.stride;
+        const int32_t* const nextRow = row + rows.stride;
         for (int32_t c = 0; c < columns; ++c) {
             bool inGroup = true;
             for (int j = 0; j < n; ++j) {
-                const int32_t column = WrapStringIndex(int16_t(c + mask.offsets[j]));
-                const int32_t cell = column < rows.stride ? element(t, column) : -1;
+                const int32_t column = windowColumns[c][j];
+                const int32_t cell = column < rows.stride ? row[column] : -1;
                 inGroup = inGroup && IsElement(cell);
                 key[j] = uint8_t(cell);
             }
-            const int32_t g = element(t + 1, c);
+            const int32_t g = nextRow[c];
             if (!inGroup || !IsElement(g)) {
                 ++outcome.skippedWindows;
                 continue;
@@ -86,7 +98,7 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
             if (g == 0) {
                 const int32_t index = KeyTableIndex(key, n);
                 if (n == 5 && HeldByAnotherPlane(index)) ++outcome.planeHits;
-                MarkKeyUsed(n, index);
+                if (!table.used[index]) MarkKeyUsed(n, index);
                 if (!table.value) continue;
                 uint8_t& stored = table.value[index];
                 if (stored == kEmptyKeyValue) {
@@ -100,9 +112,12 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
                 continue;
             }
 
-            for (int j = 0; j < n; ++j) quotientKey[j] = uint8_t(GroupLeftDivide(g, key[j]));
-            const int32_t index = KeyTableIndex(quotientKey, n);
-            MarkKeyUsed(n, index);
+            int32_t index = 0;
+            for (int j = 0; j < n; ++j) {
+                quotientKey[j] = leftQuotient[g][key[j]];
+                index = index * 6 + quotientKey[j];
+            }
+            if (!table.used[index]) MarkKeyUsed(n, index);
             if (table.value) table.value[index] = LowByte(g <= 2 ? d : int32_t(0u - uint32_t(d)));
         }
     }
