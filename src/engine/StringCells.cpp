@@ -75,8 +75,15 @@ void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const 
   uint32_t zeros = 0;
   for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
   const uint32_t excited = ExcitedCells(length, mask, border)(zeros);
-  for (int32_t i = 0; i < length; ++i) next[i] = NextCellValue(cells[i], (excited >> i) & 1);
-  // What the walk over the cells leaves: the zeros counted around the last one.
+  // NextCellValue looked up rather than branched on: the cells of a run follow
+  // no pattern a branch could learn.
+  static constexpr uint8_t kNext[3][2] = {{NextCellValue(0, false), NextCellValue(0, true)},
+                                          {NextCellValue(1, false), NextCellValue(1, true)},
+                                          {NextCellValue(2, false), NextCellValue(2, true)}};
+  for (int32_t i = 0; i < length; ++i) next[i] = kNext[std::min<uint8_t>(cells[i], 2)][(excited >> i) & 1];
+  // What the walk over the cells leaves: the zeros counted around the last one,
+  // for a caller that keeps them (the recorded run does not, at every step).
+  if (!leftZeros && !rightZeros) return;
   int16_t left[15];
   int16_t right[15];
   CountZerosAround(cells, length, length - 1, mask, border, leftZeros ? leftZeros : left,
@@ -96,12 +103,8 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)
 {
     for (int32_t i = 0; i < length; ++i) {
-        if (cells[i] == 2) {
-            balance[i] = AddWrapping(balance[i], 2);
-            localTime[i] = AddWrapping(localTime[i], 2);
-        } else {
-            balance[i] = AddWrapping(balance[i], -1);
-            localTime[i] = AddWrapping(localTime[i], 1);
-        }
+        const bool two = cells[i] == 2;
+        balance[i] = AddWrapping(balance[i], two ? 2 : -1);
+        localTime[i] = AddWrapping(localTime[i], two ? 2 : 1);
     }
 }

@@ -21,7 +21,7 @@ enum class StringBorder : int { FrozenA = 0, Circle = 1 };
 
 // 0 -> 1 always; 1 -> 2 when excited else 0; 2 -> 0 when excited else 2.
 // Values above 2 (never written by the program) are treated like 2.
-inline uint8_t NextCellValue(uint8_t old, bool excited) {
+constexpr uint8_t NextCellValue(uint8_t old, bool excited) {
   if (old == 0) return 1;
   if (old == 1) return excited ? 2 : 0;
   return excited ? 0 : 2;

@@ -42,12 +42,15 @@ StringStopRecord StopRecordB() {
 void TestNoZeroStop(const uint8_t* cells, int32_t length, int32_t copyLength, bool stopHere,
                     const StringStopRecord& r) {
   length = std::clamp(length, 0, kStringCells);
-  r.zeros = r.ones = r.twos = 0;
+  // Counted in locals: the counts are globals that the cells' bytes could alias.
+  int32_t zeros = 0, ones = 0;
   for (int32_t i = 0; i < length; ++i) {
-    if (cells[i] == 0) ++r.zeros;
-    else if (cells[i] == 1) ++r.ones;
-    else ++r.twos;
+    zeros += cells[i] == 0;
+    ones += cells[i] == 1;
   }
+  r.zeros = zeros;
+  r.ones = ones;
+  r.twos = length - zeros - ones;
   if (r.zeros != 0 || stepCount < 2 || r.stopState != 0) return;
   if (r.saved == 0) {
     std::copy(cells, cells + std::clamp(copyLength, 0, kStringCells), r.stoppedCopy);

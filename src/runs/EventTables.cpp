@@ -19,26 +19,27 @@ int32_t frontStepA[kEventColumns], frontStepB[kEventColumns];
 
 namespace {
 
-// The events of one column; returns its event count.
-int32_t ExtractColumn(const uint8_t (*rows)[kStringCells], int32_t stopTime, int32_t c, EventTable& value,
-                      EventTable& step, EventTable& twoStep, EventTable& zeroStep) {
+// The events of every column of one string; returns the event count of the
+// last column. The rows are walked once, each column keeping its own count:
+// the same events as column by column, read in the order the tables are laid
+// out. A column's entries past its own count keep what earlier runs left.
+int32_t ExtractColumns(const uint8_t (*rows)[kStringCells], int32_t stopTime, int32_t length, EventTable& value,
+                       EventTable& step, EventTable& twoStep, EventTable& zeroStep) {
   const int32_t lastRow = std::min(stopTime, kPrTableRows);
-  int32_t k = 0;
-  for (int32_t t = 0; t < lastRow && k < kEventRows; ++t) {
-    const uint8_t cell = rows[t][c];
-    if (cell == 1) continue;
-    value[k][c] = cell;
-    if (cell == 2) {
-      twoStep[k][c] = t;
-      zeroStep[k][c] = -1;
-    } else {
-      twoStep[k][c] = -1;
-      zeroStep[k][c] = t;
+  int32_t count[kStringCells] = {};
+  for (int32_t t = 0; t < lastRow; ++t) {
+    for (int32_t c = 0; c < length; ++c) {
+      const uint8_t cell = rows[t][c];
+      if (cell == 1 || count[c] >= kEventRows) continue;
+      const int32_t k = count[c]++;
+      const bool two = cell == 2;
+      value[k][c] = cell;
+      twoStep[k][c] = two ? t : -1;
+      zeroStep[k][c] = two ? -1 : t;
+      step[k][c] = t;
     }
-    step[k][c] = t;
-    ++k;
   }
-  return k;
+  return length > 0 ? count[length - 1] : 0;
 }
 
 }  // namespace
@@ -47,12 +48,8 @@ int32_t UsableEventRows() { return std::clamp(historyRowCount, 0, kEventRows); }
 
 void ExtractEvents() {
   const int32_t length = UsedStringLength();
-  for (int32_t c = 0; c < length; ++c)
-    ExtractColumn(prTableA, stopTimeA, c, eventValueA, eventStepA, twoEventStepA, zeroEventStepA);
-  int32_t lastColumnCount = 0;
-  for (int32_t c = 0; c < length; ++c)
-    lastColumnCount = ExtractColumn(prTableB, stopTimeB, c, eventValueB, eventStepB, twoEventStepB, zeroEventStepB);
-  historyRowCount = lastColumnCount;
+  ExtractColumns(prTableA, stopTimeA, length, eventValueA, eventStepA, twoEventStepA, zeroEventStepA);
+  historyRowCount = ExtractColumns(prTableB, stopTimeB, length, eventValueB, eventStepB, twoEventStepB, zeroEventStepB);
 }
 
 void ComputeEventElements() {
@@ -92,10 +89,19 @@ void ComputeFrontsOfRow(int32_t k) {
 void ComputeFrontsAndOutputs() {
   const int32_t length = UsedStringLength();
   const int32_t rows = UsableEventRows();
+  // The fronts of every row, cell by cell as ComputeFrontsOfRow finds them; the
+  // front arrays are then left as that row-by-row walk leaves them, at the last row.
   for (int32_t k = 0; k < rows; ++k) {
-    ComputeFrontsOfRow(k);
-    for (int32_t c = 0; c < length; ++c) eventFrontDiff[k][c] = frontStepA[c] - frontStepB[c];
+    for (int32_t c = 0; c < length; ++c) {
+      const int32_t twoA = twoEventStepA[k][c], zeroA = zeroEventStepA[k][c];
+      const int32_t twoB = twoA == -1 ? twoEventStepB[k][c] : -1;
+      const int32_t zeroB = zeroA == -1 ? zeroEventStepB[k][c] : -1;
+      const int32_t stepA = twoA >= 0 ? twoA : zeroA;
+      const int32_t stepB = zeroB >= 0 ? zeroB : twoB;
+      eventFrontDiff[k][c] = stepA - stepB;
+    }
   }
+  if (rows > 0) ComputeFrontsOfRow(rows - 1);
   for (int32_t k = 0; k + 1 < rows; ++k)
     for (int32_t c = 0; c < length; ++c) eventFrontDiffIncrement[k][c] = eventFrontDiff[k + 1][c] - eventFrontDiff[k][c];
   if (rows > 0)
