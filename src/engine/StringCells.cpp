@@ -68,19 +68,28 @@ uint32_t ExcitedCells::operator()(uint32_t zeros) const {
   return e;
 }
 
-void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
-                     StringBorder border, int16_t* leftZeros, int16_t* rightZeros) {
-  length = std::clamp(length, 0, kStringCells);
-  if (length == 0) return;
+namespace {
+
+// next[i] for the length cells that excited (a rule of that length) covers.
+void NextCells(const uint8_t* cells, uint8_t* next, int32_t length, const ExcitedCells& excited) {
   uint32_t zeros = 0;
   for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
-  const uint32_t excited = ExcitedCells(length, mask, border)(zeros);
+  const uint32_t seen = excited(zeros);
   // NextCellValue looked up rather than branched on: the cells of a run follow
   // no pattern a branch could learn.
   static constexpr uint8_t kNext[3][2] = {{NextCellValue(0, false), NextCellValue(0, true)},
                                           {NextCellValue(1, false), NextCellValue(1, true)},
                                           {NextCellValue(2, false), NextCellValue(2, true)}};
-  for (int32_t i = 0; i < length; ++i) next[i] = kNext[std::min<uint8_t>(cells[i], 2)][(excited >> i) & 1];
+  for (int32_t i = 0; i < length; ++i) next[i] = kNext[std::min<uint8_t>(cells[i], 2)][(seen >> i) & 1];
+}
+
+}  // namespace
+
+void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
+                     StringBorder border, int16_t* leftZeros, int16_t* rightZeros) {
+  length = std::clamp(length, 0, kStringCells);
+  if (length == 0) return;
+  NextCells(cells, next, length, ExcitedCells(length, mask, border));
   // What the walk over the cells leaves: the zeros counted around the last one,
   // for a caller that keeps them (the recorded run does not, at every step).
   if (!leftZeros && !rightZeros) return;
@@ -95,6 +104,15 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
                             int16_t* leftZeros, int16_t* rightZeros) {
   length = std::clamp(length, 0, kStringCells);
   StepStringCells(cells, next, length, mask, border, leftZeros, rightZeros);
+  std::copy(next, next + length, cells);
+  if (stopState != 0) return;
+  AdvanceCellCounters(cells, length, balance, localTime);
+}
+
+void StepStringWithCounters(uint8_t* cells, uint8_t* next, const ExcitedCells& excited, uint8_t stopState,
+                            int32_t* balance, int32_t* localTime) {
+  const int32_t length = std::clamp(excited.length(), 0, kStringCells);
+  NextCells(cells, next, length, excited);
   std::copy(next, next + length, cells);
   if (stopState != 0) return;
   AdvanceCellCounters(cells, length, balance, localTime);

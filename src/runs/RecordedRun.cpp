@@ -60,14 +60,15 @@ void BeginRecordedRows() {
 RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow,
                                    const std::function<void()>& afterStep) {
   const int32_t length = UsedStringLength();
+  const ExcitedCells excited(length, s.mask, s.border);
   RecordedRunResult result;
   int32_t row = 0;
   bool goOn = true;
   while (goOn) {
     ++seriesStepCount;
     isRunSuccessful = 0;
-    StepStringWithCounters(stringA, stringANext, length, s.mask, s.border, stringAStopState, balanceA, localTimeA);
-    StepStringWithCounters(stringB, stringBNext, length, s.mask, s.border, stringBStopState, balanceB, localTimeB);
+    StepStringWithCounters(stringA, stringANext, excited, stringAStopState, balanceA, localTimeA);
+    StepStringWithCounters(stringB, stringBNext, excited, stringBStopState, balanceB, localTimeB);
     stepCount += isTimeReversed ? -1 : 1;
     // With "unStop" the no-zero test only keeps the stopped copy.
     TestNoZeroStop(stringA, length, kStringCells, !s.unStop, StopRecordA());
