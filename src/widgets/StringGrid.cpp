@@ -237,6 +237,11 @@ void StringGrid::setFixedRows(int n) { reshape(cols_, rows_, fixedCols_, n); }
 
 void StringGrid::setDefaultColWidth(int w)
 {
+    // The run grids set their widths again at every refill: when every column
+    // already has it, the headers have nothing to hear.
+    if (defaultColWidth_ == std::max(0, w) &&
+        std::all_of(colWidths_.begin(), colWidths_.end(), [this](int c) { return c == defaultColWidth_; }))
+        return;
     defaultColWidth_ = std::max(0, w);
     std::fill(colWidths_.begin(), colWidths_.end(), defaultColWidth_);
     applySizes();
