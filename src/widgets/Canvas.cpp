@@ -17,7 +17,8 @@ struct Canvas::Mask {
     explicit Mask(const QRect& b) : box(b), cells(b.isValid() ? std::size_t(b.width()) * std::size_t(b.height()) : 0, 0) {}
     void mark(int x, int y, std::uint8_t what)
     {
-        if (!box.contains(x, y))
+        // The box's edges compared here: QRect::contains is a call into Qt per pixel.
+        if (x < box.left() || x > box.right() || y < box.top() || y > box.bottom())
             return;
         std::uint8_t& c = cells[std::size_t(y - box.top()) * std::size_t(box.width()) + std::size_t(x - box.left())];
         c = std::max(c, what);
