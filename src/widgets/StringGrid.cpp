@@ -170,7 +170,7 @@ void StringGrid::reshape(int cols, int rows, int fixedCols, int fixedRows)
     const bool headersStay = fixedCols == fixedCols_ && fixedRows == fixedRows_ &&
                              (fixedRows > 0 && rows > 0) == (headerRows() > 0) &&
                              (fixedCols > 0 && cols > 0) == (headerCols() > 0) &&
-                             cells_.size() == std::size_t(cols_) * std::size_t(rows_);
+                             cells_.size() == std::size_t(cols_) * std::size_t(storedRows_);
     if (headersStay) {
         model_->resize(Qt::Vertical, rows_ - headerRows(), rows - headerRows(), [&] { relayCells(cols_, rows); });
         model_->resize(Qt::Horizontal, cols_ - headerCols(), cols - headerCols(), [&] { relayCells(cols, rows); });
@@ -191,17 +191,30 @@ void StringGrid::reshape(int cols, int rows, int fixedCols, int fixedRows)
 // The store takes its new size; the texts of the cells that remain stay where they are.
 void StringGrid::relayCells(int cols, int rows)
 {
-    if (cols == cols_ && cells_.size() == std::size_t(cols_) * std::size_t(rows_)) {
-        // Rows come or go at the end of the row-major store.
-        cells_.resize(std::size_t(cols) * std::size_t(rows));
+    if (cols == cols_ && cells_.size() == std::size_t(cols_) * std::size_t(storedRows_)) {
+        // Rows come or go at the end of the row-major store. Rows that go are emptied
+        // but kept: a run grid shrinks and grows by hundreds of rows from one refill to
+        // the next, and its rows are nearly all empty (their texts come in blocks).
+        if (rows < rows_) {
+            const int written = std::clamp(writtenRows_, rows, rows_);
+            for (std::size_t i = std::size_t(rows) * cols_; i < std::size_t(written) * cols_; ++i)
+                cells_[i] = QString();
+            writtenRows_ = std::min(writtenRows_, rows);
+        }
+        if (rows > storedRows_) {
+            cells_.resize(std::size_t(cols) * std::size_t(rows));
+            storedRows_ = rows;
+        }
     } else {
         std::vector<QString> next(std::size_t(cols) * std::size_t(rows));
-        const int cc = std::min(cols, cols_), rr = std::min(rows, rows_);
-        if (cells_.size() == std::size_t(cols_) * std::size_t(rows_))
+        const int cc = std::min(cols, cols_), rr = std::min({rows, rows_, writtenRows_});
+        if (cells_.size() == std::size_t(cols_) * std::size_t(storedRows_))
             for (int r = 0; r < rr; ++r)
                 for (int c = 0; c < cc; ++c)
                     next[std::size_t(r) * cols + c] = std::move(cells_[std::size_t(r) * cols_ + c]);
         cells_ = std::move(next);
+        storedRows_ = rows;
+        writtenRows_ = rr;
     }
     cols_ = cols;
     rows_ = rows;
@@ -272,12 +285,20 @@ void StringGrid::setCell(int col, int row, const QString& text)
     if (slot == text)
         return;
     slot = text;
+    if (!text.isEmpty())
+        writtenRows_ = std::max(writtenRows_, row + 1);
     scheduleRefresh();
 }
 
 // However many cells change in one handler, the view hears of it once, after the handler.
 void StringGrid::scheduleRefresh()
 {
+    // A hidden grid (on a tab not shown, say) paints nothing: its view hears of the
+    // changes when it is shown, rather than after every refill.
+    if (!isVisible()) {
+        refreshWhenShown_ = true;
+        return;
+    }
     if (refreshPending_)
         return;
     refreshPending_ = true;
@@ -340,13 +361,15 @@ void StringGrid::storeTextBlock(std::size_t i)
     for (int r = b.cells.top(); r <= b.cells.bottom(); ++r)
         for (int c = b.cells.left(); c <= b.cells.right(); ++c)
             cells_[std::size_t(r) * cols_ + c] = b.text(c, r);
+    writtenRows_ = std::max(writtenRows_, b.cells.bottom() + 1);
 }
 
 void StringGrid::clear()
 {
     textBlocks_.clear();
-    for (QString& s : cells_)
-        s.clear();
+    for (std::size_t i = 0; i < std::size_t(writtenRows_) * cols_; ++i)
+        cells_[i].clear();
+    writtenRows_ = 0;
     scheduleRefresh();
 }
 
@@ -405,6 +428,15 @@ void StringGrid::paintCell(QPainter* p, const QRect& r, int col, int row, bool s
         }
     }
     p->restore();
+}
+
+void StringGrid::showEvent(QShowEvent* e)
+{
+    QTableView::showEvent(e);
+    if (refreshWhenShown_) {
+        refreshWhenShown_ = false;
+        scheduleRefresh();
+    }
 }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* e)

@@ -88,6 +88,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     class Model;
@@ -109,10 +110,14 @@ private:
 
     int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
-    std::vector<QString> cells_ = std::vector<QString>(25);   // row-major, cols_ * rows_
+    // Row-major, cols_ wide, storedRows_ (at least rows_) rows; the rows past rows_ are
+    // empty, and so are those from writtenRows_ on (a bound, not the last non-empty row).
+    std::vector<QString> cells_ = std::vector<QString>(25);
+    int storedRows_ = 5, writtenRows_ = 0;
     std::vector<int> colWidths_ = std::vector<int>(5, 64);
     std::vector<TextBlock> textBlocks_;   // side by side, none overlapping another
     bool refreshPending_ = false;
+    bool refreshWhenShown_ = false;   // changed while hidden: the view hears of it when shown
     Model* model_;
     Header* hHeader_;
     Header* vHeader_;

@@ -34,6 +34,52 @@ TEST(StringGridCells, TextsAreKeptAcrossResizesAndOutsideIsEmpty)
     EXPECT_EQ(g.cell(1, 1), "1/1");
 }
 
+// A grid that shrinks and grows again and again, by rows and by columns, with
+// texts written here and there (also under blocks of texts and into rows about to
+// go), holds at every step what a table resized by the rule holds: the texts of
+// the cells that stayed, every other cell empty.
+TEST(StringGridCells, RowsThatGoAndComeBackAreEmpty)
+{
+    StringGrid g;
+    std::vector<std::vector<QString>> want(5, std::vector<QString>(5));   // [row][col]
+    const auto resize = [&](int cols, int rows) {
+        g.setColCount(cols);
+        g.setRowCount(rows);
+        want.resize(size_t(rows));
+        for (auto& row : want) row.resize(size_t(cols));
+    };
+    const auto write = [&](int c, int r, const QString& text) {
+        g.setCell(c, r, text);
+        want[size_t(r)][size_t(c)] = text;
+    };
+    const auto holds = [&](const char* when) {
+        for (int r = 0; r < g.rowCount(); ++r)
+            for (int c = 0; c < g.colCount(); ++c)
+                ASSERT_EQ(g.cell(c, r), want[size_t(r)][size_t(c)]) << when << " (" << c << ", " << r << ")";
+    };
+    const int shapes[][2] = {{3, 400}, {3, 4}, {3, 250}, {3, 2}, {5, 300}, {5, 10}, {2, 500}, {2, 0}, {4, 120}};
+    int step = 0;
+    for (const auto& [cols, rows] : shapes) {
+        resize(cols, rows);
+        holds("after the resize");
+        for (int r = 0; r < rows; r += 1 + rows / 7)
+            write(r % cols, r, QString("%1:%2").arg(step).arg(r));
+        if (rows > 3) {
+            // Texts under a block stay in the store; when rows go, they go with them.
+            write(1 % cols, rows - 1, "under");
+            g.setCellTexts(0, rows / 2, cols, rows - rows / 2, [](int c, int r) { return QString("b%1/%2").arg(c).arg(r); });
+            for (int r = rows / 2; r < rows; ++r)
+                for (int c = 0; c < cols; ++c) want[size_t(r)][size_t(c)] = QString("b%1/%2").arg(c).arg(r);
+        }
+        holds("after the writes");
+        ++step;
+    }
+    g.clear();
+    for (auto& row : want) std::fill(row.begin(), row.end(), QString());
+    resize(4, 600);
+    holds("after a clear and a resize");
+}
+
 namespace {
 
 // A grid of the given shape, shown at the given size.
@@ -173,6 +219,34 @@ TEST(StringGridTextBlocks, OnlyVisibleCellsAreComputed)
     EXPECT_GT(asked, 0);
     EXPECT_LT(asked, 1000);
     EXPECT_EQ(g.cell(11, 10000), "18");
+}
+
+// A grid refilled while hidden (on a tab not shown) shows, once shown, what a
+// grid refilled in view shows: the same texts in the same cells, the same picture.
+TEST(StringGridPaint, AGridRefilledWhileHiddenShowsItsTextsWhenShown)
+{
+    QWidget hiddenPage, shownPage;
+    StringGrid hidden(&hiddenPage), shown(&shownPage);
+    for (QWidget* page : {&hiddenPage, &shownPage}) page->resize(300, 200);
+    for (StringGrid* g : {&hidden, &shown}) {
+        g->setGeometry(0, 0, 300, 200);
+        g->setColCount(4);
+        g->setRowCount(3);
+        g->setCell(1, 1, "old");
+    }
+    hiddenPage.show();
+    shownPage.show();
+    QApplication::processEvents();
+    hiddenPage.hide();
+    for (StringGrid* g : {&hidden, &shown}) {
+        g->setRowCount(40);
+        g->setCell(1, 1, "new");
+        g->setCellTexts(2, 1, 2, 39, [](int c, int r) { return QString("%1/%2").arg(c).arg(r); });
+    }
+    QApplication::processEvents();
+    hiddenPage.show();
+    QApplication::processEvents();
+    EXPECT_EQ(hidden.grab().toImage(), shown.grab().toImage());
 }
 
 // Rows added at the end leave the view where the user scrolled it and the selected cell
