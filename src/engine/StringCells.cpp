@@ -109,13 +109,10 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
   AdvanceCellCounters(cells, length, balance, localTime);
 }
 
-void StepStringWithCounters(uint8_t* cells, uint8_t* next, const ExcitedCells& excited, uint8_t stopState,
-                            int32_t* balance, int32_t* localTime) {
+void StepString(uint8_t* cells, uint8_t* next, const ExcitedCells& excited) {
   const int32_t length = std::clamp(excited.length(), 0, kStringCells);
   NextCells(cells, next, length, excited);
   std::copy(next, next + length, cells);
-  if (stopState != 0) return;
-  AdvanceCellCounters(cells, length, balance, localTime);
 }
 
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)

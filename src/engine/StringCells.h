@@ -66,11 +66,10 @@ void StepStringCells(const uint8_t* cells, uint8_t* next, int32_t length, const 
 void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const StringNeighbourhood& mask,
                             StringBorder border, uint8_t stopState, int32_t* balance, int32_t* localTime,
                             int16_t* leftZeros = nullptr, int16_t* rightZeros = nullptr);
-// The same step for a run of many steps under one mask and border, with the
-// excited cells' rule built once for the run (ExcitedCells of the string's
-// length); the zeros around the last cell are not kept.
-void StepStringWithCounters(uint8_t* cells, uint8_t* next, const ExcitedCells& excited, uint8_t stopState,
-                            int32_t* balance, int32_t* localTime);
+// The next cells of a string of excited.length() cells, copied back, for a run
+// of many steps under one mask and border that builds the excited cells' rule
+// once; no counter is touched and the zeros around the last cell are not kept.
+void StepString(uint8_t* cells, uint8_t* next, const ExcitedCells& excited);
 
 // The counters of a string that still runs, after a step: a cell holding 2
 // gains 2 of balance and local time, any other cell loses 1 of balance and

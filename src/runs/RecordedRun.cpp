@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/MainMode.h"
+#include "base/NumericHelpers.h"
 #include "base/RunControls.h"
 #include "base/StringLength.h"
 #include "engine/StringEngine.h"
@@ -57,18 +58,55 @@ void BeginRecordedRows() {
   std::copy(stringB, stringB + kStringCells, prTableB[0]);
 }
 
+namespace {
+
+// The balance and local-time counters of the steps a string runs, kept per cell
+// as the number of those steps that left it at 2 and added to the counters once:
+// the sums the steps one by one would make (both wrap around in 32 bits), without
+// touching every counter at every step of a run of hundreds.
+struct RunningCounters {
+  int32_t steps = 0;
+  int32_t twos[kStringCells] = {};
+
+  void count(const uint8_t* cells, int32_t length) {
+    ++steps;
+    for (int32_t i = 0; i < length; ++i) twos[i] += cells[i] == 2;
+  }
+  void addTo(int32_t* balance, int32_t* localTime, int32_t length) const {
+    for (int32_t i = 0; i < length; ++i) {
+      const uint32_t two = uint32_t(twos[i]), other = uint32_t(steps) - two;
+      balance[i] = AddWrapping(balance[i], int32_t(2u * two - other));
+      localTime[i] = AddWrapping(localTime[i], int32_t(2u * two + other));
+    }
+  }
+};
+
+}  // namespace
+
 RecordedRunResult RunRecordedSteps(const RecordedRunSettings& s, const std::function<void()>& afterRow,
                                    const std::function<void()>& afterStep) {
   const int32_t length = UsedStringLength();
   const ExcitedCells excited(length, s.mask, s.border);
+  // The counters are brought up to date however the run ends.
+  struct Counters {
+    RunningCounters a, b;
+    int32_t length;
+    ~Counters() {
+      a.addTo(balanceA, localTimeA, length);
+      b.addTo(balanceB, localTimeB, length);
+    }
+  } counters{{}, {}, length};
   RecordedRunResult result;
   int32_t row = 0;
   bool goOn = true;
   while (goOn) {
     ++seriesStepCount;
     isRunSuccessful = 0;
-    StepStringWithCounters(stringA, stringANext, excited, stringAStopState, balanceA, localTimeA);
-    StepStringWithCounters(stringB, stringBNext, excited, stringBStopState, balanceB, localTimeB);
+    // A string's counters follow the steps it takes while it runs (stop state 0).
+    StepString(stringA, stringANext, excited);
+    if (stringAStopState == 0) counters.a.count(stringA, length);
+    StepString(stringB, stringBNext, excited);
+    if (stringBStopState == 0) counters.b.count(stringB, length);
     stepCount += isTimeReversed ? -1 : 1;
     // With "unStop" the no-zero test only keeps the stopped copy.
     TestNoZeroStop(stringA, length, kStringCells, !s.unStop, StopRecordA());

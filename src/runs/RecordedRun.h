@@ -52,7 +52,8 @@ struct RecordedRunResult {
 // one row per step. afterStep (may be empty) runs after every step, the one
 // at which the row limit ends the run included; afterRow (may be empty) after
 // every written row. With settings.unStop the strings stop once stepCount
-// passes stopStepA / stopStepB.
+// passes stopStepA / stopStepB. The balance and local-time counters of the
+// steps are added when the run returns (the hooks do not see them move).
 RecordedRunResult RunRecordedSteps(const RecordedRunSettings& settings, const std::function<void()>& afterRow,
                                    const std::function<void()>& afterStep = {});
 
