@@ -91,11 +91,14 @@ void ComputeFrontsAndOutputs() {
   const int32_t rows = UsableEventRows();
   // The fronts of every row, cell by cell as ComputeFrontsOfRow finds them; the
   // front arrays are then left as that row-by-row walk leaves them, at the last row.
+  // Every cell reads all four tables, so that the choices are selections rather
+  // than branches.
   for (int32_t k = 0; k < rows; ++k) {
     for (int32_t c = 0; c < length; ++c) {
       const int32_t twoA = twoEventStepA[k][c], zeroA = zeroEventStepA[k][c];
-      const int32_t twoB = twoA == -1 ? twoEventStepB[k][c] : -1;
-      const int32_t zeroB = zeroA == -1 ? zeroEventStepB[k][c] : -1;
+      const int32_t twoOfB = twoEventStepB[k][c], zeroOfB = zeroEventStepB[k][c];
+      const int32_t twoB = twoA == -1 ? twoOfB : -1;
+      const int32_t zeroB = zeroA == -1 ? zeroOfB : -1;
       const int32_t stepA = twoA >= 0 ? twoA : zeroA;
       const int32_t stepB = zeroB >= 0 ? zeroB : twoB;
       eventFrontDiff[k][c] = stepA - stepB;

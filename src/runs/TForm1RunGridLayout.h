@@ -27,10 +27,10 @@ void ShowRunCells(StringGrid* grid, int rows, int cols, Value value, Text text)
     rows = std::max(rows, 0);
     cols = std::max(cols, 0);
     using Stored = decltype(value(0, 0));
-    auto values = std::make_shared<std::vector<Stored>>();
-    values->reserve(size_t(rows) * size_t(cols));
+    auto values = std::make_shared<std::vector<Stored>>(size_t(rows) * size_t(cols));
+    Stored* at = values->data();
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c) values->push_back(value(r, c));
+        for (int c = 0; c < cols; ++c) *at++ = value(r, c);
     grid->setCellTexts(1, 1, cols, rows, [values, cols, text](int c, int r) {
         return QString(text((*values)[size_t(r - 1) * size_t(cols) + size_t(c - 1)]));
     });
