@@ -170,7 +170,7 @@ void StringGrid::reshape(int cols, int rows, int fixedCols, int fixedRows)
     const bool headersStay = fixedCols == fixedCols_ && fixedRows == fixedRows_ &&
                              (fixedRows > 0 && rows > 0) == (headerRows() > 0) &&
                              (fixedCols > 0 && cols > 0) == (headerCols() > 0) &&
-                             cells_.size() == std::size_t(cols_) * std::size_t(storedRows_);
+                             cells_.size() == std::size_t(rows_);
     if (headersStay) {
         model_->resize(Qt::Vertical, rows_ - headerRows(), rows - headerRows(), [&] { relayCells(cols_, rows); });
         model_->resize(Qt::Horizontal, cols_ - headerCols(), cols - headerCols(), [&] { relayCells(cols, rows); });
@@ -191,31 +191,11 @@ void StringGrid::reshape(int cols, int rows, int fixedCols, int fixedRows)
 // The store takes its new size; the texts of the cells that remain stay where they are.
 void StringGrid::relayCells(int cols, int rows)
 {
-    if (cols == cols_ && cells_.size() == std::size_t(cols_) * std::size_t(storedRows_)) {
-        // Rows come or go at the end of the row-major store. Rows that go are emptied
-        // but kept: a run grid shrinks and grows by hundreds of rows from one refill to
-        // the next, and its rows are nearly all empty (their texts come in blocks).
-        if (rows < rows_) {
-            const int written = std::clamp(writtenRows_, rows, rows_);
-            for (std::size_t i = std::size_t(rows) * cols_; i < std::size_t(written) * cols_; ++i)
-                cells_[i] = QString();
-            writtenRows_ = std::min(writtenRows_, rows);
-        }
-        if (rows > storedRows_) {
-            cells_.resize(std::size_t(cols) * std::size_t(rows));
-            storedRows_ = rows;
-        }
-    } else {
-        std::vector<QString> next(std::size_t(cols) * std::size_t(rows));
-        const int cc = std::min(cols, cols_), rr = std::min({rows, rows_, writtenRows_});
-        if (cells_.size() == std::size_t(cols_) * std::size_t(storedRows_))
-            for (int r = 0; r < rr; ++r)
-                for (int c = 0; c < cc; ++c)
-                    next[std::size_t(r) * cols + c] = std::move(cells_[std::size_t(r) * cols_ + c]);
-        cells_ = std::move(next);
-        storedRows_ = rows;
-        writtenRows_ = rr;
-    }
+    if (cols != cols_)
+        for (std::vector<QString>& line : cells_)
+            if (!line.empty())
+                line.resize(std::size_t(cols));
+    cells_.resize(std::size_t(rows));
     cols_ = cols;
     rows_ = rows;
     colWidths_.resize(std::size_t(cols_), defaultColWidth_);
@@ -272,7 +252,8 @@ QString StringGrid::cell(int col, int row) const
         return {};
     if (const TextBlock* b = textBlockAt(col, row))
         return b->text(col, row);
-    return cells_[std::size_t(row) * cols_ + col];
+    const std::vector<QString>& line = cells_[std::size_t(row)];
+    return line.empty() ? QString() : line[std::size_t(col)];
 }
 
 void StringGrid::setCell(int col, int row, const QString& text)
@@ -281,12 +262,16 @@ void StringGrid::setCell(int col, int row, const QString& text)
         return;
     if (const TextBlock* b = textBlockAt(col, row))
         storeTextBlock(std::size_t(b - textBlocks_.data()));
-    QString& slot = cells_[std::size_t(row) * cols_ + col];
+    std::vector<QString>& line = cells_[std::size_t(row)];
+    if (line.empty()) {
+        if (text.isEmpty())
+            return;
+        line.resize(std::size_t(cols_));
+    }
+    QString& slot = line[std::size_t(col)];
     if (slot == text)
         return;
     slot = text;
-    if (!text.isEmpty())
-        writtenRows_ = std::max(writtenRows_, row + 1);
     scheduleRefresh();
 }
 
@@ -354,22 +339,28 @@ const StringGrid::TextBlock* StringGrid::textBlockAt(int col, int row) const
     return nullptr;
 }
 
+std::vector<QString>& StringGrid::lineOf(int row)
+{
+    std::vector<QString>& line = cells_[std::size_t(row)];
+    if (line.empty())
+        line.resize(std::size_t(cols_));
+    return line;
+}
+
 void StringGrid::storeTextBlock(std::size_t i)
 {
     const TextBlock b = std::move(textBlocks_[i]);
     textBlocks_.erase(textBlocks_.begin() + std::ptrdiff_t(i));
     for (int r = b.cells.top(); r <= b.cells.bottom(); ++r)
         for (int c = b.cells.left(); c <= b.cells.right(); ++c)
-            cells_[std::size_t(r) * cols_ + c] = b.text(c, r);
-    writtenRows_ = std::max(writtenRows_, b.cells.bottom() + 1);
+            lineOf(r)[std::size_t(c)] = b.text(c, r);
 }
 
 void StringGrid::clear()
 {
     textBlocks_.clear();
-    for (std::size_t i = 0; i < std::size_t(writtenRows_) * cols_; ++i)
-        cells_[i].clear();
-    writtenRows_ = 0;
+    for (std::vector<QString>& line : cells_)
+        line.clear();
     scheduleRefresh();
 }
 

@@ -110,10 +110,11 @@ private:
 
     int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
-    // Row-major, cols_ wide, storedRows_ (at least rows_) rows; the rows past rows_ are
-    // empty, and so are those from writtenRows_ on (a bound, not the last non-empty row).
-    std::vector<QString> cells_ = std::vector<QString>(25);
-    int storedRows_ = 5, writtenRows_ = 0;
+    // The texts written cell by cell, one line per row: a line holds cols_ texts, or none
+    // while no text of its row has been written (the rows of a grid refilled by blocks of
+    // texts, hundreds of them coming and going from one refill to the next, cost nothing).
+    std::vector<std::vector<QString>> cells_ = std::vector<std::vector<QString>>(5);
+    std::vector<QString>& lineOf(int row);   // the line of a row, its cols_ texts made when missing
     std::vector<int> colWidths_ = std::vector<int>(5, 64);
     std::vector<TextBlock> textBlocks_;   // side by side, none overlapping another
     bool refreshPending_ = false;
