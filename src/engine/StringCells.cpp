@@ -70,17 +70,18 @@ uint32_t ExcitedCells::operator()(uint32_t zeros) const {
 
 namespace {
 
+// NextCellValue looked up rather than branched on: the cells of a run follow no
+// pattern a branch could learn.
+constexpr uint8_t kNextCell[3][2] = {{NextCellValue(0, false), NextCellValue(0, true)},
+                                     {NextCellValue(1, false), NextCellValue(1, true)},
+                                     {NextCellValue(2, false), NextCellValue(2, true)}};
+
 // next[i] for the length cells that excited (a rule of that length) covers.
 void NextCells(const uint8_t* cells, uint8_t* next, int32_t length, const ExcitedCells& excited) {
   uint32_t zeros = 0;
   for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
   const uint32_t seen = excited(zeros);
-  // NextCellValue looked up rather than branched on: the cells of a run follow
-  // no pattern a branch could learn.
-  static constexpr uint8_t kNext[3][2] = {{NextCellValue(0, false), NextCellValue(0, true)},
-                                          {NextCellValue(1, false), NextCellValue(1, true)},
-                                          {NextCellValue(2, false), NextCellValue(2, true)}};
-  for (int32_t i = 0; i < length; ++i) next[i] = kNext[std::min<uint8_t>(cells[i], 2)][(seen >> i) & 1];
+  for (int32_t i = 0; i < length; ++i) next[i] = kNextCell[std::min<uint8_t>(cells[i], 2)][(seen >> i) & 1];
 }
 
 }  // namespace
@@ -111,8 +112,12 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
 
 void StepString(uint8_t* cells, uint8_t* next, const ExcitedCells& excited) {
   const int32_t length = std::clamp(excited.length(), 0, kStringCells);
-  NextCells(cells, next, length, excited);
-  std::copy(next, next + length, cells);
+  uint32_t zeros = 0;
+  for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
+  const uint32_t seen = excited(zeros);
+  // A cell's next value needs only its own old value once the zeros are known:
+  // the cells are written over in place as next is filled.
+  for (int32_t i = 0; i < length; ++i) cells[i] = next[i] = kNextCell[std::min<uint8_t>(cells[i], 2)][(seen >> i) & 1];
 }
 
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)

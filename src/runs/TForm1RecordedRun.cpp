@@ -65,9 +65,16 @@ void TForm1::Button146Click()
     BeginRecordedRows();
 
     // The status bar follows every step, also the one at which the row limit
-    // ends the run; a written row leaves the count as that step showed it.
+    // ends the run; a written row leaves the count as that step showed it. What
+    // it shows can only be seen before the handler returns when the handler has
+    // run long enough for the bar to repaint itself (a sweep of many runs); else
+    // the count of the last step, set when the run returns, is all anyone sees.
     const RecordedRunResult result = RunRecordedSteps(
-        ReadRecordedRunSettings(*this), [this] { Button145Click(); }, [this] { ShowStepCount(); });
+        ReadRecordedRunSettings(*this), [this] { Button145Click(); },
+        [this] {
+            if (StatusBar1->repaintsWhileBusy()) ShowStepCount();
+        });
+    ShowStepCount();
     if (!result.finished)
         return;
 

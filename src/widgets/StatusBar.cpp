@@ -43,12 +43,14 @@ void StatusBar::paintEvent(QPaintEvent* e)
                           QPalette::WindowText);
 }
 
+bool StatusBar::repaintsWhileBusy() const { return isVisible() && HandlerRunningMs() >= kLongHandlerMs; }
+
 void StatusBar::setSimpleText(const QString& text)
 {
     if (text == text_)
         return;
     text_ = text;
-    const bool longHandler = isVisible() && HandlerRunningMs() >= kLongHandlerMs;
+    const bool longHandler = repaintsWhileBusy();
     const qint64 now = longHandler ? HandlerClockMs() : 0;
     if (longHandler && (lastRepaintMs_ < 0 || now - lastRepaintMs_ >= kMinRepaintGapMs)) {
         // Painted now: no event is taken, no input reaches a control.

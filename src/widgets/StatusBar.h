@@ -23,6 +23,11 @@ public:
     // progress far more often than anyone can read it, so it formats a text only
     // when this says so (at most every 50 ms).
     bool progressDue();
+    // Whether a text given now could be seen before the handler returns: only a
+    // handler that has run long enough for the bar to repaint itself meanwhile
+    // shows texts before its last. A command that reports every one of thousands
+    // of small steps need not format the texts no one can see.
+    bool repaintsWhileBusy() const;
     void setEdge(Edge e);   // emits edgeChanged on a change
     Edge edge() const { return edge_; }
 
