@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 // The pixels one figure covers, marked as pen or brush, so that a not-xor figure
 // touches each pixel exactly once even where outline and fill or thick strokes overlap.
@@ -270,8 +272,27 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     const QRect inImage = r.translated(origin_);
     if (rgb == uniformRgb_ && uniform_.contains(inImage))
         return;
-    paintRect(r, rgb, false);
-    changed(r);
+    // Rows that already hold the colour throughout are left alone and not reported:
+    // clearing the drawing area before a picture rewrites only the rows the last
+    // picture took, and the paint after it covers only those.
+    static thread_local std::vector<std::uint32_t> colourRow;
+    const std::size_t width = std::size_t(r.width());
+    if (colourRow.size() < width || colourRow.front() != rgb)
+        colourRow.assign(std::max(width, colourRow.size()), rgb);
+    const Rows row = rows();
+    int top = -1, bottom = -1;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        std::uint32_t* line = row(y) + r.left();
+        if (line[0] == rgb && line[width - 1] == rgb &&
+            std::memcmp(line, colourRow.data(), width * sizeof(std::uint32_t)) == 0)
+            continue;
+        std::fill(line, line + width, rgb);
+        if (top < 0)
+            top = y;
+        bottom = y;
+    }
+    if (top >= 0)
+        changed(QRect(r.left(), top, r.width(), bottom - top + 1));
     uniform_ = inImage;
     uniformRgb_ = rgb;
 }

@@ -445,6 +445,20 @@ TEST(CanvasFills, AFillThatChangesNoPixelIsSkippedAndAnyOtherDrawingEndsThat)
     c.fillRect(0, 0, 10, 10);
     c.fillRect(0, 0, 20, 10);   // reaches past the navy square
     EXPECT_EQ(countColor(c, ColorNavy, {0, 0, 50, 30}), 200);
+
+    // A fill over rows most of which already hold its colour writes and reports
+    // only the rows that did not, whatever pixel of them differed.
+    c.clear(ColorWhite);
+    c.setPixel(0, 12, ColorRed);    // first pixel of a row
+    c.setPixel(49, 14, ColorRed);   // last pixel of a row
+    c.setPixel(25, 17, ColorRed);   // a pixel inside a row
+    std::vector<QRect> reported;
+    c.onChanged = [&](const QRect& r) { reported.push_back(r); };
+    c.brush.color = ColorWhite;
+    c.fillRect(0, 0, 50, 30);
+    EXPECT_EQ(countColor(c, ColorWhite, {0, 0, 50, 30}), 50 * 30);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0], QRect(3, 14, 50, 6));   // rows 12..17, in image coordinates
 }
 
 // Figures drawn far apart and then between them: the next paint of the area
