@@ -121,8 +121,26 @@ Canvas::Canvas(int width, int height, TColor fill)
     : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32)
 {
     image_.fill(ToRgb32(fill));
-    uniform_ = image_.rect();
-    uniformRgb_ = ToRgb32(fill);
+    knowRowFills(ToRgb32(fill));
+}
+
+void Canvas::knowRowFills(std::uint32_t rgb)
+{
+    rowFills_.assign(std::size_t(image_.height()), RowFill{rgb, 0, image_.width() - 1});
+    rowFillKnown_.assign((std::size_t(image_.height()) + 63) / 64, ~std::uint64_t{0});
+}
+
+// Whole words of 64 rows at a time: every figure forgets the rows it touched.
+void Canvas::forgetRowFills(int top, int bottom)
+{
+    top = std::max(top, 0);
+    bottom = std::min(bottom, image_.height() - 1);
+    for (int y = top; y <= bottom;) {
+        const int bit = y % 64, n = std::min(64 - bit, bottom - y + 1);
+        const std::uint64_t bits = n == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << n) - 1) << bit;
+        rowFillKnown_[std::size_t(y) / 64] &= ~bits;
+        y += n;
+    }
 }
 
 void Canvas::setClip(const QRect& r) { clip_ = r.isNull() ? QRect(0, 0, 0, 0) : r.normalized(); }
@@ -146,8 +164,8 @@ QRect Canvas::bounds() const
 void Canvas::changed(const QRect& r)
 {
     const QRect touched = r.translated(origin_) & image_.rect();
-    if (touched.intersects(uniform_))
-        uniform_ = QRect();
+    if (!touched.isEmpty())
+        forgetRowFills(touched.top(), touched.bottom());
     if (onChanged && !touched.isEmpty())
         onChanged(touched);
 }
@@ -269,32 +287,38 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     if (r.isNull())
         return;
     const std::uint32_t rgb = ToRgb32(brush.color);
-    const QRect inImage = r.translated(origin_);
-    if (rgb == uniformRgb_ && uniform_.contains(inImage))
-        return;
-    // Rows that already hold the colour throughout are left alone and not reported:
-    // clearing the drawing area before a picture rewrites only the rows the last
-    // picture took, and the paint after it covers only those.
-    static thread_local std::vector<std::uint32_t> colourRow;
-    const std::size_t width = std::size_t(r.width());
-    if (colourRow.size() < width || colourRow.front() != rgb)
-        colourRow.assign(std::max(width, colourRow.size()), rgb);
+    // Rows whose span this fill lies in already hold its colour: they are left
+    // alone and not reported, so the paint after it covers only the rows written.
     const Rows row = rows();
-    int top = -1, bottom = -1;
+    const int left = r.left() + origin_.x(), right = r.right() + origin_.x();
+    bool written = false;
+    int top = 0, bottom = 0;   // canvas rows, which may lie above 0
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        std::uint32_t* line = row(y) + r.left();
-        if (line[0] == rgb && line[width - 1] == rgb &&
-            std::memcmp(line, colourRow.data(), width * sizeof(std::uint32_t)) == 0)
+        const int iy = y + origin_.y();
+        RowFill& known = rowFills_[std::size_t(iy)];
+        const bool holds = rowFillHolds(iy) && known.rgb == rgb;
+        if (holds && known.left <= left && right <= known.right)
             continue;
-        std::fill(line, line + width, rgb);
-        if (top < 0)
+        std::uint32_t* line = row(y);
+        std::fill(line + r.left(), line + r.right() + 1, rgb);
+        // The span grows when this fill touches the one the row had in this colour.
+        if (holds && left <= known.right + 1 && known.left <= right + 1) {
+            known.left = std::min(known.left, left);
+            known.right = std::max(known.right, right);
+        } else {
+            known = RowFill{rgb, left, right};
+            rowFillKnown_[std::size_t(iy) / 64] |= std::uint64_t{1} << (iy % 64);
+        }
+        if (!written)
             top = y;
+        written = true;
         bottom = y;
     }
-    if (top >= 0)
-        changed(QRect(r.left(), top, r.width(), bottom - top + 1));
-    uniform_ = inImage;
-    uniformRgb_ = rgb;
+    if (!written || !onChanged)
+        return;
+    const QRect area = QRect(r.left(), top, r.width(), bottom - top + 1).translated(origin_) & image_.rect();
+    if (!area.isEmpty())
+        onChanged(area);
 }
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
@@ -442,7 +466,7 @@ void Canvas::textOut(int x, int y, const QString& text)
     pos_ = QPoint(saturate(static_cast<long long>(x) + width), y);
     if (visible.isNull())
         return;
-    uniform_ = QRect();   // a glyph may reach past the text's box
+    forgetRowFills(0, image_.height() - 1);   // a glyph may reach past the text's box
     {
         QPainter p(&image_);
         p.translate(origin_);
@@ -485,8 +509,7 @@ void Canvas::draw(int x, int y, const QImage& bitmap)
 void Canvas::clear(TColor c)
 {
     image_.fill(ToRgb32(c));
-    uniform_ = image_.rect();
-    uniformRgb_ = ToRgb32(c);
+    knowRowFills(ToRgb32(c));
     if (onChanged)
         onChanged(image_.rect());
 }
@@ -505,7 +528,8 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    uniform_ = QRect();
+    knowRowFills(0);
+    forgetRowFills(0, image_.height() - 1);
     setOrigin(origin_);
     if (onChanged)
         onChanged(image_.rect());

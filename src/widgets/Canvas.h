@@ -114,12 +114,20 @@ private:
     QFont qfont() const;
 
     QImage image_;
-    // An area of the image (image coordinates) that the last fill left in one
-    // colour and that nothing has touched since: a fill of that colour inside it
-    // would change no pixel, so it is skipped (a clear of the whole area followed
-    // by fills of the same colour over parts of it costs one fill).
-    QRect uniform_;
-    std::uint32_t uniformRgb_ = 0;
+    // Per row of the image, the span that fills left in one colour and that nothing
+    // else has touched since (image coordinates): a fill of that colour over it would
+    // change no pixel, so it is skipped and not reported. Clearing the drawing area
+    // before each picture then writes only the rows the last picture took, and the
+    // fills of the same colour over parts of a cleared area cost nothing.
+    struct RowFill {
+        std::uint32_t rgb = 0;
+        int left = 0, right = -1;   // inclusive
+    };
+    std::vector<RowFill> rowFills_;
+    std::vector<std::uint64_t> rowFillKnown_;   // bit y: rowFills_[y] holds
+    bool rowFillHolds(int y) const { return (rowFillKnown_[std::size_t(y) / 64] >> (y % 64)) & 1u; }
+    void knowRowFills(std::uint32_t rgb);   // every row one colour throughout
+    void forgetRowFills(int top, int bottom);   // rows top..bottom (image) touched
     QPoint pos_{0, 0};
     QRect clip_;   // image coordinates; null: no clip
     QPoint origin_{0, 0};

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <random>
 #include <limits>
 
 namespace {
@@ -459,6 +460,66 @@ TEST(CanvasFills, AFillThatChangesNoPixelIsSkippedAndAnyOtherDrawingEndsThat)
     EXPECT_EQ(countColor(c, ColorWhite, {0, 0, 50, 30}), 50 * 30);
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0], QRect(3, 14, 50, 6));   // rows 12..17, in image coordinates
+}
+
+// Thousands of figures of every kind, at random, on a canvas whose origin and
+// clip move now and then: after every fill each pixel it covers has its colour,
+// and every pixel any figure changed lies in an area the canvas reported.
+TEST(CanvasFills, EveryFillPaintsItsAreaAndEveryChangeIsReported)
+{
+    std::mt19937 random(20240611);
+    const auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    Canvas c(48, 36, ColorWhite);
+    QRegion reported;
+    c.onChanged = [&](const QRect& r) { reported += r; };
+    QImage picture(5, 3, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const TColor colours[] = {ColorWhite, ColorRed, ColorButtonFace, ColorNavy};
+    for (int step = 0; step < 4000; ++step) {
+        const QImage before = c.image().copy();
+        reported = QRegion();
+        const int x = pick(-10, 50), y = pick(-10, 40), x2 = pick(-10, 50), y2 = pick(-10, 40);
+        c.brush.color = colours[pick(0, 3)];
+        c.pen.color = colours[pick(0, 3)];
+        c.pen.width = pick(1, 3);
+        const int kind = pick(0, 12);
+        switch (kind) {
+        case 0: c.setPixel(x, y, c.pen.color); break;
+        case 1: c.moveTo(x, y); c.lineTo(x2, y2); break;
+        case 2: c.moveTo(x, y); c.lineTo(x2, y); break;
+        case 3: c.ellipse(x, y, x2, y2); break;
+        case 4: c.rectangle(x, y, x2, y2); break;
+        case 5: c.polygon({{x, y}, {x2, y}, {x, y2}}); break;
+        case 6: c.draw(x, y, picture); break;
+        case 7: if (pick(0, 20) == 0) c.textOut(x, y, "ab"); break;
+        case 8: if (pick(0, 30) == 0) c.clear(colours[pick(0, 3)]); break;
+        case 9:
+            if (pick(0, 10) == 0) {
+                c.setOrigin({pick(0, 6), pick(0, 6)});
+                if (pick(0, 1)) {
+                    c.setClip(QRect(pick(0, 10), pick(0, 10), pick(20, 48), pick(15, 36)));
+                } else {
+                    c.clearClip();
+                }
+            }
+            break;
+        default: {   // fills, the most of all, of the colours the canvas already holds
+            c.fillRect(x, y, x2, y2);
+            const QRect area = QRect(QPoint(std::min(x, x2), std::min(y, y2)), QPoint(std::max(x, x2) - 1, std::max(y, y2) - 1)) &
+                               c.clip();
+            for (int py = area.top(); py <= area.bottom(); ++py)
+                for (int px = area.left(); px <= area.right(); ++px)
+                    ASSERT_EQ(c.pixel(px, py), c.brush.color) << "step " << step << " at " << px << "," << py;
+            break;
+        }
+        }
+        if (kind == 8) continue;   // a clear reports the whole image itself
+        for (int py = 0; py < before.height(); ++py)
+            for (int px = 0; px < before.width(); ++px)
+                if (before.pixel(px, py) != c.image().pixel(px, py)) {
+                    ASSERT_TRUE(reported.contains(QPoint(px, py))) << "step " << step << " kind " << kind << " at " << px << "," << py;
+                }
+    }
 }
 
 // Figures drawn far apart and then between them: the next paint of the area
