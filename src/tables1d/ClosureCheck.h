@@ -15,10 +15,12 @@
 // two-dimensional check lays its mask row by row into the same placement
 // region (tables2d/ClosureCheck2d.h) and starts from a range of records.
 //
-// RunClosureCheck finds the candidates of each level through an index of the
-// records by the cells the earlier levels already fix; RunClosureCheckByScan
-// tries every record at every level as the check was first written. Both give
-// the same counts, verdict, stopping point and final globals.
+// RunClosureCheck summarises what the search finds below each start record
+// (the composed keys and how many placements compose each) instead of
+// walking every placement, and walks only the start record whose search
+// fails; RunClosureCheckByScan tries every record at every level as the check
+// was first written. Both give the same counts, verdict, stopping point and
+// final globals.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -96,10 +98,11 @@ struct ClosureProgress {
     int level = 0;
     std::array<int32_t, 4> records{};
 };
-// Called at each record tried at the scope's progress level (the scan tries
-// every record; the indexed check reports the records that fit and then the
-// last record, so the last report of each level, and of the whole check, is
-// the same). May be empty.
+// Called at each record tried at the scope's progress level: the scan tries
+// every record. The indexed check reports, for a start record it summarises,
+// the last report the scan makes below it, and for a start record it walks,
+// the records that fit and then the last record; so the last report of each
+// start record, and of the whole check, is the same. May be empty.
 using ClosureProgressCallback = std::function<void(const ClosureProgress&)>;
 
 // Empty when the check can run on the list as it is; otherwise why not
