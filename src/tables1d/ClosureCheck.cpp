@@ -5,6 +5,7 @@
 // order, so that it stops where the full scan stops.
 #include "tables1d/ClosureCheck.h"
 
+#include "base/GroupAlgebra.h"
 #include "base/NumericHelpers.h"
 #include "base/TableRecords.h"
 #include "tables1d/ClosureEnumeration.h"
@@ -87,6 +88,8 @@ public:
         if (scope_.resetCounts) std::fill(ttHitCount, ttHitCount + scope_.recordCount, 0);
         // Start rows beyond the list, and every row when the keys do not pack, are walked.
         int32_t summarisedEnd = std::max(from, std::min(to, scope_.recordCount));
+        symmetric_ = summarisedEnd > from && IsMultipliedByTheGroup(n_, scope_);
+        if (symmetric_) firstBlock_.resize(size_t(scope_.blockSize));
         choosePlan(from, summarisedEnd);
         if (!summaries_->usable()) summarisedEnd = from;
         added_.assign(size_t(scope_.recordCount), 0);
@@ -117,7 +120,8 @@ private:
         if (!summaries_->usable() || to - from < 8 * kSample) return;
         const auto sampleWork = [&](ClosureSummaries& s, int64_t budget) {
             for (int32_t k = 0; k < kSample && s.work() <= budget; ++k) {
-                s.startKeys(from + int32_t(int64_t(to - from) * k / kSample));
+                const int32_t start = from + int32_t(int64_t(to - from) * k / kSample);
+                s.startKeys(symmetric_ ? start % scope_.blockSize : start);
                 for (int level = 1; level + 1 < n_; ++level) s.fittingPlacements(level);
                 s.trim();
             }
@@ -154,31 +158,82 @@ private:
     // placements fails.
     bool summarise(int32_t i)
     {
-        const std::span<const ClosureSummaries::Entry> keys = summaries_->startKeys(i);
-        for (const ClosureSummaries::Entry& e : keys)
+        const Below& below = searchBelow(i);
+        for (const ClosureSummaries::Entry& e : below.keys)
             if (judge(e.key).stops) return false;
-        int64_t placements = 0;
-        for (const ClosureSummaries::Entry& e : keys) {
-            placements = SaturatingAdd64(placements, e.count);
+        for (const ClosureSummaries::Entry& e : below.keys)
             if (const int32_t row = judge(e.key).counted; row >= 0)
                 added_[size_t(row)] = SaturatingAdd64(added_[size_t(row)], e.count);
-        }
+        const int64_t placements = below.fitting[size_t(n_ - 1)];
         outcome_.placements = SaturatingAdd64(outcome_.placements, placements);
         if (placements > 0) lastStart_ = i;
-
-        // The counters of the levels: every placement of levels 0..L that fits.
-        std::array<int64_t, 10> fitting{};
-        fitting[0] = 1;
-        for (int level = 1; level < n_; ++level)
-            fitting[size_t(level)] = fitting[size_t(level) - 1] == 0 ? 0
-                                     : level == n_ - 1               ? placements
-                                                                     : summaries_->fittingPlacements(level);
         for (int level = 0; level < n_; ++level) {
-            outcome_.levelEntries[size_t(level)] =
-                SaturatingAdd64(outcome_.levelEntries[size_t(level)], level == 0 ? 1 : fitting[size_t(level) - 1]);
-            outcome_.levelFits[size_t(level)] = SaturatingAdd64(outcome_.levelFits[size_t(level)], fitting[size_t(level)]);
+            outcome_.levelEntries[size_t(level)] = SaturatingAdd64(outcome_.levelEntries[size_t(level)],
+                                                                   level == 0 ? 1 : below.fitting[size_t(level) - 1]);
+            outcome_.levelFits[size_t(level)] =
+                SaturatingAdd64(outcome_.levelFits[size_t(level)], below.fitting[size_t(level)]);
         }
-        reportLast(i, fitting);
+        reportLast(i, below.fitting);
+        return true;
+    }
+
+    // What the search finds below a start record: the composed keys with
+    // their numbers of placements, and the placements of levels 0..L that fit.
+    struct Below {
+        std::vector<ClosureSummaries::Entry> keys;
+        std::array<int64_t, 10> fitting{};
+        bool known = false;
+    };
+
+    const Below& searchBelow(int32_t i)
+    {
+        if (!symmetric_) return summariseBelow(i, current_);
+        // A start record of block g sees the search below the record of
+        // block 0 with every cell, block number and reference cell
+        // multiplied by g.
+        const int32_t block = scope_.blockSize;
+        Below& first = firstBlock_[size_t(i % block)];
+        if (!first.known) summariseBelow(i % block, first);
+        const int g = int(i / block);
+        if (g == 0) return first;
+        current_.keys.clear();
+        for (const ClosureSummaries::Entry& e : first.keys)
+            current_.keys.push_back({summaries_->multiplied(e.key, g), e.count});
+        current_.fitting = first.fitting;
+        return current_;
+    }
+
+    const Below& summariseBelow(int32_t i, Below& into)
+    {
+        const std::span<const ClosureSummaries::Entry> keys = summaries_->startKeys(i);
+        into.keys.assign(keys.begin(), keys.end());
+        int64_t placements = 0;
+        for (const ClosureSummaries::Entry& e : keys) placements = SaturatingAdd64(placements, e.count);
+        into.fitting.fill(0);
+        into.fitting[0] = 1;
+        for (int level = 1; level < n_; ++level)
+            into.fitting[size_t(level)] = into.fitting[size_t(level) - 1] == 0 ? 0
+                                          : level == n_ - 1                    ? placements
+                                                                               : summaries_->fittingPlacements(level);
+        into.known = true;
+        return into;
+    }
+
+    // Whether every block b of the list is block 0 multiplied by b, cell by
+    // cell (as the generators and harvests lay their tables out): then the
+    // placements from a record of block b are those from its record of
+    // block 0, multiplied by b.
+    static bool IsMultipliedByTheGroup(int n, const ClosureScope& scope)
+    {
+        const int32_t block = scope.blockSize;
+        if (scope.recordCount != 6 * block || block < 1) return false;
+        for (int32_t i = 0; i < block; ++i)
+            for (int p = 0; p < n; ++p) {
+                const uint8_t cell = ttKeys[i][p];
+                if (cell > 5) return false;
+                for (int32_t g = 1; g < 6; ++g)
+                    if (ttKeys[g * block + i][p] != GroupProduct(uint32_t(g), cell)) return false;
+            }
         return true;
     }
 
@@ -251,6 +306,9 @@ private:
     RecordKeyIndex permutedIndex_;
     std::unordered_map<uint64_t, Judgement> judged_;
     std::vector<int64_t> added_;   // counts raised by the summarised start records, not yet in ttHitCount
+    bool symmetric_ = false;       // the list is its block 0 multiplied by the group
+    std::vector<Below> firstBlock_;   // below each record of block 0, once known
+    Below current_;
     int32_t lastStart_ = -1;       // the last summarised start record with a complete placement
     ClosureOutcome outcome_;
 };

@@ -1,5 +1,6 @@
 #include "tables1d/ClosureSummaries.h"
 
+#include "base/GroupAlgebra.h"
 #include "base/TableRecords.h"
 
 #include <algorithm>
@@ -540,6 +541,20 @@ RecordKeyIndex::PackedKey ClosureSummaries::composedKey(uint64_t key) const
             packed.high |= tag << (8 * (level - 8));
     }
     return packed;
+}
+
+uint64_t ClosureSummaries::multiplied(uint64_t key, int g) const
+{
+    const uint64_t mask = (uint64_t(1) << tagBits_) - 1;
+    uint64_t product = 0;
+    for (int level = 0; level < n_; ++level) {
+        const uint64_t tag = (key >> (tagBits_ * level)) & mask;
+        product |= uint64_t(GroupProduct(uint32_t(g), uint32_t(tag))) << (tagBits_ * level);
+    }
+    if (referenceBits_ > 0)
+        if (const uint64_t cell = (key >> referenceShift_) & ((uint64_t(1) << referenceBits_) - 1); cell > 0)
+            product |= uint64_t(GroupProduct(uint32_t(g), uint32_t(cell - 1)) + 1) << referenceShift_;
+    return product;
 }
 
 int32_t ClosureSummaries::referenceCell(uint64_t key) const

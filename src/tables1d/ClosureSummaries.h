@@ -66,6 +66,10 @@ public:
     // (1 <= depth <= pointCount), their cells in `grid` (region positions).
     int64_t completions(int depth, const int32_t* grid);
 
+    // A packed key with every block number and the reference cell (0..5)
+    // multiplied by group element g on the left.
+    uint64_t multiplied(uint64_t key, int g) const;
+
     // The parts of a packed key.
     RecordKeyIndex::PackedKey composedKey(uint64_t key) const;
     int32_t referenceCell(uint64_t key) const;   // -1 when no level sets it
