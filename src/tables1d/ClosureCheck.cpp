@@ -76,10 +76,6 @@ public:
     SummarisedSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
         : n_(mask.pointCount), mask_(mask), scope_(scope), progress_(progress), walk_(mask, scope, progress)
     {
-        int all[kTableKeyBytes];
-        for (int p = 0; p < n_; ++p) all[p] = p;
-        keyIndex_.build(ttKeys, scope.recordCount, all, n_);
-        if (scope.permuted != PermutedTest::Skip) permutedIndex_.build(ttKeysPermuted, scope.recordCount, all, n_);
     }
 
     ClosureOutcome run()
@@ -87,13 +83,21 @@ public:
         const int32_t from = scope_.startFrom, to = scope_.startCount;
         if (scope_.resetCounts) std::fill(ttHitCount, ttHitCount + scope_.recordCount, 0);
         // Start rows beyond the list, and every row when the keys do not pack, are walked.
-        int32_t summarisedEnd = std::max(from, std::min(to, scope_.recordCount));
-        symmetric_ = summarisedEnd > from && IsMultipliedByTheGroup(n_, scope_);
-        if (symmetric_) firstBlock_.resize(size_t(scope_.blockSize));
-        choosePlan(from, summarisedEnd);
-        if (!summaries_->usable()) summarisedEnd = from;
+        const int32_t listEnd = std::max(from, std::min(to, scope_.recordCount));
+        // A short search is walked whole: summaries would cost more to set up.
+        int32_t i = from;
+        for (; i < listEnd && WalkedWork(walk_.outcome()) < kWalkedWork; ++i)
+            if (walk_.runStarts(i, i + 1)) return walk_.finish();
+        outcome_ = walk_.outcome();
+        int32_t summarisedEnd = listEnd;
+        if (i < listEnd) {
+            symmetric_ = IsMultipliedByTheGroup(n_, scope_);
+            if (symmetric_) firstBlock_.resize(size_t(scope_.blockSize));
+            choosePlan(i, listEnd);
+            if (!summaries_->usable()) summarisedEnd = i;
+        }
         added_.assign(size_t(scope_.recordCount), 0);
-        for (int32_t i = from; i < summarisedEnd; ++i) {
+        for (; i < summarisedEnd; ++i) {
             if (!summarise(i)) {
                 // This start record reaches a failing key: walked to its failure.
                 settle();
@@ -105,7 +109,7 @@ public:
         }
         settle();
         walk_.seed(outcome_);
-        if (summarisedEnd < to) walk_.runStarts(std::max(from, summarisedEnd), to);
+        if (i < to) walk_.runStarts(i, to);
         return walk_.finish();
     }
 
@@ -142,11 +146,11 @@ private:
     {
         if (const auto it = judged_.find(key); it != judged_.end()) return it->second;
         const RecordKeyIndex::PackedKey composed = summaries_->composedKey(key);
-        const int32_t found = keyIndex_.firstPacked(composed);
+        const int32_t found = walk_.keyIndex().firstPacked(composed);
         Judgement j{found < 0, found >= scope_.firstCountedRecord ? found : -1};
         if (found >= 0 && scope_.permuted != PermutedTest::Skip) {
             const int32_t reference = summaries_->referenceCell(key);
-            const int32_t permuted = permutedIndex_.firstPacked(composed);
+            const int32_t permuted = walk_.permutedIndex().firstPacked(composed);
             if (permuted < 0 || permuted / scope_.blockSize != reference)
                 j.stops = scope_.permuted == PermutedTest::Stop || reference == 0;
         }
@@ -285,10 +289,20 @@ private:
             else
                 composed.high |= block << (8 * (l - 8));
         }
-        lastFoundIndex = keyIndex_.firstPacked(composed);
+        lastFoundIndex = walk_.keyIndex().firstPacked(composed);
     }
 
     static constexpr int64_t kCountCap = int64_t(1) << 62;
+
+    // Records placed by the walk so far, and how many it places before the
+    // rest of the search is summarised (a few milliseconds of walking).
+    static int64_t WalkedWork(const ClosureOutcome& o)
+    {
+        int64_t fits = 0;
+        for (const int64_t f : o.levelFits) fits = SaturatingAdd64(fits, f);
+        return fits;
+    }
+    static constexpr int64_t kWalkedWork = 100000;
 
     static int64_t SaturatingAdd64(int64_t a, int64_t b)
     {
@@ -302,8 +316,6 @@ private:
     const ClosureProgressCallback& progress_;
     ClosureEnumeration walk_;
     std::unique_ptr<ClosureSummaries> summaries_;
-    RecordKeyIndex keyIndex_;
-    RecordKeyIndex permutedIndex_;
     std::unordered_map<uint64_t, Judgement> judged_;
     std::vector<int64_t> added_;   // counts raised by the summarised start records, not yet in ttHitCount
     bool symmetric_ = false;       // the list is its block 0 multiplied by the group

@@ -49,6 +49,11 @@ public:
     bool lastPlacementFrom(int32_t start, int depth, std::array<int32_t, 10>& records,
                            const std::function<bool(int level)>& extends = {});
 
+    // The first rows of composed keys in the list and in its permuted copy
+    // (the latter built only when the scope makes the permuted test).
+    const RecordKeyIndex& keyIndex() const { return keyIndex_; }
+    const RecordKeyIndex& permutedIndex() const { return permutedIndex_; }
+
     // The placement region as the last placement left it: positions the
     // levels placed so far have set hold their cells.
     const int32_t* grid() const { return grid_.data(); }
