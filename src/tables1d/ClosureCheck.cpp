@@ -86,8 +86,13 @@ public:
         const int32_t listEnd = std::max(from, std::min(to, scope_.recordCount));
         // A short search is walked whole: summaries would cost more to set up.
         int32_t i = from;
-        for (; i < listEnd && WalkedWork(walk_.outcome()) < kWalkedWork; ++i)
-            if (walk_.runStarts(i, i + 1)) return walk_.finish();
+        for (int64_t budget = scope_.walkBeforeSummarising; i < listEnd; ++i) {
+            const int64_t before = WalkedWork(walk_.outcome());
+            const ClosureEnumeration::StartWalk walked = walk_.tryStart(i, budget);
+            if (walked == ClosureEnumeration::StartWalk::OverBudget) break;
+            if (walked == ClosureEnumeration::StartWalk::Stopped) return walk_.finish();
+            budget -= WalkedWork(walk_.outcome()) - before;
+        }
         outcome_ = walk_.outcome();
         int32_t summarisedEnd = listEnd;
         if (i < listEnd) {
@@ -294,15 +299,13 @@ private:
 
     static constexpr int64_t kCountCap = int64_t(1) << 62;
 
-    // Records placed by the walk so far, and how many it places before the
-    // rest of the search is summarised (a few milliseconds of walking).
+    // Records placed by the walk so far.
     static int64_t WalkedWork(const ClosureOutcome& o)
     {
         int64_t fits = 0;
         for (const int64_t f : o.levelFits) fits = SaturatingAdd64(fits, f);
         return fits;
     }
-    static constexpr int64_t kWalkedWork = 100000;
 
     static int64_t SaturatingAdd64(int64_t a, int64_t b)
     {

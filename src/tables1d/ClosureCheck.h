@@ -84,6 +84,12 @@ struct ClosureScope {
     int progressLevel = 0;     // the level (0..3) whose records the progress callback reports
     bool resetCounts = true;   // counts of records 0..recordCount-1 set to 0 first; else added to
     int32_t firstCountedRecord = 0;   // a composed key found below this row gains no count
+    // RunClosureCheck walks start records placement by placement as long as
+    // that places no more than this many records in all, and summarises the
+    // rest of the search (a short search costs less walked; a start record
+    // that would go past it is summarised instead). Any value gives the same
+    // result.
+    int64_t walkBeforeSummarising = 100000;
 };
 
 // The general check's scope: N records in blocks of N/6, start records from

@@ -50,6 +50,25 @@ bool ClosureEnumeration::runStarts(int32_t from, int32_t to)
     return false;
 }
 
+ClosureEnumeration::StartWalk ClosureEnumeration::tryStart(int32_t start, int64_t budget)
+{
+    const ClosureOutcome before = outcome_;
+    const int32_t lastFound = lastFoundIndex;
+    budget_ = budget;
+    placed_ = 0;
+    raised_.clear();
+    logging_ = true;
+    const bool stopped = runStarts(start, start + 1);
+    logging_ = false;
+    budget_ = INT64_MAX;
+    if (!overBudget_) return stopped ? StartWalk::Stopped : StartWalk::Passed;
+    overBudget_ = false;
+    for (const int32_t row : raised_) --ttHitCount[row];
+    outcome_ = before;
+    lastFoundIndex = lastFound;
+    return StartWalk::OverBudget;
+}
+
 ClosureOutcome ClosureEnumeration::finish()
 {
     // The globals keep the composed key of the last placement looked up.
@@ -176,6 +195,7 @@ bool ClosureEnumeration::place(int level)
         if (placeLast(rows, reports)) return true;
     } else {
         for (const int32_t r : rows) {
+            if (++placed_ > budget_) return overBudget_ = true;
             records_[size_t(level)] = r;
             stamp_[size_t(level)] = ++clock_;
             ++outcome_.levelFits[size_t(level)];
@@ -223,6 +243,7 @@ bool ClosureEnumeration::placeLast(std::span<const int32_t> rows, bool reports)
     uint32_t& passing = memo.passing;
     int32_t lastPassed = -1;   // the last passing record not yet noted
     for (const int32_t r : rows) {
+        if (++placed_ > budget_) return overBudget_ = true;
         records_[size_t(level)] = r;
         if (reports) report(level);
         const int32_t block = blockOf_[size_t(r)];
@@ -240,7 +261,10 @@ bool ClosureEnumeration::placeLast(std::span<const int32_t> rows, bool reports)
         if (passing & bit) {
             ++outcome_.placements;
             ++outcome_.levelFits[size_t(level)];
-            if (int32_t* count = countOf[size_t(block)]; count && *count < INT32_MAX) ++*count;
+            if (int32_t* count = countOf[size_t(block)]; count && *count < INT32_MAX) {
+                ++*count;
+                if (logging_) raised_.push_back(int32_t(count - ttHitCount));
+            }
             lastPassed = r;
             continue;
         }
@@ -295,7 +319,10 @@ bool ClosureEnumeration::complete(const Answer& answer)
         return true;
     }
     lastFoundIndex = found;
-    if (found >= firstCounted_) ttHitCount[found] = SaturatingAdd(ttHitCount[found], 1);
+    if (found >= firstCounted_ && ttHitCount[found] < INT32_MAX) {
+        ++ttHitCount[found];
+        if (logging_) raised_.push_back(found);
+    }
 
     if (permuted_ != PermutedTest::Skip) {
         const int32_t reference = reach_ >= 0 ? grid_[size_t(reach_)] : -1;

@@ -10,12 +10,14 @@
 // indexes of whole keys to their first row; at the last level, whose composed
 // keys differ only in their last block number, once per block.
 //
-// The summarised check (ClosureCheck.cpp) hands it the start records it must
-// walk one by one: the one whose search fails, and those it cannot summarise.
+// The summarised check (ClosureCheck.cpp) hands it the start records it
+// walks: the first ones, until the search proves long enough to summarise;
+// the one whose search fails; and those it cannot summarise.
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/RecordKeyIndex.h"
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -34,6 +36,12 @@ public:
     // Walks start records from..to-1 (the scope's progress reports included);
     // true when a placement failed and the search has to stop.
     bool runStarts(int32_t from, int32_t to);
+
+    // Walks start record `start` unless that places more than `budget`
+    // records; then what it did is undone (counts, counters, lastFoundIndex)
+    // and OverBudget is returned.
+    enum class StartWalk { Passed, Stopped, OverBudget };
+    StartWalk tryStart(int32_t start, int64_t budget);
 
     // The outcome so far; finish() also leaves ttProbeKey holding the
     // composed key of the last placement looked up.
@@ -140,4 +148,10 @@ private:
     unsigned unmatchable_ = 0;          // levels whose block number no key cell can hold
     bool lastLevelSetsReference_ = n_ == 1;   // the reference cell is one the last level sets
     ClosureOutcome outcome_;
+    // A walk on a budget: records placed against it, and the counts it raised.
+    int64_t budget_ = INT64_MAX;
+    int64_t placed_ = 0;
+    bool overBudget_ = false;
+    bool logging_ = false;
+    std::vector<int32_t> raised_;
 };

@@ -6,14 +6,21 @@ using namespace tabletest;
 
 namespace {
 
-// The general check, indexed and by scan, on the list as it is.
+// The general check by scan and indexed on the list as it is, and over its
+// scope summarised from the first start record or from one whose walk the
+// engine breaks off.
 AgreedCheck ExpectBothAgree(const ClosureMask& mask, bool firstBlockOnly)
 {
     BuildPermutedCopy(mask.pointCount);
-    return ExpectIndexedMatchesScan([&](bool byScan, const ClosureProgressCallback& progress) {
-        return byScan ? RunClosureCheckByScan(mask, firstBlockOnly, progress)
-                      : RunClosureCheck(mask, firstBlockOnly, progress);
-    });
+    ClosureScope summarised = GeneralClosureScope(mask, ttRecordCount, firstBlockOnly);
+    return ExpectEnginesMatchScan(
+        [&](int form, const ClosureProgressCallback& progress) {
+            summarised.walkBeforeSummarising = form == 2 ? 0 : 97;   // from the first, or from one broken off
+            return form == 0   ? RunClosureCheckByScan(mask, firstBlockOnly, progress)
+                   : form == 1 ? RunClosureCheck(mask, firstBlockOnly, progress)
+                               : RunClosureCheck(mask, summarised, progress);
+        },
+        3);
 }
 
 const ClosureMask kMask73 = MaskFromOffsets({-3, -2, -1, 0, 1, 2});   // (7,3), 6 points

@@ -131,10 +131,18 @@ TEST(ClosureCheck2d, ChecksInPiecesAddUpToTheWholeCheck)
     const std::vector<int32_t> whole(ttHitCount, ttHitCount + n);
     ASSERT_GT(std::accumulate(whole.begin(), whole.end(), int64_t(0)), 0);
 
-    RunClosureCheck(mask, WholeScope(7, 0, 50, true));
-    RunClosureCheck(mask, WholeScope(7, 50, 50, false));   // an empty piece changes nothing
-    RunClosureCheck(mask, WholeScope(7, 50, n, false));
-    EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + n), whole);
+    // The pieces walked, and summarised from their first start record.
+    for (const int64_t walk : {int64_t(100000), int64_t(0)}) {
+        const auto piece = [&](int32_t from, int32_t to, bool reset) {
+            ClosureScope scope = WholeScope(7, from, to, reset);
+            scope.walkBeforeSummarising = walk;
+            RunClosureCheck(mask, scope);
+        };
+        piece(0, 50, true);
+        piece(50, 50, false);   // an empty piece changes nothing
+        piece(50, n, false);
+        EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + n), whole);
+    }
 }
 
 TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
