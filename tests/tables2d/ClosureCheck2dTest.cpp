@@ -157,13 +157,14 @@ TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
     EXPECT_EQ(ttProbeKey[0], 6);
 }
 
-// Closed tables of five to eight points whose search is summarised start
+// Closed tables of five to nine points whose search is summarised start
 // record by start record, whole and with one cell changed early, midway or
 // late, with "/6", ranges past the list and counts kept from earlier pieces.
 TEST(ClosureCheck2d, SummarisedStartRecordsAgreeWithTheScanUpToTheFailure)
 {
     std::mt19937 rng(4242);
-    const std::vector<std::vector<Mask2dPoint>> extras = {{}, {{1, 1}}, {{1, 1}, {-1, -1}}, {{2, 0}, {0, 2}, {1, 1}}};
+    const std::vector<std::vector<Mask2dPoint>> extras = {
+        {}, {{1, 1}}, {{1, 1}, {-1, -1}}, {{2, 0}, {0, 2}, {1, 1}}, {{1, 1}, {-1, -1}, {2, 0}, {-2, 0}}};
     for (const auto& extra : extras) {
         const int k = 5 + int(extra.size());
         const ClosureMask mask = MaskOf(Cross(extra));
