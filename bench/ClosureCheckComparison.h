@@ -96,11 +96,11 @@ inline const char* VerdictText(ClosureVerdict v)
     return v == ClosureVerdict::Closed ? "closed" : v == ClosureVerdict::Unlocked ? "IS UNLOCKED" : "IS OOOOOOOOOOO";
 }
 
-// The whole check timed, then the scan on a sample of its start records: up
-// to eight spread over the range (and the one the check stopped at), taken in
-// turn while the records the scan tries stay within `budget`, each compared
-// with the engine on the same start record. True when every sampled result is
-// the engine's.
+// The whole check timed, then the scan on a sample of its start records: of
+// thirty-two spread over the range (and the one the check stopped at), the
+// cheapest for the scan while the records it tries stay within `budget` (a
+// quarter of it at least), each compared with the engine on the same start record. True
+// when every sampled result is the engine's.
 inline bool CompareCheckWithScan(const char* title, const ClosureMask& mask, const ClosureScope& scope, double budget,
                                  int runs = 5)
 {
@@ -114,33 +114,51 @@ inline bool CompareCheckWithScan(const char* title, const ClosureMask& mask, con
     std::printf("\n  engine          best %9.4f s   median %9.4f s   (%d runs)\n", engine.best, engine.median,
                 engine.runs);
 
-    std::vector<int32_t> candidates;
+    // Thirty-two start records spread over the range searched (and the one
+    // the check stopped at), the cheapest for the scan first.
+    std::vector<int32_t> spread;
     const int32_t last = whole.verdict == ClosureVerdict::Closed ? scope.startCount : whole.lastPlacement[0] + 1;
-    for (int k = 0; k < 8; ++k) candidates.push_back(scope.startFrom + int32_t(int64_t(last - scope.startFrom) * k / 8));
-    if (whole.verdict != ClosureVerdict::Closed) candidates.push_back(whole.lastPlacement[0]);
-    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    for (int k = 0; k < 32; ++k) spread.push_back(scope.startFrom + int32_t(int64_t(last - scope.startFrom) * k / 32));
+    if (whole.verdict != ClosureVerdict::Closed) spread.push_back(whole.lastPlacement[0]);
+    std::sort(spread.begin(), spread.end());
+    spread.erase(std::unique(spread.begin(), spread.end()), spread.end());
+    struct Candidate {
+        double work;
+        int32_t start;
+        CheckResult indexed;
+    };
+    std::vector<Candidate> candidates;
+    for (const int32_t s : spread) {
+        ClosureScope one = scope;
+        one.startFrom = s;
+        one.startCount = s + 1;
+        CheckResult indexed = RunCheck(false, mask, one, before);
+        const double work = ScanWork(indexed.outcome, n, scope.recordCount);
+        if (work > 0) candidates.push_back({work, s, std::move(indexed)});
+    }
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Candidate& a, const Candidate& b) { return a.work < b.work; });
 
     double sampleWork = 0, sampleSeconds = 0;
     int sampled = 0;
     bool agree = true;
     std::printf("  scan sample     start records");
-    for (const int32_t s : candidates) {
+    for (const Candidate& c : candidates) {
+        // A quarter of the budget at least, however long the scan.
+        if (sampleWork >= budget / 4 && sampleWork + c.work > budget) break;
         ClosureScope one = scope;
-        one.startFrom = s;
-        one.startCount = s + 1;
-        const CheckResult indexed = RunCheck(false, mask, one, before);
-        const double work = ScanWork(indexed.outcome, n, scope.recordCount);
-        if (work == 0 || sampleWork + work > budget) continue;
+        one.startFrom = c.start;
+        one.startCount = c.start + 1;
         const CheckResult scan = RunCheck(true, mask, one, before);
-        agree = agree && scan.sameAs(indexed);
-        sampleWork += work;
+        agree = agree && scan.sameAs(c.indexed);
+        sampleWork += c.work;
         sampleSeconds += scan.seconds;
         ++sampled;
-        std::printf(" %d", s);
+        std::printf(" %d", c.start);
     }
     std::copy(engine.result.counts.begin(), engine.result.counts.end(), ttHitCount);
     if (sampled == 0) {
-        std::printf(" (none within the budget)\n");
+        std::printf(" (none: the check places nothing)\n");
         return agree;
     }
     const double scaled = sampleSeconds * ScanWork(whole, n, scope.recordCount) / sampleWork;
