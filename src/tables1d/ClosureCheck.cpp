@@ -65,12 +65,13 @@ bool IsClosureScopeUsable(const ClosureMask& mask, const ClosureScope& scope)
 
 namespace {
 
-// The check start record by start record. A start record whose placements
-// all pass is summarised: its composed keys and their numbers of placements
-// raise the counts at once, and its counters and last progress report are
-// worked out, not walked. The first start record with a failing composed key
-// is walked placement by placement, so the search stops at the same
-// placement with the same counts; so are start records beyond the list.
+// The check start record by start record. The first start records are
+// walked placement by placement for as long as that stays short; from there
+// a start record whose placements all pass is summarised: its composed keys
+// and their numbers of placements raise the counts at once, and its counters
+// and last progress report are worked out, not walked. The first start
+// record with a failing composed key is walked, so the search stops at the
+// same placement with the same counts; so are start records beyond the list.
 class SummarisedSearch {
 public:
     SummarisedSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
