@@ -141,21 +141,11 @@ void RegisterEngineBenchmarks()
 
 int main(int argc, char** argv)
 {
-    bool compare = true;
-    int only = -1;
-    while (argc > 1 && (std::string(argv[1]) == "--benchmarks-only" || std::string(argv[1]).rfind("--recipe=", 0) == 0)) {
-        if (std::string(argv[1]) == "--benchmarks-only")
-            compare = false;
-        else
-            only = std::stoi(std::string(argv[1]).substr(9));
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
-    return RunWorkbenchBenchmarks(argc, argv, [compare, only] {
+    const ComparisonOptions options = TakeComparisonOptions(argc, argv);
+    return RunWorkbenchBenchmarks(argc, argv, [options] {
         bool agree = true;
         for (int i = 0; i < int(std::size(kRecipes)); ++i)
-            if (only < 0 || only == i) agree = CompareRecipe(kRecipes[i], compare) && agree;
+            if (options.takes(i)) agree = CompareRecipe(kRecipes[i], options.compare) && agree;
         RegisterEngineBenchmarks();
         return agree;
     });
