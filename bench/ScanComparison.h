@@ -1,53 +1,42 @@
 #pragma once
 // What the comparison programs share: the time of one call, the report of a
-// reference scan against its indexed form, the closed tables laid by
-// construction, and the comparison of the two forms of the extension over
-// the group on the table in the list.
-#include "base/GroupAlgebra.h"
+// reference scan against its indexed form, and the comparison of the two
+// forms of the extension over the group on the table in the list.
 #include "base/TableRecords.h"
-#include "tables1d/TableBlocks.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <random>
-#include <set>
+#include <string>
 #include <vector>
 
-using BenchKey = std::array<uint8_t, kTableKeyBytes>;
+// The options of the comparison programs, taken off the front of the command
+// line before Google Benchmark reads the rest: "--benchmarks-only" skips the
+// comparisons, "--recipe=N" takes table N alone.
+struct ComparisonOptions {
+    bool compare = true;
+    int only = -1;   // every recipe
+    bool takes(int recipe) const { return only < 0 || only == recipe; }
+};
 
-// Base keys (centre cell 0) of a closed table: `seeds` first, then random keys
-// over {0, 1, 2, 4} with their conjugates by 4, until the list holds about
-// `records` records after the multiplication by the group.
-inline std::vector<BenchKey> ClosedBaseKeys(const std::vector<BenchKey>& seeds, int pointCount, int centre, int records)
+inline ComparisonOptions TakeComparisonOptions(int& argc, char**& argv)
 {
-    std::set<BenchKey> seen;
-    std::vector<BenchKey> keys;
-    const auto add = [&](const BenchKey& k) {
-        if (seen.insert(k).second) keys.push_back(k);
-    };
-    for (const BenchKey& k : seeds) add(k);
-    std::mt19937 rng(12345);
-    const uint8_t alphabet[4] = {0, 1, 2, 4};
-    while (int(keys.size()) * 6 < records) {
-        BenchKey k{};
-        for (int p = 0; p < pointCount; ++p) k[p] = p == centre ? 0 : alphabet[rng() % 4];
-        add(k);
-        BenchKey c = k;
-        for (int p = 0; p < pointCount; ++p) c[p] = uint8_t(GroupProduct(GroupProduct(4, k[p]), 4));
-        add(c);
+    ComparisonOptions options;
+    while (argc > 1) {
+        const std::string arg = argv[1];
+        if (arg == "--benchmarks-only")
+            options.compare = false;
+        else if (arg.rfind("--recipe=", 0) == 0)
+            options.only = std::stoi(arg.substr(9));
+        else
+            break;
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
     }
-    return keys;
-}
-
-// The list holds the base keys multiplied by the group, with its permuted copy.
-inline void LayClosedTable(const std::vector<BenchKey>& base, int pointCount)
-{
-    ttRecordCount = int32_t(base.size());
-    for (size_t i = 0; i < base.size(); ++i) std::copy(base[i].begin(), base[i].end(), ttKeys[i]);
-    MultiplyListByGroup(pointCount);
-    BuildPermutedCopy(pointCount);
+    return options;
 }
 
 template <class F>

@@ -1,93 +1,140 @@
-// The closure check and the extension over the group of a nine-point table of
-// several thousand records: the reference scans and the indexed forms on the
-// same table in one run, with their agreement checked and their ratio printed,
-// then the indexed forms under Google Benchmark.
-#include "base/GroupAlgebra.h"
+// The one-dimensional closure check ("CHECK TT 1 dim") and the extension over
+// the group ("1/6 => All") on nine-, eight- and seven-point tables generated
+// by "TT 1d" until they stop growing, each recipe (the mask pair picked on
+// "ANY I", the string length, the random state) below: the engine against the
+// scan as first written (ClosureCheckComparison.h), with "/6" and with all
+// start records, then the same table with one key broken, then the click of
+// "CHECK TT 1 dim" as a user meets it (the check, the grid, the table file and
+// the text export). Then the engine under Google Benchmark on the same
+// tables. "--benchmarks-only" skips the comparisons; "--recipe=N" takes
+// recipe N only.
 #include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"
 
+#include "ClosureCheckComparison.h"
+#include "HarvestedTables.h"
 #include "ScanComparison.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kPoints = 9;
-constexpr int kCentre = 4;
+const Generate1dRecipe kRecipes[] = {
+    {"(27,23): distances 1,2,4,5 left, 1,2,3,5 right, string of 27", 27, 23, 27, 1},
+    {"(23,23): distances 1,2,3,5 on both sides, string of 27", 23, 23, 27, 1},
+    {"(31,11): distances 1-5 left, 1,2,4 right, string of 27", 31, 11, 27, 1},
+    {"(27,27): distances 1,2,4,5 on both sides, string of 27", 27, 27, 27, 1},
+    {"(19,31): distances 1,2,5 left, 1-5 right, string of 27", 19, 31, 27, 1},
+};
 
-ClosureMask NinePointMask()
-{
+constexpr double kScanBudget = 1.5e9;
+
+struct Generated {
+    std::string name;
     ClosureMask mask;
-    mask.pointCount = kPoints;
-    for (int p = 0; p < kPoints; ++p) mask.positions[p] = p;   // offsets -4..4
-    mask.doubleLeftReach = 2 * kCentre;
-    return mask;
-}
+    std::vector<std::array<uint8_t, kTableKeyBytes>> keys;
 
-// A closed table whose composed keys are records: every key over {0, 4}
-// first, so rows over the cosets of {0, 4} place freely.
-void LayBenchTable(int records)
-{
-    std::vector<BenchKey> seeds;
-    for (int code = 0; code < 256; ++code) {
-        BenchKey k{};
-        for (int p = 0, bit = 0; p < kPoints; ++p)
-            if (p != kCentre) k[p] = ((code >> bit++) & 1) ? 4 : 0;
-        seeds.push_back(k);
+    void lay() const
+    {
+        ttRecordCount = int32_t(keys.size());
+        for (size_t r = 0; r < keys.size(); ++r) std::copy(keys[r].begin(), keys[r].end(), ttKeys[r]);
+        std::fill(ttHitCount, ttHitCount + kTableCapacity, 0);
+        BuildPermutedCopy(mask.pointCount);
     }
-    LayClosedTable(ClosedBaseKeys(seeds, kPoints, kCentre, records), kPoints);
+    ClosureScope scope(bool firstBlockOnly) const
+    {
+        return GeneralClosureScope(mask, int32_t(keys.size()), firstBlockOnly);
+    }
+};
+
+std::vector<std::unique_ptr<Generated>> generated;
+
+double ClickSeconds(bool firstBlockOnly)
+{
+    Form1->CheckBox68->setChecked(firstBlockOnly);
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        Form1->Button200Click();
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
 }
 
-bool CompareCheck()
+bool CompareRecipe(const Generate1dRecipe& recipe, bool compare)
 {
-    const ClosureMask mask = NinePointMask();
-    ClosureOutcome scan, indexed;
-    const double scanSeconds = Seconds([&] { scan = RunClosureCheckByScan(mask, false); });
-    const std::vector<int32_t> scanCounts(ttHitCount, ttHitCount + ttRecordCount);
-    double indexedSeconds = 1e9;
-    for (int run = 0; run < 5; ++run)
-        indexedSeconds = std::min(indexedSeconds, Seconds([&] { indexed = RunClosureCheck(mask, false); }));
-    const bool agree = scan.verdict == indexed.verdict && scan.placements == indexed.placements &&
-                       scan.lastPlacement == indexed.lastPlacement &&
-                       std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
-    std::printf("closure check, %d records, %d points: %lld placements\n", ttRecordCount, kPoints,
-                (long long)indexed.placements);
-    PrintComparison(scanSeconds, indexedSeconds, agree);
+    Generate1dToSaturation(recipe);
+    auto table = std::make_unique<Generated>();
+    table->name = recipe.name;
+    table->mask = CurrentMask1d();
+    for (int32_t r = 0; r < ttRecordCount; ++r) {
+        std::array<uint8_t, kTableKeyBytes> key{};
+        std::copy(ttKeys[r], ttKeys[r] + kTableKeyBytes, key.begin());
+        table->keys.push_back(key);
+    }
+    bool agree = true;
+    if (compare) {
+        const int n = table->mask.pointCount;
+        for (const bool sixth : {true, false}) {
+            table->lay();
+            agree = CompareCheckWithScan(sixth ? "  check with \"/6\"" : "  check of all start records", table->mask,
+                                         table->scope(sixth), kScanBudget) &&
+                    agree;
+        }
+        for (const bool sixth : {true, false}) {
+            table->lay();
+            agree = CompareBrokenCheckWithScan(sixth ? "  one key broken, \"/6\"" : "  one key broken, all start records",
+                                               table->mask, table->scope(sixth), kScanBudget) &&
+                    agree;
+        }
+        table->lay();
+        const double sixth = ClickSeconds(true), all = ClickSeconds(false);
+        std::printf("  \"CHECK TT 1 dim\" click (check, grid, file, export): \"/6\" %.4f s, all %.4f s\n", sixth, all);
+        agree = CompareExtensionForms("  extension over the group (\"1/6 => All\")", ExtendHitCountsByScan,
+                                      ExtendHitCounts, n) &&
+                agree;
+    }
+    generated.push_back(std::move(table));
     return agree;
 }
 
-void BM_ClosureCheckIndexed(benchmark::State& state)
+void RegisterEngineBenchmarks()
 {
-    LayBenchTable(int(state.range(0)));
-    const ClosureMask mask = NinePointMask();
-    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(mask, false).placements);
-    state.counters["records"] = ttRecordCount;
+    for (const auto& table : generated) {
+        const Generated* t = table.get();
+        for (const bool broken : {false, true})
+            for (const bool sixth : {true, false}) {
+                const std::string name = t->name + (broken ? ", one key broken" : "") +
+                                         (sixth ? ", \"/6\"" : ", all start records");
+                benchmark::RegisterBenchmark(name.c_str(), [t, sixth, broken](benchmark::State& state) {
+                    t->lay();
+                    const ClosureScope scope = t->scope(sixth);
+                    if (broken && BreakOneKeySoTheCheckFails(t->mask, scope).record < 0)
+                        state.SkipWithError("no key to break");
+                    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(t->mask, scope).placements);
+                })->Unit(benchmark::kMillisecond);
+            }
+    }
 }
-BENCHMARK(BM_ClosureCheckIndexed)->Arg(3000)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
-
-void BM_ExtensionIndexed(benchmark::State& state)
-{
-    LayBenchTable(int(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(ExtendHitCounts(kPoints));
-}
-BENCHMARK(BM_ExtensionIndexed)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    LayBenchTable(6000);
-    const bool checkAgrees = CompareCheck();
-    const bool extensionAgrees =
-        CompareExtensionForms("extension over the group", ExtendHitCountsByScan, ExtendHitCounts, kPoints);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return checkAgrees && extensionAgrees ? 0 : 1;
+    const ComparisonOptions options = TakeComparisonOptions(argc, argv);
+    return RunWorkbenchBenchmarks(argc, argv, [options] {
+        bool agree = true;
+        for (int i = 0; i < int(std::size(kRecipes)); ++i)
+            if (options.takes(i)) agree = CompareRecipe(kRecipes[i], options.compare) && agree;
+        RegisterEngineBenchmarks();
+        return agree;
+    });
 }

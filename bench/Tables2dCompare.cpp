@@ -1,171 +1,152 @@
-// The two-dimensional closure check and extension over the group on
-// nine-point tables ("Cross +4", the 3 x 3 square): a table harvested from
-// growth runs as "TT 2d" gathers it (about 4900 records; its check stops at a
-// failure after millions of placements) and a sparse closed table of about
-// 6000 records laid by construction (checked to its end, few placements). The reference scans and the
-// indexed forms run on the same table in one run, with their agreement
-// checked and their ratio printed (the scan of the harvested table takes
-// minutes); then the indexed forms under Google Benchmark. "--benchmarks-only"
-// skips the comparisons.
-#include "base/GroupAlgebra.h"
-#include "base/Random.h"
-#include "engine/StringState.h"
-#include "tables1d/KeyIndexedTables.h"
-#include "tables2d/GrowthEventDerivation.h"
-#include "tables2d/GrowthRun.h"
-#include "tables2d/HarvestListing.h"
-#include "tables2d/NormalisedHarvest.h"
+// The two-dimensional closure check ("Check TT 2 dim") and the extension over
+// the group ("1/6 => All") on tables harvested by "TT 2d" until they stop
+// growing, each recipe (mask, extra points, torus side, random state) below:
+// the engine against the scan as first written (ClosureCheckComparison.h),
+// with "/6" and with all start records, then the same table with one key
+// broken, then the click of "Check TT 2 dim" as a user meets it (the check,
+// the grid, the table file and the text export). Then the engine under Google
+// Benchmark on the same tables. "--benchmarks-only" skips the comparisons
+// (the scan samples take a few minutes); "--recipe=N" takes recipe N only.
+#include "base/TableRecords.h"
+#include "mask2d/Mask2dTables.h"
 #include "tables1d/ClosureCheck.h"
 #include "tables1d/GroupExtension.h"
 #include "tables1d/TableBlocks.h"
-#include "base/TableRecords.h"
 #include "tables2d/ClosureCheck2d.h"
 
+#include "ClosureCheckComparison.h"
+#include "HarvestedTables.h"
 #include "ScanComparison.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kPoints = 9;
+const Harvest2dRecipe kRecipes[] = {
+    {"Cross +4, side 12", 4, {}, 12, 1},
+    {"Cross +4 with (1,1) (-1,-1) (2,0) (-2,0), side 12", 4, {1, 1, -1, -1, 2, 0, -2, 0}, 12, 1},
+    {"Cross +4 with (1,1) (-1,-1) (2,2) (-2,-2), side 12", 4, {1, 1, -1, -1, 2, 2, -2, -2}, 12, 1},
+    {"Cross +3 with (1,1) (-1,-1) (2,0), side 12", 3, {1, 1, -1, -1, 2, 0}, 12, 1},
+    {"Cross +2, side 12", 2, {}, 12, 1},
+};
 
-// The cross in its start-up order and the four diagonals, normalised by (-1, -1).
-ClosureMask NinePointMask()
-{
-    const Mask2dPoint raw[kPoints] = {{0, 0}, {1, 0}, {0, 1}, {0, -1}, {-1, 0}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-    Mask2dPoint normalised[kPoints];
-    for (int p = 0; p < kPoints; ++p) normalised[p] = {raw[p].x + 1, raw[p].y + 1};
-    return ClosureMaskOf2d(kPoints, normalised, -1, -1);
-}
+// The records the scan may try in a sample: about ten seconds of it.
+constexpr double kScanBudget = 1.5e9;
 
-// A closed table: the key of zeros and random keys with their conjugates.
-// Next value = centre cell, so every composed key is a record and the
-// permuted test passes.
-void LayBenchTable(int records) { LayClosedTable(ClosedBaseKeys({BenchKey{}}, kPoints, 0, records), kPoints); }
+// A harvested table kept to be laid again for each measurement.
+struct Harvested {
+    std::string name;
+    int points = 0;
+    std::vector<std::array<uint8_t, kTableKeyBytes>> keys;
+    ClosureCheck2d sixth, all;   // the check's mask and scope with and without "/6"
 
-// A table harvested from growth runs of "Cross +4" on the 8 x 8 torus, as
-// "TT 2d" gathers it, until it holds at least `keys` normalised keys.
-bool LayHarvestedTable(int32_t keys)
-{
-    LayStartupMask2dTables();
-    const Mask2dPoint diagonals[4] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-    std::copy_n(mask2dPointTables[0], 5, mask2dPointTables[4]);
-    std::copy_n(diagonals, 4, mask2dPointTables[4] + 5);
-    ClearTwoDimKeyTables(true, true);
-    ForgetNormalisedKeys();
-    SeedRandom(11);
-    const GrowthSetup setup = MakeGrowthSetup(8, 4);
-    for (int run = 0; run < 100000; ++run) {
-        ResetGrowthRun(setup.side);
-        SeedGrowthLayerRandomly(setup.side);
-        BuildGrowthLayer2(setup.side);
-        do {
-            StepGrowthRun(setup);
-        } while ((stringAStopState == 0 || stringBStopState == 0) && stepCount <= 290 && secondStepCount <= 290);
-        if (!stringAStopState || !stringBStopState) continue;
-        if (DeriveGrowthEvents(setup.side).mismatch) continue;
-        DeriveGrowthFronts(setup.side);
-        WalkNormalisedWindows(setup.side, mask2dPointTables[4], kPoints);
-        const auto listed = ListNormalisedKeys(kPoints, 1666);
-        if (!listed) return false;
-        if (listed && *listed >= keys) {
-            std::printf("harvested %d keys from %d runs\n", *listed, run + 1);
-            return BuildHarvestedList(*listed, kPoints);
-        }
+    void lay() const
+    {
+        ttRecordCount = int32_t(keys.size());
+        for (size_t r = 0; r < keys.size(); ++r) std::copy(keys[r].begin(), keys[r].end(), ttKeys[r]);
+        std::fill(ttHitCount, ttHitCount + kTableCapacity, 0);
+        BuildPermutedCopy(points);
     }
-    return false;
+};
+
+std::vector<std::unique_ptr<Harvested>> harvested;
+
+double ClickSeconds(bool firstBlockOnly)
+{
+    Form1->CheckBox68->setChecked(firstBlockOnly);
+    Form1->CheckBox58->setChecked(true);   // "Npr=0": fresh counts, every start record
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        Form1->Button221Click();
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
 }
 
-// Every record starts a placement.
-ClosureScope WholeScope()
+bool CompareRecipe(const Harvest2dRecipe& recipe, bool compare)
 {
-    ClosureScope scope;
-    scope.recordCount = ttRecordCount;
-    scope.blockSize = BlockSize(ttRecordCount);
-    scope.startCount = ttRecordCount;
-    scope.progressLevel = 3;
-    return scope;
-}
-
-bool CompareCheck()
-{
-    const ClosureMask mask = NinePointMask();
-    const ClosureScope scope = WholeScope();
-    ClosureOutcome scan, indexed;
-    const double scanSeconds = Seconds([&] { scan = RunClosureCheckByScan(mask, scope); });
-    const std::vector<int32_t> scanCounts(ttHitCount, ttHitCount + ttRecordCount);
-    double indexedSeconds = 1e9;
-    for (int run = 0; run < 5; ++run)
-        indexedSeconds = std::min(indexedSeconds, Seconds([&] { indexed = RunClosureCheck(mask, scope); }));
-    const bool agree = scan.verdict == indexed.verdict && scan.placements == indexed.placements &&
-                       scan.lastPlacement == indexed.lastPlacement && scan.levelEntries == indexed.levelEntries &&
-                       std::equal(scanCounts.begin(), scanCounts.end(), ttHitCount);
-    const char* const verdicts[3] = {"closed", "IS UNLOCKED", "IS OOOOOOOOOOO"};
-    std::printf("two-dimensional closure check, %d records, %d points: %lld placements, %s\n", ttRecordCount,
-                kPoints, (long long)indexed.placements, verdicts[int(indexed.verdict)]);
-    PrintComparison(scanSeconds, indexedSeconds, agree);
+    Harvest2dToSaturation(recipe);
+    auto table = std::make_unique<Harvested>();
+    table->name = recipe.name;
+    table->points = mask2dPointCount;
+    for (int32_t r = 0; r < ttRecordCount; ++r) {
+        std::array<uint8_t, kTableKeyBytes> key{};
+        std::copy(ttKeys[r], ttKeys[r] + kTableKeyBytes, key.begin());
+        table->keys.push_back(key);
+    }
+    table->sixth = PrepareClosureCheck2d({ttRecordCount, true, true});
+    table->all = PrepareClosureCheck2d({ttRecordCount, false, true});
+    bool agree = true;
+    if (compare) {
+        table->lay();
+        agree = CompareCheckWithScan("  check with \"/6\"", table->sixth.mask, table->sixth.scope, kScanBudget) && agree;
+        table->lay();
+        agree = CompareCheckWithScan("  check of all start records", table->all.mask, table->all.scope, kScanBudget) &&
+                agree;
+        table->lay();
+        agree = CompareBrokenCheckWithScan("  one key broken, \"/6\"", table->sixth.mask, table->sixth.scope,
+                                           kScanBudget) &&
+                agree;
+        table->lay();
+        agree = CompareBrokenCheckWithScan("  one key broken, all start records", table->all.mask, table->all.scope,
+                                           kScanBudget) &&
+                agree;
+        table->lay();
+        const double sixth = ClickSeconds(true), all = ClickSeconds(false);
+        std::printf("  \"Check TT 2 dim\" click (check, grid, file, export): \"/6\" %.4f s, all %.4f s\n", sixth, all);
+        agree = CompareExtensionForms("  extension over the group (\"1/6 => All\")", ExtendHitCounts2dByScan,
+                                      ExtendHitCounts2d, table->points) &&
+                agree;
+    }
+    harvested.push_back(std::move(table));
     return agree;
 }
 
-void BM_ClosureCheck2dIndexed(benchmark::State& state)
+void RegisterEngineBenchmarks()
 {
-    LayBenchTable(int(state.range(0)));
-    const ClosureMask mask = NinePointMask();
-    const ClosureScope scope = WholeScope();
-    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(mask, scope).placements);
-    state.counters["records"] = ttRecordCount;
+    for (const auto& table : harvested) {
+        const Harvested* t = table.get();
+        for (const bool sixth : {true, false}) {
+            benchmark::RegisterBenchmark((t->name + (sixth ? ", \"/6\"" : ", all start records")).c_str(),
+                                         [t, sixth](benchmark::State& state) {
+                                             t->lay();
+                                             const ClosureCheck2d& c = sixth ? t->sixth : t->all;
+                                             for (auto _ : state)
+                                                 benchmark::DoNotOptimize(RunClosureCheck(c.mask, c.scope).placements);
+                                         })
+                ->Unit(benchmark::kMillisecond);
+        }
+        for (const bool sixth : {true, false}) {
+            benchmark::RegisterBenchmark(
+                (t->name + (sixth ? ", one key broken, \"/6\"" : ", one key broken, all start records")).c_str(),
+                [t, sixth](benchmark::State& state) {
+                    t->lay();
+                    const ClosureCheck2d& c = sixth ? t->sixth : t->all;
+                    if (BreakOneKeySoTheCheckFails(c.mask, c.scope).record < 0) state.SkipWithError("no key to break");
+                    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(c.mask, c.scope).placements);
+                })
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
 }
-BENCHMARK(BM_ClosureCheck2dIndexed)->Arg(3000)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
-
-// The harvested table of about 4900 records: every start record.
-void BM_ClosureCheck2dHarvested(benchmark::State& state)
-{
-    LayHarvestedTable(800);
-    BuildPermutedCopy(kPoints);
-    const ClosureMask mask = NinePointMask();
-    const ClosureScope scope = WholeScope();
-    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(mask, scope).placements);
-    state.counters["records"] = ttRecordCount;
-}
-BENCHMARK(BM_ClosureCheck2dHarvested)->Unit(benchmark::kMillisecond);
-
-void BM_Extension2dIndexed(benchmark::State& state)
-{
-    LayBenchTable(int(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(ExtendHitCounts2d(kPoints));
-}
-BENCHMARK(BM_Extension2dIndexed)->Arg(6000)->Arg(9996)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // "--benchmarks-only": the Google Benchmark runs without the comparisons
-    // (the reference scans take minutes).
-    const bool compare = !(argc > 1 && std::string(argv[1]) == "--benchmarks-only");
-    if (!compare) {
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
-    bool agree = true;
-    if (compare) {
-        LayHarvestedTable(800);
-        BuildPermutedCopy(kPoints);
-        agree = CompareCheck();
-        agree = CompareExtensionForms("two-dimensional extension over the group", ExtendHitCounts2dByScan,
-                                      ExtendHitCounts2d, kPoints) &&
-                agree;
-        LayBenchTable(6000);
-        agree = CompareCheck() && agree;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return agree ? 0 : 1;
+    const ComparisonOptions options = TakeComparisonOptions(argc, argv);
+    return RunWorkbenchBenchmarks(argc, argv, [options] {
+        bool agree = true;
+        for (int i = 0; i < int(std::size(kRecipes)); ++i)
+            if (options.takes(i)) agree = CompareRecipe(kRecipes[i], options.compare) && agree;
+        RegisterEngineBenchmarks();
+        return agree;
+    });
 }

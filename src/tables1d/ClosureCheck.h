@@ -15,10 +15,12 @@
 // two-dimensional check lays its mask row by row into the same placement
 // region (tables2d/ClosureCheck2d.h) and starts from a range of records.
 //
-// RunClosureCheck finds the candidates of each level through an index of the
-// records by the cells the earlier levels already fix; RunClosureCheckByScan
-// tries every record at every level as the check was first written. Both give
-// the same counts, verdict, stopping point and final globals.
+// RunClosureCheck summarises what the search finds below each start record
+// (the composed keys and how many placements compose each) instead of
+// walking every placement, and walks only the start record whose search
+// fails; RunClosureCheckByScan tries every record at every level as the check
+// was first written. Both give the same counts, verdict, stopping point and
+// final globals.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -82,6 +84,12 @@ struct ClosureScope {
     int progressLevel = 0;     // the level (0..3) whose records the progress callback reports
     bool resetCounts = true;   // counts of records 0..recordCount-1 set to 0 first; else added to
     int32_t firstCountedRecord = 0;   // a composed key found below this row gains no count
+    // RunClosureCheck walks start records placement by placement as long as
+    // that places no more than this many records in all, and summarises the
+    // rest of the search (a short search costs less walked; a start record
+    // that would go past it is summarised instead). Any value gives the same
+    // result.
+    int64_t walkBeforeSummarising = 100000;
 };
 
 // The general check's scope: N records in blocks of N/6, start records from
@@ -96,10 +104,11 @@ struct ClosureProgress {
     int level = 0;
     std::array<int32_t, 4> records{};
 };
-// Called at each record tried at the scope's progress level (the scan tries
-// every record; the indexed check reports the records that fit and then the
-// last record, so the last report of each level, and of the whole check, is
-// the same). May be empty.
+// Called at each record tried at the scope's progress level: the scan tries
+// every record. The indexed check reports, for a start record it summarises,
+// the last report the scan makes below it, and for a start record it walks,
+// the records that fit and then the last record; so the last report of each
+// start record, and of the whole check, is the same. May be empty.
 using ClosureProgressCallback = std::function<void(const ClosureProgress&)>;
 
 // Empty when the check can run on the list as it is; otherwise why not

@@ -51,10 +51,11 @@ void TForm1::Button214Click()
     Timer18->setEnabled(true);
 }
 
-// "Stop": a run in progress is dropped where it stands.
+// "Stop": a run still stepping is dropped where it stands; one that has ended
+// is harvested first, as it would have been within the tick that ended it.
 void TForm1::Button215Click()
 {
-    DropGrowthRunEnd();
+    FinishGrowthRunEnd(*this);
     Timer13->setEnabled(false);
     Timer18->setEnabled(false);
     Timer16->setEnabled(false);

@@ -110,7 +110,8 @@ void TForm1::Button158Click()
 // and a generator waiting for it stops.
 void TForm1::Button159Click()
 {
-    DropGrowthRunEnd();   // a run whose end was under way is cut short
+    // A run that has ended is harvested before the next one is seeded over it.
+    FinishGrowthRunEnd(*this);
     const GrowthSetup setup = MakeGrowthSetup(stringLength, RadioGroup20->itemIndex());
     if (setup.side < kGrowthMinSide || setup.pointCount == 0) {
         Timer13->setEnabled(false);

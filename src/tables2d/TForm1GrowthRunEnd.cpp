@@ -108,26 +108,39 @@ void BeginGrowthRunEnd(int32_t side) { runEnd.emplace(side); }
 
 bool IsGrowthRunEnding() { return runEnd.has_value(); }
 
-void DropGrowthRunEnd() { runEnd.reset(); }
+namespace {
 
-void ContinueGrowthRunEnd(TForm1& form)
+// Whether a share of the end is being done (a message box on the way may call
+// back into "Stop").
+bool endUnderWay = false;
+
+} // namespace
+
+void FinishGrowthRunEnd(TForm1& form)
+{
+    if (endUnderWay) return;
+    // Each share with an unbounded budget takes at least one stage.
+    while (runEnd) ContinueGrowthRunEnd(form, INT64_MAX);
+}
+
+void ContinueGrowthRunEnd(TForm1& form, int64_t budget)
 {
     if (!runEnd) return;
     form.Timer13->setEnabled(false);
-    int64_t budget = kGrowthRunEndBudget;
-    // A message box below lets the user press "Stop", which drops the end:
-    // nothing of it may be touched after a box until this is checked.
-    const auto dropped = [] { return !runEnd.has_value(); };
+    endUnderWay = true;
+    struct Leave {
+        ~Leave() { endUnderWay = false; }
+    } leave;
+    // A harvester that stops the generator on the way ("Stop" after a failed
+    // write) leaves this end to go on: the run has ended, and is harvested.
     const auto rearm = [&form] { form.Timer13->setEnabled(true); };
 
     if (runEnd->stage == RunEnd::Stage::Events) {
         if (!runEnd->derivation.deriveEvents(budget)) return rearm();
         runEnd->stage = RunEnd::Stage::Fronts;
         const std::vector<GrowthEventWarning> warnings = runEnd->derivation.counts().warnings;
-        for (const GrowthEventWarning& warning : warnings) {
+        for (const GrowthEventWarning& warning : warnings)
             ShowMessage(QString::fromStdString(GrowthEventWarningText(warning)), "Warning");
-            if (dropped()) return;
-        }
     }
     if (runEnd->stage == RunEnd::Stage::Fronts) {
         if (!runEnd->derivation.deriveFronts(budget)) return rearm();
@@ -137,7 +150,6 @@ void ContinueGrowthRunEnd(TForm1& form)
         // elements with this run's fronts.
         std::optional<HarvestWork> harvest;
         if (isGrowthEventCountMismatch == 0) harvest = BeginHarvest(form, mask2dPointCount);
-        if (dropped()) return;
         if (!harvest) return EndsHere(form);
         runEnd->harvest = std::move(harvest);
     }
@@ -149,14 +161,7 @@ void ContinueGrowthRunEnd(TForm1& form)
     if (runEnd->stage == RunEnd::Stage::List) {
         runEnd->stage = RunEnd::Stage::Show;
         const HarvestWork work = *runEnd->harvest;
-        const bool listed = ListHarvest(form, work);
-        if (dropped()) {
-            // A failed write stopped the generator: the grid still shows the
-            // table listed, as after the harvest at once.
-            if (listed) ShowHarvest(form, work);
-            return;
-        }
-        if (!listed) return EndsHere(form);
+        if (!ListHarvest(form, work)) return EndsHere(form);
         return rearm();
     }
     const HarvestWork work = *runEnd->harvest;

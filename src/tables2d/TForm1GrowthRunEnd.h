@@ -56,9 +56,13 @@ constexpr int64_t kGrowthRunEndBudget = 12000;
 // A successful run has ended on the torus of `side`: its end begins on the next tick.
 void BeginGrowthRunEnd(int32_t side);
 bool IsGrowthRunEnding();
-// "Stop" or a new run: the end of the run is dropped where it stands.
-void DropGrowthRunEnd();
-// One tick's share of the end, with Timer13 off meanwhile (message boxes
-// shown on the way let no tick in); Timer13 is on again afterwards while
-// work is left. At the last share the next run of the generator is armed.
-void ContinueGrowthRunEnd(TForm1& form);
+// "Stop" or a new run: a run that has ended is harvested as if its end had
+// come within its last tick, so nothing of it is lost; the rest of the end is
+// done at once. Called from within the end itself (a harvester that stops the
+// generator after a failed write), it leaves the end to finish where it stands.
+void FinishGrowthRunEnd(TForm1& form);
+// One tick's share of the end (budget in cell-planes), with Timer13 off
+// meanwhile (message boxes shown on the way let no tick in); Timer13 is on
+// again afterwards while work is left. At the last share the next run of the
+// generator is armed.
+void ContinueGrowthRunEnd(TForm1& form, int64_t budget = kGrowthRunEndBudget);

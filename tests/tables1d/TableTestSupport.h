@@ -111,41 +111,56 @@ inline void LayPaddedClosedTable(int n, int centre, int32_t blockSize)
     LayPaddedTable(base, n, blockSize);
 }
 
-// Runs check(byScan, progress) by scan and indexed from the same permuted copy,
-// counts and globals; expects every observable result to agree.
+// Runs check(form, progress) for form 0 (the scan) and forms 1..engines (the
+// engine, variously set) from the same permuted copy, counts and globals;
+// expects every observable result of each engine form to be the scan's.
 struct AgreedCheck {
     ClosureOutcome outcome;
     ClosureProgress last;   // the last progress report: what the status bar is left showing
 };
-inline AgreedCheck ExpectIndexedMatchesScan(
-    const std::function<ClosureOutcome(bool byScan, const ClosureProgressCallback&)>& check)
+inline AgreedCheck ExpectEnginesMatchScan(
+    const std::function<ClosureOutcome(int form, const ClosureProgressCallback&)>& check, int engines)
 {
     const std::vector<uint8_t> permuted(&ttKeysPermuted[0][0], &ttKeysPermuted[0][0] + sizeof ttKeysPermuted);
     const std::vector<int32_t> counts(std::begin(ttHitCount), std::end(ttHitCount));
     AgreedCheck agreed;
-    auto run = [&](bool byScan) {
+    auto run = [&](int form) {
         std::copy(permuted.begin(), permuted.end(), &ttKeysPermuted[0][0]);
         std::copy(counts.begin(), counts.end(), ttHitCount);
         lastFoundIndex = -5;
         std::fill(std::begin(ttProbeKey), std::end(ttProbeKey), -5);
         agreed.last = {};
-        const ClosureOutcome& o = agreed.outcome = check(byScan, [&](const ClosureProgress& p) { agreed.last = p; });
+        const ClosureOutcome& o = agreed.outcome = check(form, [&](const ClosureProgress& p) { agreed.last = p; });
         return std::make_tuple(int(o.verdict), o.placements, o.lastPlacement, o.lastFound, o.levelEntries, o.levelFits,
                                std::vector<int32_t>(std::begin(ttHitCount), std::end(ttHitCount)), lastFoundIndex,
                                std::vector<int32_t>(std::begin(ttProbeKey), std::end(ttProbeKey)),
                                std::make_tuple(agreed.last.startCount, agreed.last.level, agreed.last.records));
     };
-    const auto scan = run(true);
-    EXPECT_EQ(run(false), scan);
+    const auto scan = run(0);
+    for (int form = 1; form <= engines; ++form) EXPECT_EQ(run(form), scan) << "engine form " << form;
     return agreed;
 }
 
-// The same for a check over a scope.
+// The same with one engine form: check(byScan, progress).
+inline AgreedCheck ExpectIndexedMatchesScan(
+    const std::function<ClosureOutcome(bool byScan, const ClosureProgressCallback&)>& check)
+{
+    return ExpectEnginesMatchScan([&](int form, const ClosureProgressCallback& p) { return check(form == 0, p); }, 1);
+}
+
+// The same for a check over a scope, the engine walking the search as long
+// as it walks a short one, summarising it from the first start record, and
+// summarising it from a start record whose walk it breaks off midway.
 inline AgreedCheck ExpectIndexedMatchesScan(const ClosureMask& mask, const ClosureScope& scope)
 {
-    return ExpectIndexedMatchesScan([&](bool byScan, const ClosureProgressCallback& progress) {
-        return byScan ? RunClosureCheckByScan(mask, scope, progress) : RunClosureCheck(mask, scope, progress);
-    });
+    return ExpectEnginesMatchScan(
+        [&](int form, const ClosureProgressCallback& progress) {
+            ClosureScope s = scope;
+            if (form == 2) s.walkBeforeSummarising = 0;
+            if (form == 3) s.walkBeforeSummarising = 97;
+            return form == 0 ? RunClosureCheckByScan(mask, s, progress) : RunClosureCheck(mask, s, progress);
+        },
+        3);
 }
 
 // A folder of its own for each test, removed afterwards.

@@ -131,10 +131,18 @@ TEST(ClosureCheck2d, ChecksInPiecesAddUpToTheWholeCheck)
     const std::vector<int32_t> whole(ttHitCount, ttHitCount + n);
     ASSERT_GT(std::accumulate(whole.begin(), whole.end(), int64_t(0)), 0);
 
-    RunClosureCheck(mask, WholeScope(7, 0, 50, true));
-    RunClosureCheck(mask, WholeScope(7, 50, 50, false));   // an empty piece changes nothing
-    RunClosureCheck(mask, WholeScope(7, 50, n, false));
-    EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + n), whole);
+    // The pieces walked, and summarised from their first start record.
+    for (const int64_t walk : {int64_t(100000), int64_t(0)}) {
+        const auto piece = [&](int32_t from, int32_t to, bool reset) {
+            ClosureScope scope = WholeScope(7, from, to, reset);
+            scope.walkBeforeSummarising = walk;
+            RunClosureCheck(mask, scope);
+        };
+        piece(0, 50, true);
+        piece(50, 50, false);   // an empty piece changes nothing
+        piece(50, n, false);
+        EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + n), whole);
+    }
 }
 
 TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
@@ -147,6 +155,38 @@ TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
     EXPECT_EQ(outcome.verdict, ClosureVerdict::Unlocked);
     EXPECT_EQ(outcome.lastPlacement[0], n);
     EXPECT_EQ(ttProbeKey[0], 6);
+}
+
+// Closed tables of five to nine points whose search is summarised start
+// record by start record, whole and with one cell changed early, midway or
+// late, with "/6", ranges past the list and counts kept from earlier pieces.
+TEST(ClosureCheck2d, SummarisedStartRecordsAgreeWithTheScanUpToTheFailure)
+{
+    std::mt19937 rng(4242);
+    const std::vector<std::vector<Mask2dPoint>> extras = {
+        {}, {{1, 1}}, {{1, 1}, {-1, -1}}, {{2, 0}, {0, 2}, {1, 1}}, {{1, 1}, {-1, -1}, {2, 0}, {-2, 0}}};
+    for (const auto& extra : extras) {
+        const int k = 5 + int(extra.size());
+        const ClosureMask mask = MaskOf(Cross(extra));
+        for (int round = 0; round < 4; ++round) {
+            SCOPED_TRACE(testing::Message() << k << " points, round " << round);
+            std::vector<Key> base = AllKeysOver({0, 4}, k, 0);
+            std::shuffle(base.begin(), base.end(), rng);
+            base.resize(std::min<size_t>(base.size(), k == 6 ? 20 : 16));
+            for (Key& key : std::vector<Key>(base)) {   // with their conjugates by 4, so that keys close up
+                Key conjugate{};
+                for (int p = 0; p < k; ++p) conjugate[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
+                if (std::find(base.begin(), base.end(), conjugate) == base.end()) base.push_back(conjugate);
+            }
+            LayTable(base, k);
+            const int32_t count = ttRecordCount, block = count / 6;
+            if (round > 0) ttKeys[(round - 1) * 2 * block + int32_t(rng() % block)][rng() % k] ^= 1;
+            for (int32_t r = 0; r < count; ++r) ttHitCount[r] = int32_t(rng() % 3);
+            const int32_t from = round == 3 ? int32_t(rng() % block) : 0;
+            const int32_t to = round == 2 ? block : round == 3 ? count + 2 : count;
+            ExpectBothAgree(mask, WholeScope(k, from, to, k == 5 || round != 3));
+        }
+    }
 }
 
 TEST(ClosureCheck2d, ExtensionOfFivePointKeysMatchesTheScan)

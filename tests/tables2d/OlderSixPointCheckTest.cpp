@@ -108,16 +108,20 @@ TEST(OlderSixPointCheck, MatchesItsNestedLoopsOnWholeAndBrokenTables)
         const bool firstBlockOnly = round % 2 == 0;
 
         const AsWritten expected = OlderCheckAsWritten(firstBlockOnly);
-        for (int32_t r = 0; r < M; ++r) ttHitCount[r] = 7;   // the check resets them
-        const FixedClosureCheck check = OlderSixPointCheck(firstBlockOnly);
-        const ClosureOutcome outcome = RunClosureCheck(check.mask, check.scope);
-        StoreOlderCheckCounters(outcome);
-        EXPECT_EQ(outcome.verdict, expected.verdict);
-        EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + M), expected.counts);
-        if (expected.verdict != ClosureVerdict::Closed) {
-            EXPECT_EQ(OlderCheckLoopIndices(outcome, check.scope.startCount), expected.indices);
+        // The search walked, and summarised from its first start record.
+        for (const int64_t walk : {int64_t(100000), int64_t(0)}) {
+            for (int32_t r = 0; r < M; ++r) ttHitCount[r] = 7;   // the check resets them
+            FixedClosureCheck check = OlderSixPointCheck(firstBlockOnly);
+            check.scope.walkBeforeSummarising = walk;
+            const ClosureOutcome outcome = RunClosureCheck(check.mask, check.scope);
+            StoreOlderCheckCounters(outcome);
+            EXPECT_EQ(outcome.verdict, expected.verdict);
+            EXPECT_EQ(std::vector<int32_t>(ttHitCount, ttHitCount + M), expected.counts);
+            if (expected.verdict != ClosureVerdict::Closed) {
+                EXPECT_EQ(OlderCheckLoopIndices(outcome, check.scope.startCount), expected.indices);
+            }
+            if (walk == 0) ++verdicts[int(outcome.verdict)];
         }
-        ++verdicts[int(outcome.verdict)];
     }
     EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2]) << verdicts[0] << verdicts[1] << verdicts[2];
 }
