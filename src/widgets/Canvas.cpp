@@ -124,23 +124,82 @@ Canvas::Canvas(int width, int height, TColor fill)
     knowRowFills(ToRgb32(fill));
 }
 
-void Canvas::knowRowFills(std::uint32_t rgb)
+void Canvas::RowFill::soil(int from, int to)
 {
-    rowFills_.assign(std::size_t(image_.height()), RowFill{rgb, 0, image_.width() - 1});
-    rowFillKnown_.assign((std::size_t(image_.height()) + 63) / 64, ~std::uint64_t{0});
+    if (!known() || to < left || right < from)
+        return;
+    const bool clean = dirtLeft > dirtRight;
+    dirtLeft = clean ? from : std::min(dirtLeft, from);
+    dirtRight = clean ? to : std::max(dirtRight, to);
+    if (dirtLeft <= left && right <= dirtRight)
+        *this = RowFill{};
 }
 
-// Whole words of 64 rows at a time: every figure forgets the rows it touched.
+void Canvas::RowFill::cleanWithin(int from, int to)
+{
+    if (from <= dirtLeft && dirtRight <= to)
+        dirtLeft = 0, dirtRight = -1;
+}
+
+void Canvas::knowRowFills(std::uint32_t rgb)
+{
+    rowFills_.assign(std::size_t(image_.height()), RowFills{{RowFill{rgb, 0, image_.width() - 1}, RowFill{}}});
+}
+
 void Canvas::forgetRowFills(int top, int bottom)
 {
     top = std::max(top, 0);
     bottom = std::min(bottom, image_.height() - 1);
-    for (int y = top; y <= bottom;) {
-        const int bit = y % 64, n = std::min(64 - bit, bottom - y + 1);
-        const std::uint64_t bits = n == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << n) - 1) << bit;
-        rowFillKnown_[std::size_t(y) / 64] &= ~bits;
-        y += n;
+    for (int y = top; y <= bottom; ++y)
+        rowFills_[std::size_t(y)] = RowFills{};
+}
+
+void Canvas::soilRowFills(const QRect& touched)
+{
+    for (int y = touched.top(); y <= touched.bottom(); ++y)
+        for (RowFill& f : rowFills_[std::size_t(y)].spans)
+            f.soil(touched.left(), touched.right());
+}
+
+std::pair<int, int> Canvas::fillRow(int y, int left, int right, std::uint32_t rgb)
+{
+    RowFill* same = nullptr;
+    for (RowFill& f : rowFills_[std::size_t(y)].spans) {
+        if (f.known() && f.rgb == rgb)
+            same = &f;
+        else
+            f.soil(left, right);
     }
+    int from = left, to = right;
+    if (same && same->left <= left && right <= same->right) {
+        // Inside the span: only its dirt can differ.
+        from = std::max(left, same->dirtLeft);
+        to = std::min(right, same->dirtRight);
+        same->cleanWithin(left, right);
+    } else if (same && left <= same->right + 1 && same->left <= right + 1) {
+        // Beside or over a part of the span: the span grows.
+        same->left = std::min(same->left, left);
+        same->right = std::max(same->right, right);
+        same->cleanWithin(left, right);
+    } else if (!same || right - left > same->right - same->left) {
+        // A new span, in the place of the same colour's smaller one, or else of
+        // the one filled longer ago.
+        RowFills& row = rowFills_[std::size_t(y)];
+        if (!same) {
+            row.spans[1] = row.spans[0];
+            same = &row.spans[0];
+        }
+        *same = RowFill{rgb, left, right};
+    }
+    // The span of the colour filled last comes first.
+    RowFills& row = rowFills_[std::size_t(y)];
+    if (same == &row.spans[1])
+        std::swap(row.spans[0], row.spans[1]);
+    if (from <= to) {
+        std::uint32_t* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        std::fill(line + from, line + to + 1, rgb);
+    }
+    return {from, to};
 }
 
 void Canvas::setClip(const QRect& r) { clip_ = r.isNull() ? QRect(0, 0, 0, 0) : r.normalized(); }
@@ -165,7 +224,7 @@ void Canvas::changed(const QRect& r)
 {
     const QRect touched = r.translated(origin_) & image_.rect();
     if (!touched.isEmpty())
-        forgetRowFills(touched.top(), touched.bottom());
+        soilRowFills(touched);
     if (onChanged && !touched.isEmpty())
         onChanged(touched);
 }
@@ -287,38 +346,23 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     if (r.isNull())
         return;
     const std::uint32_t rgb = ToRgb32(brush.color);
-    // Rows whose span this fill lies in already hold its colour: they are left
-    // alone and not reported, so the paint after it covers only the rows written.
-    const Rows row = rows();
+    // Each row writes only what it does not already hold in the fill's colour, as
+    // far as its spans know; the area reported covers what was written.
     const int left = r.left() + origin_.x(), right = r.right() + origin_.x();
-    bool written = false;
-    int top = 0, bottom = 0;   // canvas rows, which may lie above 0
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        const int iy = y + origin_.y();
-        RowFill& known = rowFills_[std::size_t(iy)];
-        const bool holds = rowFillHolds(iy) && known.rgb == rgb;
-        if (holds && known.left <= left && right <= known.right)
+    int top = 1, bottom = 0, writtenLeft = right, writtenRight = left;   // image coordinates
+    for (int y = r.top() + origin_.y(); y <= r.bottom() + origin_.y(); ++y) {
+        const auto [from, to] = fillRow(y, left, right, rgb);
+        if (from > to)
             continue;
-        std::uint32_t* line = row(y);
-        std::fill(line + r.left(), line + r.right() + 1, rgb);
-        // The span grows when this fill touches the one the row had in this colour.
-        if (holds && left <= known.right + 1 && known.left <= right + 1) {
-            known.left = std::min(known.left, left);
-            known.right = std::max(known.right, right);
-        } else {
-            known = RowFill{rgb, left, right};
-            rowFillKnown_[std::size_t(iy) / 64] |= std::uint64_t{1} << (iy % 64);
-        }
-        if (!written)
+        if (top > bottom)
             top = y;
-        written = true;
         bottom = y;
+        writtenLeft = std::min(writtenLeft, from);
+        writtenRight = std::max(writtenRight, to);
     }
-    if (!written || !onChanged)
+    if (top > bottom || !onChanged)
         return;
-    const QRect area = QRect(r.left(), top, r.width(), bottom - top + 1).translated(origin_) & image_.rect();
-    if (!area.isEmpty())
-        onChanged(area);
+    onChanged(QRect(QPoint(writtenLeft, top), QPoint(writtenRight, bottom)));
 }
 
 void Canvas::ellipse(int x1, int y1, int x2, int y2)
@@ -528,8 +572,7 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    knowRowFills(0);
-    forgetRowFills(0, image_.height() - 1);
+    rowFills_.assign(std::size_t(image_.height()), RowFills{});
     setOrigin(origin_);
     if (onChanged)
         onChanged(image_.rect());

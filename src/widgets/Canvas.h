@@ -3,8 +3,9 @@
 // antialiased: rectangles and ellipses cover x1..x2-1 and y1..y2-1 (right and bottom edge
 // excluded), lineTo does not draw its end point, pen width 0 draws 1 pixel. The pen mode
 // (copy or not-xor) applies to pen and brush of rectangle, ellipse and polygon; fillRect
-// always copies the brush; a fill inside the area that the last fill left in the
-// same colour, untouched since, changes nothing and reports nothing. Pixels outside the image read as white; writes there are ignored,
+// always copies the brush, and writes and reports only the pixels that may not hold its
+// colour yet: those that fills of that colour left, untouched since, are skipped.
+// Pixels outside the image read as white; writes there are ignored,
 // and so are writes outside the clip rectangle: any int coordinates are safe, and a figure
 // costs only its visible part, however far it reaches. Coordinates are relative to the
 // canvas's origin, a point of the image ((0, 0) unless set): figures, pixels, the pen
@@ -19,6 +20,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 enum class PenStyle { Solid, Clear };
@@ -114,20 +116,31 @@ private:
     QFont qfont() const;
 
     QImage image_;
-    // Per row of the image, the span that fills left in one colour and that nothing
-    // else has touched since (image coordinates): a fill of that colour over it would
-    // change no pixel, so it is skipped and not reported. Clearing the drawing area
-    // before each picture then writes only the rows the last picture took, and the
-    // fills of the same colour over parts of a cleared area cost nothing.
+    // Per row of the image, what fills left there (image coordinates): a colour over
+    // a span, except within a stretch that something else has drawn on since (the
+    // dirt); two such spans of different colours at most. A fill of a span's colour
+    // writes only the dirt it covers, and reports only what it wrote: clearing the
+    // drawing area before each picture writes only where the last picture lay, and
+    // the paint after it covers no more, though rows of stripes of other colours
+    // were filled over the cleared area meanwhile.
     struct RowFill {
         std::uint32_t rgb = 0;
-        int left = 0, right = -1;   // inclusive
+        int left = 0, right = -1;           // inclusive; empty: nothing known
+        int dirtLeft = 0, dirtRight = -1;   // inclusive; empty: no dirt
+        bool known() const { return left <= right; }
+        void soil(int from, int to);        // pixels from..to drawn on
+        void cleanWithin(int from, int to); // pixels from..to hold rgb
     };
-    std::vector<RowFill> rowFills_;
-    std::vector<std::uint64_t> rowFillKnown_;   // bit y: rowFills_[y] holds
-    bool rowFillHolds(int y) const { return (rowFillKnown_[std::size_t(y) / 64] >> (y % 64)) & 1u; }
+    struct RowFills {
+        RowFill spans[2];   // the one filled last first
+    };
+    std::vector<RowFills> rowFills_;
     void knowRowFills(std::uint32_t rgb);   // every row one colour throughout
-    void forgetRowFills(int top, int bottom);   // rows top..bottom (image) touched
+    void forgetRowFills(int top, int bottom);   // rows top..bottom (image): nothing known
+    void soilRowFills(const QRect& touched);   // the image's pixels of touched drawn on
+    // Fills pixels left..right of image row y with rgb, all but what the row's
+    // spans know holds it already; returns the columns written (from > to: none).
+    std::pair<int, int> fillRow(int y, int left, int right, std::uint32_t rgb);
     QPoint pos_{0, 0};
     QRect clip_;   // image coordinates; null: no clip
     QPoint origin_{0, 0};

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QRegion>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -460,6 +461,49 @@ TEST(CanvasFills, AFillThatChangesNoPixelIsSkippedAndAnyOtherDrawingEndsThat)
     EXPECT_EQ(countColor(c, ColorWhite, {0, 0, 50, 30}), 50 * 30);
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0], QRect(3, 14, 50, 6));   // rows 12..17, in image coordinates
+}
+
+// A picture drawn again and again as the space-time view draws it: the area
+// cleared, rows of stripes of three colours over a part of it, figures on the
+// stripes. Every picture comes out whole, and each clearing after the first
+// writes and reports only the columns the last picture took.
+TEST(CanvasFills, ClearingWritesOnlyWhereTheLastPictureLay)
+{
+    Canvas c(160, 100, ColorWhite);
+    std::vector<QRect> reported;
+    c.onChanged = [&](const QRect& r) { reported.push_back(r); };
+    const TColor stripes[] = {ColorRed, ColorNavy, ColorOlive};
+    for (int picture = 0; picture < 4; ++picture) {
+        const int rows = 3 + 2 * picture;   // each picture a little taller than the last
+        reported.clear();
+        c.brush.color = ColorButtonFace;
+        c.fillRect(0, 0, 100, 80);
+        if (picture > 0) {
+            ASSERT_EQ(reported.size(), 1u) << picture;
+            EXPECT_EQ(reported[0], QRect(0, 0, 60, 10 * (rows - 2))) << picture;   // the last picture's stripes
+        }
+        for (int t = 0; t < rows; ++t) {
+            c.brush.color = stripes[t % 3];
+            c.fillRect(0, 10 * t, 60, 10 * t + 10);
+        }
+        c.pen.color = ColorBlack;
+        c.brush.color = ColorLime;
+        for (int t = 0; t < rows; t += 2)
+            c.ellipse(20, 10 * t + 2, 27, 10 * t + 8);
+
+        QImage want(160, 100, QImage::Format_RGB32);
+        want.fill(ToQColor(ColorWhite));
+        QPainter p(&want);
+        p.fillRect(0, 0, 100, 80, ToQColor(ColorButtonFace));
+        for (int t = 0; t < rows; ++t)
+            p.fillRect(0, 10 * t, 60, 10, ToQColor(stripes[t % 3]));
+        p.end();
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 160; ++x) {
+                if (x >= 20 && x < 27 && y % 20 >= 2 && y % 20 < 8 && y < 10 * rows) continue;   // the figures
+                ASSERT_EQ(c.image().pixel(x, y), want.pixel(x, y)) << picture << " at " << x << "," << y;
+            }
+    }
 }
 
 // Thousands of figures of every kind, at random, on a canvas whose origin and
