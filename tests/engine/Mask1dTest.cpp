@@ -62,7 +62,10 @@ TEST(Mask1d, EveryBoxTickedStaysInsideTheLists) {
 TEST(Mask1d, TheListLengthIsThePointCountTheListGets) {
   for (uint32_t code : {0u, 1u, 0x80001u, 0x2C5u, 0xFFFFFu}) {   // bit i < 10: left i + 1, else right i - 9
     Mask1dTicks t;
-    for (int i = 0; i < 20; ++i) (i < 10 ? t.left[i] : t.right[i - 10]) = (code >> i) & 1;
+    for (int i = 0; i < 10; ++i) {
+      t.left[i] = (code >> i) & 1;
+      t.right[i] = (code >> (i + 10)) & 1;
+    }
     for (Mask1dDirection direction :
          {Mask1dDirection::None, Mask1dDirection::LeftToRight, Mask1dDirection::RightToLeft}) {
       mask1dPointCount = -5;

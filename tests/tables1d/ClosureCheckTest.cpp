@@ -122,7 +122,9 @@ TEST(ClosureCheck, SummarisedStartRecordsAgreeWithTheScanUpToTheFailure)
                 scope.startCount = count - 7;
             }
             const AgreedCheck agreed = ExpectIndexedMatchesScan(mask, scope);
-            if (round == 0) EXPECT_EQ(agreed.outcome.verdict, ClosureVerdict::Closed);
+            if (round == 0) {
+                EXPECT_EQ(agreed.outcome.verdict, ClosureVerdict::Closed);
+            }
         }
     }
 }

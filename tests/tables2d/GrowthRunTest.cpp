@@ -122,7 +122,9 @@ TEST(GrowthEvents, EveryCellsEventsInTheOrderOfItsHistory)
                     EXPECT_EQ(layer.zero[k][i][j], s == 2 ? 65535 : t);
                     ++k;
                 }
-                if (i == n - 1 && j == n - 1) EXPECT_EQ(layer.count, k);   // the last cell's count
+                if (i == n - 1 && j == n - 1) {
+                    EXPECT_EQ(layer.count, k);   // the last cell's count
+                }
             }
 }
 
@@ -234,7 +236,9 @@ TEST(GrowthEvents, TheDerivationInSlicesEndsAsTheDerivationAtOnce)
             EXPECT_EQ(sliced.rows, expected.rows);
             EXPECT_TRUE(sliced.words == expected.words);
             EXPECT_TRUE(sliced.halves == expected.halves);
-            if (budget < 5000) EXPECT_GT(shares, 10);
+            if (budget < 5000) {
+                EXPECT_GT(shares, 10);
+            }
         }
     }
 }

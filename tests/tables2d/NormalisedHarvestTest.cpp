@@ -162,9 +162,13 @@ TEST(NormalisedHarvestWalk, AgreesWithThePlainWalkOverEveryWindow)
             ASSERT_EQ(used.size(), expected.size()) << cells << " " << side;
             for (const auto& [index, value] : expected) {
                 EXPECT_TRUE(IsNormalisedKeyUsed(cells, index));
-                if (cells <= 7) EXPECT_EQ(*NormalisedKeyValue(cells, index), value);
+                if (cells <= 7) {
+                    EXPECT_EQ(*NormalisedKeyValue(cells, index), value);
+                }
             }
-            if (plain.windows > 0) EXPECT_TRUE(std::equal(lastQuotient, lastQuotient + cells, quotientKey));
+            if (plain.windows > 0) {
+                EXPECT_TRUE(std::equal(lastQuotient, lastQuotient + cells, quotientKey));
+            }
         }
 }
 
