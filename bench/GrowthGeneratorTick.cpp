@@ -21,6 +21,7 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/TForm1GrowthRunEnd.h"
 
+#include "HarvestedTables.h"
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"
 
@@ -139,17 +140,7 @@ void PrintChainTimes(const ChainTimes& times)
 // generator stops at the capacity).
 void TimeSaturatedHarvest(const HarvestRecipe& r, int32_t from, int quietRuns)
 {
-    Form1->RadioGroup20->setItemIndex(r.item);
-    QLineEdit* const edits[8] = {Form1->Edit54, Form1->Edit55, Form1->Edit56, Form1->Edit57,
-                                 Form1->Edit58, Form1->Edit59, Form1->Edit60, Form1->Edit61};
-    for (size_t e = 0; e < r.coordinates.size() && e < 8; ++e) edits[e]->setText(QString::number(r.coordinates[e]));
-    Form1->Edit1->setText(QString::number(r.side));
-    Form1->CheckBox61->setChecked(true);   // random seeding
-    Form1->CheckBox67->setChecked(true);   // "Dn't Dr": layer 1 not drawn at every step
-    Form1->CheckBox58->setChecked(true);
-    Form1->Button170Click();
-    SeedRandom(r.seed);
-    Form1->Button214Click();
+    StartHarvest2d(r.item, r.coordinates, r.side, r.seed);
     ChainTimes times;
     const SaturationRun run = RunToSaturation([&](bool timed) { RunChainOnce(timed ? &times : nullptr); },
                                               [] { return ttRecordCount; }, [] { return isTableGenerator2dRunning != 0; },

@@ -51,21 +51,29 @@ inline void PrintSaturation(const SaturationRun& run, const char* unit)
                 run.seconds);
 }
 
-// Harvests the recipe's table into the list with "TT 2d" and stops the
-// generator; the mask stays chosen, so the check's own preparation applies.
-inline SaturationRun Harvest2dToSaturation(const Harvest2dRecipe& r)
+// Chooses the two-dimensional mask (the item of the mask list, then the
+// points of its edits), the side and random seeding, and starts "TT 2d" from
+// the random state seed with fresh tables; layer 1 is not drawn at every step.
+inline void StartHarvest2d(int item, const std::vector<int>& coordinates, int side, uint32_t seed)
 {
-    Form1->RadioGroup20->setItemIndex(r.item);
+    Form1->RadioGroup20->setItemIndex(item);
     QLineEdit* const edits[8] = {Form1->Edit54, Form1->Edit55, Form1->Edit56, Form1->Edit57,
                                  Form1->Edit58, Form1->Edit59, Form1->Edit60, Form1->Edit61};
-    for (size_t e = 0; e < r.coordinates.size() && e < 8; ++e) edits[e]->setText(QString::number(r.coordinates[e]));
-    Form1->Edit1->setText(QString::number(r.side));
+    for (size_t e = 0; e < coordinates.size() && e < 8; ++e) edits[e]->setText(QString::number(coordinates[e]));
+    Form1->Edit1->setText(QString::number(side));
     Form1->CheckBox61->setChecked(true);   // random seeding
     Form1->CheckBox67->setChecked(true);   // "Dn't Dr": layer 1 not drawn at every step
     Form1->CheckBox58->setChecked(true);   // "Npr=0": the tables cleared for a fresh harvest
     Form1->Button170Click();
-    SeedRandom(r.seed);
+    SeedRandom(seed);
     Form1->Button214Click();
+}
+
+// Harvests the recipe's table into the list with "TT 2d" and stops the
+// generator; the mask stays chosen, so the check's own preparation applies.
+inline SaturationRun Harvest2dToSaturation(const Harvest2dRecipe& r)
+{
+    StartHarvest2d(r.item, r.coordinates, r.side, r.seed);
     const auto oneRun = [](bool) {
         Timer::fireForTest(*Form1->Timer18);
         while (Form1->Timer13->enabled()) Timer::fireForTest(*Form1->Timer13);

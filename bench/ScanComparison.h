@@ -3,6 +3,7 @@
 // reference scan against its indexed form, and the comparison of the two
 // forms of the extension over the group on the table in the list.
 #include "base/TableRecords.h"
+#include "tables1d/TableBlocks.h"
 
 #include <algorithm>
 #include <array>
@@ -46,6 +47,34 @@ double Seconds(F&& f)
     f();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
+
+// The best of three runs of a click, in seconds.
+template <class F>
+double BestOfThreeSeconds(F&& click)
+{
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) best = std::min(best, Seconds(click));
+    return best;
+}
+
+// The records of the table in the list, kept to be laid in the list again
+// before each measurement, with fresh hit counts and the permuted copy.
+struct KeptTable {
+    std::vector<std::array<uint8_t, kTableKeyBytes>> keys;
+
+    void keepList()
+    {
+        keys.assign(size_t(ttRecordCount), {});
+        for (size_t r = 0; r < keys.size(); ++r) std::copy(ttKeys[r], ttKeys[r] + kTableKeyBytes, keys[r].begin());
+    }
+    void lay(int keyLength) const
+    {
+        ttRecordCount = int32_t(keys.size());
+        for (size_t r = 0; r < keys.size(); ++r) std::copy(keys[r].begin(), keys[r].end(), ttKeys[r]);
+        std::fill(ttHitCount, ttHitCount + kTableCapacity, 0);
+        BuildPermutedCopy(keyLength);
+    }
+};
 
 inline void PrintComparison(double scanSeconds, double indexedSeconds, bool agree)
 {

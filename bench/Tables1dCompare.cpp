@@ -40,18 +40,12 @@ constexpr double kScanBudget = 1.5e9;
 struct Generated {
     std::string name;
     ClosureMask mask;
-    std::vector<std::array<uint8_t, kTableKeyBytes>> keys;
+    KeptTable kept;
 
-    void lay() const
-    {
-        ttRecordCount = int32_t(keys.size());
-        for (size_t r = 0; r < keys.size(); ++r) std::copy(keys[r].begin(), keys[r].end(), ttKeys[r]);
-        std::fill(ttHitCount, ttHitCount + kTableCapacity, 0);
-        BuildPermutedCopy(mask.pointCount);
-    }
+    void lay() const { kept.lay(mask.pointCount); }
     ClosureScope scope(bool firstBlockOnly) const
     {
-        return GeneralClosureScope(mask, int32_t(keys.size()), firstBlockOnly);
+        return GeneralClosureScope(mask, int32_t(kept.keys.size()), firstBlockOnly);
     }
 };
 
@@ -60,13 +54,7 @@ std::vector<std::unique_ptr<Generated>> generated;
 double ClickSeconds(bool firstBlockOnly)
 {
     Form1->CheckBox68->setChecked(firstBlockOnly);
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        Form1->Button200Click();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
+    return BestOfThreeSeconds([] { Form1->Button200Click(); });
 }
 
 bool CompareRecipe(const Generate1dRecipe& recipe, bool compare)
@@ -75,11 +63,7 @@ bool CompareRecipe(const Generate1dRecipe& recipe, bool compare)
     auto table = std::make_unique<Generated>();
     table->name = recipe.name;
     table->mask = CurrentMask1d();
-    for (int32_t r = 0; r < ttRecordCount; ++r) {
-        std::array<uint8_t, kTableKeyBytes> key{};
-        std::copy(ttKeys[r], ttKeys[r] + kTableKeyBytes, key.begin());
-        table->keys.push_back(key);
-    }
+    table->kept.keepList();
     bool agree = true;
     if (compare) {
         const int n = table->mask.pointCount;

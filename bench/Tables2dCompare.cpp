@@ -43,16 +43,10 @@ constexpr double kScanBudget = 1.5e9;
 struct Harvested {
     std::string name;
     int points = 0;
-    std::vector<std::array<uint8_t, kTableKeyBytes>> keys;
+    KeptTable kept;
     ClosureCheck2d sixth, all;   // the check's mask and scope with and without "/6"
 
-    void lay() const
-    {
-        ttRecordCount = int32_t(keys.size());
-        for (size_t r = 0; r < keys.size(); ++r) std::copy(keys[r].begin(), keys[r].end(), ttKeys[r]);
-        std::fill(ttHitCount, ttHitCount + kTableCapacity, 0);
-        BuildPermutedCopy(points);
-    }
+    void lay() const { kept.lay(points); }
 };
 
 std::vector<std::unique_ptr<Harvested>> harvested;
@@ -61,13 +55,7 @@ double ClickSeconds(bool firstBlockOnly)
 {
     Form1->CheckBox68->setChecked(firstBlockOnly);
     Form1->CheckBox58->setChecked(true);   // "Npr=0": fresh counts, every start record
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        Form1->Button221Click();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
+    return BestOfThreeSeconds([] { Form1->Button221Click(); });
 }
 
 bool CompareRecipe(const Harvest2dRecipe& recipe, bool compare)
@@ -76,11 +64,7 @@ bool CompareRecipe(const Harvest2dRecipe& recipe, bool compare)
     auto table = std::make_unique<Harvested>();
     table->name = recipe.name;
     table->points = mask2dPointCount;
-    for (int32_t r = 0; r < ttRecordCount; ++r) {
-        std::array<uint8_t, kTableKeyBytes> key{};
-        std::copy(ttKeys[r], ttKeys[r] + kTableKeyBytes, key.begin());
-        table->keys.push_back(key);
-    }
+    table->kept.keepList();
     table->sixth = PrepareClosureCheck2d({ttRecordCount, true, true});
     table->all = PrepareClosureCheck2d({ttRecordCount, false, true});
     bool agree = true;
