@@ -351,6 +351,11 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     const int left = r.left() + origin_.x(), right = r.right() + origin_.x();
     int top = 1, bottom = 0, writtenLeft = right, writtenRight = left;   // image coordinates
     for (int y = r.top() + origin_.y(); y <= r.bottom() + origin_.y(); ++y) {
+        // Most often the row's last fill was of this colour, covers this one and
+        // is clean: nothing to write (a picture's cells cleared one by one).
+        const RowFill& last = rowFills_[std::size_t(y)].spans[0];
+        if (last.rgb == rgb && last.left <= left && right <= last.right && last.dirtLeft > last.dirtRight)
+            continue;
         const auto [from, to] = fillRow(y, left, right, rgb);
         if (from > to)
             continue;
