@@ -2,6 +2,7 @@
 // grids, the space-time picture's pixels, the draw-cell colours, the scroll
 // controls and the Step W views.
 #include "../app/StartedWorkbench.h"
+#include "../app/StatusBarPaints.h"
 #include "app/TForm1.h"
 #include "app/Workbench.h"
 #include "engine/StringState.h"
@@ -112,47 +113,27 @@ TEST_F(RecordedRunWindow, ARunEndedByTheRowLimitShowsItsLastStep)
     EXPECT_EQ(Form1->StatusBar1->simpleText(), "-499");
 }
 
-// A clock that runs 20 ms on at every reading: a handler looks long at once.
-qint64 slowNowMs = 0;
-qint64 SlowNow() { return slowNowMs += 20; }
-
 // The status bar follows the steps of a run: inside a handler that has run long
 // enough for the bar to repaint itself, the counts it paints meanwhile are the
 // run's steps as they go; in any handler the count of the last step stays.
 TEST_F(RecordedRunWindow, TheStatusBarFollowsTheStepsOfARun)
 {
-    struct PaintedTexts : QObject {
-        QStringList texts;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) texts << Form1->StatusBar1->simpleText();
-            return false;
-        }
-    } painted;
     Form1->CheckBox49->setChecked(true);   // "unStop": 400 steps
     Form1->Edit52->setText("399");
     Form1->Edit53->setText("400");
-    QApplication::processEvents();
-    Form1->StatusBar1->installEventFilter(&painted);
-    SetHandlerClockForTest(SlowNow);
-    RunGuarded([] { Form1->Button146Click(); });
-    SetHandlerClockForTest(nullptr);
-    Form1->StatusBar1->removeEventFilter(&painted);
+    QStringList painted = StatusTextsPaintedDuring([] { RunGuarded([] { Form1->Button146Click(); }); });
     EXPECT_EQ(Form1->StatusBar1->simpleText(), "401");
-    ASSERT_GE(painted.texts.size(), 3);
+    ASSERT_GE(painted.size(), 3);
     int previous = 0;
-    for (const QString& text : painted.texts) {
+    for (const QString& text : painted) {
         const int step = text.toInt();
         EXPECT_TRUE(step > previous && step <= 401) << text.toStdString();
         previous = step;
     }
 
-    painted.texts.clear();
-    Form1->StatusBar1->installEventFilter(&painted);
     Form1->Edit53->setText("300");
-    RunGuarded([] { Form1->Button146Click(); });
-    Form1->StatusBar1->removeEventFilter(&painted);
-    EXPECT_TRUE(painted.texts.isEmpty());   // a short handler paints after it returns
+    painted = StatusTextsPaintedDuring([] { RunGuarded([] { Form1->Button146Click(); }); }, false);
+    EXPECT_TRUE(painted.isEmpty());   // a short handler paints after it returns
     EXPECT_EQ(Form1->StatusBar1->simpleText(), "400");
 }
 

@@ -2,6 +2,7 @@
 // through the File menu, the closure check, the writer's guard and the
 // refusals that leave the table as it was.
 #include "TableTestSupport.h"
+#include "../app/StatusBarPaints.h"
 #include "../base/FileSizeLimit.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "widgets/Handlers.h"
@@ -206,10 +207,6 @@ TEST_F(TForm1Tables1dTest, CheckPassesAClosedTableAndStopsAChangedOneWithItsVerd
     EXPECT_EQ(messages_[1].text, "IS OOOOOOOOOOO");
 }
 
-// A clock that runs 20 ms on at every reading: every check looks long.
-qint64 slowNowMs = 0;
-qint64 SlowNow() { return slowNowMs += 20; }
-
 // A check that has run for 0.3 s paints its progress in the status bar as it
 // goes, while its click is still running: each text painted then is a progress
 // text of the check (for six points the start record), the last one it set stays.
@@ -217,22 +214,10 @@ TEST_F(TForm1Tables1dTest, ALongCheckPaintsItsProgressInTheStatusBarAsItGoes)
 {
     openClosedTable73();
     Form1->CheckBox68->setChecked(false);   // every start record
-    QApplication::processEvents();
-    struct PaintedTexts : QObject {
-        QStringList texts;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) texts << Form1->StatusBar1->simpleText();
-            return false;
-        }
-    } painted;
-    Form1->StatusBar1->installEventFilter(&painted);
-    SetHandlerClockForTest(SlowNow);
-    Form1->Button200->click();
-    SetHandlerClockForTest(nullptr);
-    ASSERT_GE(painted.texts.size(), 2);
+    const QStringList painted = StatusTextsPaintedDuring([] { Form1->Button200->click(); });
+    ASSERT_GE(painted.size(), 2);
     int previous = -1;
-    for (const QString& text : painted.texts) {
+    for (const QString& text : painted) {
         bool number = false;
         const int start = text.toInt(&number);
         EXPECT_TRUE(number && start >= previous && start < ttRecordCount) << text.toStdString();

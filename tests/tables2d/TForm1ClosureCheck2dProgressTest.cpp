@@ -2,6 +2,7 @@
 // status bar is painted while the click still runs, with the check's own
 // progress texts, and keeps the last one.
 #include "Tables2dTestSupport.h"
+#include "../app/StatusBarPaints.h"
 
 #include "mask2d/Mask2dTables.h"
 #include "tables2d/ClosureCheck2d.h"
@@ -14,10 +15,6 @@
 using namespace table2dtest;
 
 namespace {
-
-// A clock that runs 20 ms on at every reading: every check looks long.
-qint64 slowNowMs = 0;
-qint64 SlowNow() { return slowNowMs += 20; }
 
 class TForm1ClosureCheck2dProgressTest : public Window2dTest {};
 
@@ -38,27 +35,14 @@ TEST_F(TForm1ClosureCheck2dProgressTest, ANinePointCheckPaintsItsProgressTextsAs
     const QString expected = QString::fromStdString(ClosureProgressText2d(9, limit, last));
     EXPECT_EQ(last.records[0], limit - 1);
 
-    QApplication::processEvents();
-    struct PaintedTexts : QObject {
-        QStringList texts;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) texts << Form1->StatusBar1->simpleText();
-            return false;
-        }
-    } painted;
-    Form1->StatusBar1->installEventFilter(&painted);
-    SetHandlerClockForTest(SlowNow);
-    Form1->Button221->click();
-    SetHandlerClockForTest(nullptr);
-    Form1->StatusBar1->removeEventFilter(&painted);
+    const QStringList painted = StatusTextsPaintedDuring([] { Form1->Button221->click(); });
     ASSERT_TRUE(messages_.empty()) << firstMessage();
 
     // Nine points show the records at points 0 to 3, the start records in order.
-    ASSERT_GE(painted.texts.size(), 2);
+    ASSERT_GE(painted.size(), 2);
     const QRegularExpression format("^(\\d+)  (\\d+)  (\\d+)  (\\d+)  $");
     int previous = -1;
-    for (const QString& text : painted.texts) {
+    for (const QString& text : painted) {
         const QRegularExpressionMatch m = format.match(text);
         ASSERT_TRUE(m.hasMatch()) << text.toStdString();
         const int start = m.captured(1).toInt();
