@@ -21,6 +21,7 @@
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/TForm1GrowthRunEnd.h"
 
+#include "BenchOptions.h"
 #include "HarvestedTables.h"
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"
@@ -179,21 +180,10 @@ BENCHMARK(GeneratorTicks)
 
 int main(int argc, char** argv)
 {
-    // "--benchmarks-only" skips the saturated harvests, "--recipe=N" runs only recipe N.
-    bool saturated = true;
-    int only = -1;
-    while (argc > 1 && (std::string(argv[1]) == "--benchmarks-only" || std::string(argv[1]).rfind("--recipe=", 0) == 0)) {
-        if (std::string(argv[1]) == "--benchmarks-only")
-            saturated = false;
-        else
-            only = std::stoi(std::string(argv[1]).substr(9));
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
-    return RunWorkbenchBenchmarks(argc, argv, [saturated, only] {
-        for (int i = 0; saturated && i < int(std::size(kRecipes)); ++i)
-            if (only < 0 || only == i) TimeSaturatedHarvest(kRecipes[i], 2000, 300);
+    const BenchOptions options = TakeBenchOptions(argc, argv);
+    return RunWorkbenchBenchmarks(argc, argv, [options] {
+        for (int i = 0; options.beforeBenchmarks && i < int(std::size(kRecipes)); ++i)
+            if (options.takes(i)) TimeSaturatedHarvest(kRecipes[i], 2000, 300);
         SeedRandom(1);
         return true;
     });

@@ -1,9 +1,12 @@
 #pragma once
 // What the comparison programs share: the time of one call, the report of a
 // reference scan against its indexed form, and the comparison of the two
-// forms of the extension over the group on the table in the list.
+// forms of the extension over the group on the table in the list; the
+// options of the programs (BenchOptions.h).
 #include "base/TableRecords.h"
 #include "tables1d/TableBlocks.h"
+
+#include "BenchOptions.h"
 
 #include <algorithm>
 #include <array>
@@ -12,33 +15,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-// The options of the comparison programs, taken off the front of the command
-// line before Google Benchmark reads the rest: "--benchmarks-only" skips the
-// comparisons, "--recipe=N" takes table N alone.
-struct ComparisonOptions {
-    bool compare = true;
-    int only = -1;   // every recipe
-    bool takes(int recipe) const { return only < 0 || only == recipe; }
-};
-
-inline ComparisonOptions TakeComparisonOptions(int& argc, char**& argv)
-{
-    ComparisonOptions options;
-    while (argc > 1) {
-        const std::string arg = argv[1];
-        if (arg == "--benchmarks-only")
-            options.compare = false;
-        else if (arg.rfind("--recipe=", 0) == 0)
-            options.only = std::stoi(arg.substr(9));
-        else
-            break;
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
-    return options;
-}
 
 template <class F>
 double Seconds(F&& f)

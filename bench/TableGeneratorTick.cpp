@@ -14,6 +14,7 @@
 #include "engine/Mask1d.h"
 #include "tables1d/TableGenerator.h"
 
+#include "BenchOptions.h"
 #include "StartedWorkbench.h"
 #include "TickStatistics.h"
 
@@ -66,13 +67,14 @@ void TimeSaturatedGenerator(const GeneratorRecipe& r, int32_t from, int quietPas
 void TimeMask31Harvest(int ticks)
 {
     Form1->Edit1->setText("27");
+    PickMask(23, 23);   // the rule of the recorded runs
     SeedRandom(1);
     Form1->Button173Click();
     TickTimes times;
     for (int t = 0; t < ticks && Form1->Timer12->enabled(); ++t)
         times.measure([] { Timer::fireForTest(*Form1->Timer12); });
     if (Form1->Timer12->enabled()) Form1->Button173Click();
-    std::printf("mask (3,1) harvest, string of 27, random state 1: %d records after %zu ticks\n", ttRecordCount,
+    std::printf("mask (3,1) harvest of runs under (23,23), string of 27, random state 1: %d records after %zu ticks\n", ttRecordCount,
                 times.count());
     times.print("Timer12, a harvest", 100);
 }
@@ -81,18 +83,12 @@ void TimeMask31Harvest(int ticks)
 
 int main(int argc, char** argv)
 {
-    // "--recipe=N" runs only recipe N (N = the number of recipes: the mask (3,1) harvest).
-    int only = -1;
-    while (argc > 1 && std::string(argv[1]).rfind("--recipe=", 0) == 0) {
-        only = std::stoi(std::string(argv[1]).substr(9));
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
-    return RunWorkbenchBenchmarks(argc, argv, [only] {
+    // Recipe N = the number of generator recipes is the mask (3,1) harvest.
+    const BenchOptions options = TakeBenchOptions(argc, argv);
+    return RunWorkbenchBenchmarks(argc, argv, [options] {
         for (int i = 0; i < int(std::size(kRecipes)); ++i)
-            if (only < 0 || only == i) TimeSaturatedGenerator(kRecipes[i], 2000, 300);
-        if (only < 0 || only == int(std::size(kRecipes))) TimeMask31Harvest(300);
+            if (options.beforeBenchmarks && options.takes(i)) TimeSaturatedGenerator(kRecipes[i], 2000, 300);
+        if (options.beforeBenchmarks && options.takes(int(std::size(kRecipes)))) TimeMask31Harvest(300);
         return true;
     });
 }

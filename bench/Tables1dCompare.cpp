@@ -113,11 +113,11 @@ void RegisterEngineBenchmarks()
 
 int main(int argc, char** argv)
 {
-    const ComparisonOptions options = TakeComparisonOptions(argc, argv);
+    const BenchOptions options = TakeBenchOptions(argc, argv);
     return RunWorkbenchBenchmarks(argc, argv, [options] {
         bool agree = true;
         for (int i = 0; i < int(std::size(kRecipes)); ++i)
-            if (options.takes(i)) agree = CompareRecipe(kRecipes[i], options.compare) && agree;
+            if (options.takes(i)) agree = CompareRecipe(kRecipes[i], options.beforeBenchmarks) && agree;
         RegisterEngineBenchmarks();
         return agree;
     });
