@@ -10,10 +10,14 @@
 #include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <string>
 #include <vector>
 
 // Everything a check leaves behind.
@@ -239,4 +243,18 @@ inline bool CompareBrokenCheckWithScan(const char* title, const ClosureMask& mas
     char heading[256];
     std::snprintf(heading, sizeof heading, "%s (cell %d of record %d changed)", title, broken.cell, broken.record);
     return CompareStoppingCheckWithScan(heading, mask, scope, budget);
+}
+
+// A Google benchmark of the check on the table that lay() puts in the list, as
+// it is or, with broken, with one key broken so that the check fails.
+inline void RegisterCheckBenchmark(const std::string& table, bool sixth, bool broken, std::function<void()> lay,
+                                   const ClosureMask& mask, const ClosureScope& scope)
+{
+    const std::string name =
+        table + (broken ? ", one key broken" : "") + (sixth ? ", \"/6\"" : ", all start records");
+    benchmark::RegisterBenchmark(name.c_str(), [lay, mask, scope, broken](benchmark::State& state) {
+        lay();
+        if (broken && BreakOneKeySoTheCheckFails(mask, scope).record < 0) state.SkipWithError("no key to break");
+        for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(mask, scope).placements);
+    })->Unit(benchmark::kMillisecond);
 }

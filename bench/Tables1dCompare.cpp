@@ -95,17 +95,8 @@ void RegisterEngineBenchmarks()
     for (const auto& table : generated) {
         const Generated* t = table.get();
         for (const bool broken : {false, true})
-            for (const bool sixth : {true, false}) {
-                const std::string name = t->name + (broken ? ", one key broken" : "") +
-                                         (sixth ? ", \"/6\"" : ", all start records");
-                benchmark::RegisterBenchmark(name.c_str(), [t, sixth, broken](benchmark::State& state) {
-                    t->lay();
-                    const ClosureScope scope = t->scope(sixth);
-                    if (broken && BreakOneKeySoTheCheckFails(t->mask, scope).record < 0)
-                        state.SkipWithError("no key to break");
-                    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(t->mask, scope).placements);
-                })->Unit(benchmark::kMillisecond);
-            }
+            for (const bool sixth : {true, false})
+                RegisterCheckBenchmark(t->name, sixth, broken, [t] { t->lay(); }, t->mask, t->scope(sixth));
     }
 }
 

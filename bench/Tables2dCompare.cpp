@@ -97,27 +97,11 @@ void RegisterEngineBenchmarks()
 {
     for (const auto& table : harvested) {
         const Harvested* t = table.get();
-        for (const bool sixth : {true, false}) {
-            benchmark::RegisterBenchmark((t->name + (sixth ? ", \"/6\"" : ", all start records")).c_str(),
-                                         [t, sixth](benchmark::State& state) {
-                                             t->lay();
-                                             const ClosureCheck2d& c = sixth ? t->sixth : t->all;
-                                             for (auto _ : state)
-                                                 benchmark::DoNotOptimize(RunClosureCheck(c.mask, c.scope).placements);
-                                         })
-                ->Unit(benchmark::kMillisecond);
-        }
-        for (const bool sixth : {true, false}) {
-            benchmark::RegisterBenchmark(
-                (t->name + (sixth ? ", one key broken, \"/6\"" : ", one key broken, all start records")).c_str(),
-                [t, sixth](benchmark::State& state) {
-                    t->lay();
-                    const ClosureCheck2d& c = sixth ? t->sixth : t->all;
-                    if (BreakOneKeySoTheCheckFails(c.mask, c.scope).record < 0) state.SkipWithError("no key to break");
-                    for (auto _ : state) benchmark::DoNotOptimize(RunClosureCheck(c.mask, c.scope).placements);
-                })
-                ->Unit(benchmark::kMillisecond);
-        }
+        for (const bool broken : {false, true})
+            for (const bool sixth : {true, false}) {
+                const ClosureCheck2d& c = sixth ? t->sixth : t->all;
+                RegisterCheckBenchmark(t->name, sixth, broken, [t] { t->lay(); }, c.mask, c.scope);
+            }
     }
 }
 

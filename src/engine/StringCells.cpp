@@ -112,12 +112,8 @@ void StepStringWithCounters(uint8_t* cells, uint8_t* next, int32_t length, const
 
 void StepString(uint8_t* cells, uint8_t* next, const ExcitedCells& excited) {
   const int32_t length = std::clamp(excited.length(), 0, kStringCells);
-  uint32_t zeros = 0;
-  for (int32_t i = 0; i < length; ++i) zeros |= uint32_t(cells[i] == 0) << i;
-  const uint32_t seen = excited(zeros);
-  // A cell's next value needs only its own old value once the zeros are known:
-  // the cells are written over in place as next is filled.
-  for (int32_t i = 0; i < length; ++i) cells[i] = next[i] = kNextCell[std::min<uint8_t>(cells[i], 2)][(seen >> i) & 1];
+  NextCells(cells, next, length, excited);
+  std::copy(next, next + length, cells);
 }
 
 void AdvanceCellCounters(const uint8_t* cells, int32_t length, int32_t* balance, int32_t* localTime)

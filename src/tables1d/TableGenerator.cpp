@@ -112,11 +112,8 @@ LearnOutcome LearnWindows(const EventRowsView& rows, const GeneratorMask& mask)
                 continue;
             }
 
-            int32_t index = 0;
-            for (int j = 0; j < n; ++j) {
-                quotientKey[j] = leftQuotient[g][key[j]];
-                index = index * 6 + quotientKey[j];
-            }
+            for (int j = 0; j < n; ++j) quotientKey[j] = leftQuotient[g][key[j]];
+            const int32_t index = KeyTableIndex(quotientKey, n);
             if (!table.used[index]) MarkKeyUsed(n, index);
             if (table.value) table.value[index] = LowByte(g <= 2 ? d : int32_t(0u - uint32_t(d)));
         }

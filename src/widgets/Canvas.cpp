@@ -146,13 +146,7 @@ void Canvas::knowRowFills(std::uint32_t rgb)
     rowFills_.assign(std::size_t(image_.height()), RowFills{{RowFill{rgb, 0, image_.width() - 1}, RowFill{}}});
 }
 
-void Canvas::forgetRowFills(int top, int bottom)
-{
-    top = std::max(top, 0);
-    bottom = std::min(bottom, image_.height() - 1);
-    for (int y = top; y <= bottom; ++y)
-        rowFills_[std::size_t(y)] = RowFills{};
-}
+void Canvas::forgetRowFills() { rowFills_.assign(std::size_t(image_.height()), RowFills{}); }
 
 void Canvas::soilRowFills(const QRect& touched)
 {
@@ -515,7 +509,7 @@ void Canvas::textOut(int x, int y, const QString& text)
     pos_ = QPoint(saturate(static_cast<long long>(x) + width), y);
     if (visible.isNull())
         return;
-    forgetRowFills(0, image_.height() - 1);   // a glyph may reach past the text's box
+    forgetRowFills();   // a glyph may reach past the text's box
     {
         QPainter p(&image_);
         p.translate(origin_);
@@ -577,7 +571,7 @@ void Canvas::resize(int width, int height, TColor fill)
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(next);
-    rowFills_.assign(std::size_t(image_.height()), RowFills{});
+    forgetRowFills();
     setOrigin(origin_);
     if (onChanged)
         onChanged(image_.rect());

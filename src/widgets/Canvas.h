@@ -136,7 +136,7 @@ private:
     };
     std::vector<RowFills> rowFills_;
     void knowRowFills(std::uint32_t rgb);   // every row one colour throughout
-    void forgetRowFills(int top, int bottom);   // rows top..bottom (image): nothing known
+    void forgetRowFills();   // nothing known of any row
     void soilRowFills(const QRect& touched);   // the image's pixels of touched drawn on
     // Fills pixels left..right of image row y with rgb, all but what the row's
     // spans know holds it already; returns the columns written (from > to: none).
