@@ -12,10 +12,13 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;   // the smallest header with 32-bit sizes
 
-// The stored row that holds picture row y.
+// The stored row that holds row y of the part read. The rows read are the
+// first area.height stored rows, whatever the picture's height: a bottom-up
+// picture taller than the frame gives its bottom rows, stored row k landing
+// on row height - 1 - k; a top-down picture gives its top rows.
 int64_t StoredRow(const BitmapImportArea& area, int32_t y)
 {
-    return area.bottomUp ? int64_t(area.pictureHeight) - 1 - y : y;
+    return area.bottomUp ? int64_t(area.height) - 1 - y : y;
 }
 
 } // namespace
@@ -43,9 +46,9 @@ BitmapImportStatus CheckImportBitmap(std::span<const uint8_t> file, int32_t fram
     a.pixelOffset = LoadLE32(file.data() + 10);
     a.stride = (std::size_t(width) * 3 + 3) / 4 * 4;
     if (a.width > 0 && a.height > 0) {
-        // The stored rows read are those of picture rows 0 .. height - 1; the
-        // farthest of them must hold its width pixels.
-        const int64_t lastRow = std::max(StoredRow(a, 0), StoredRow(a, a.height - 1));
+        // The stored rows read are 0 .. height - 1; the last of them must
+        // hold its width pixels.
+        const int64_t lastRow = a.height - 1;
         const uint64_t end = uint64_t(a.pixelOffset) + uint64_t(lastRow) * a.stride + uint64_t(a.width) * 3;
         if (a.pixelOffset < kFileHeaderSize + kInfoHeaderSize || end > file.size())
             return BitmapImportStatus::Short;

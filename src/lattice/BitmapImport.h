@@ -1,15 +1,17 @@
 #pragma once
 // A picture drawn elsewhere as a start pattern: the 24-bit bitmap
 // "data/1_1.BMP" is read over the frame size of the video recorder, and every
-// bright pixel (blue byte above 60) of it counts. Picture coordinates run from
-// the top-left corner, as the frame recorder's do, so a bitmap of exactly the
-// frame size maps its last stored row to y = 0 and its first to y = height - 1.
+// bright pixel (blue byte above 60) of it counts. Coordinates run from the
+// top-left corner, as the frame recorder's do. The first stored rows are read,
+// as many as the frame has: in a bottom-up picture stored row k lands on
+// y = height - 1 - k, so a picture of the frame's size maps its last stored
+// row to y = 0, and of a taller one the bottom rows are read.
 //
 // The header is checked ("BM", an uncompressed 24-bit picture with a positive
-// width and a non-zero height; a negative height is a top-down picture), rows
-// are stepped by the file's padded stride, and only the part of the picture
-// that lies inside the frame is read: a picture smaller or larger than the
-// frame is read over the size the two share.
+// width and a non-zero height; a negative height is a top-down picture, whose
+// first stored row is y = 0), rows are stepped by the file's padded stride,
+// and a picture smaller or larger than the frame is read over the size the
+// two share: its left columns and its first stored rows.
 
 #include <cstddef>
 #include <cstdint>
@@ -42,7 +44,7 @@ struct BitmapImportArea {
 BitmapImportStatus CheckImportBitmap(std::span<const uint8_t> file, int32_t frameWidth, int32_t frameHeight,
                                      BitmapImportArea& area);
 
-// Row y (0 = top) of a checked picture: area.width pixels of blue, green, red.
+// Row y (0 = top) of the part read: area.width pixels of blue, green, red.
 const uint8_t* ImportRow(std::span<const uint8_t> file, const BitmapImportArea& area, int32_t y);
 
 // Bright: the pixel's blue byte is above 60.

@@ -79,9 +79,10 @@ TEST_F(BitmapImport, ReadsTheSharedSizeAndSkipsCellsOutsideTheStorage)
     EXPECT_EQ(BitmapImportMessage(BitmapImportStatus::Ok, "data/1_1.BMP", area_, 512, 512),
               "data/1_1.BMP is 101 x 13, the frame 512 x 512: read 101 x 13");
 
-    // Only the top-left 120 x 100 of a larger picture.
+    // Only the left 120 columns of the first 100 stored rows (the bottom) of
+    // a larger picture.
     std::fill(std::begin(squareCells), std::end(squareCells), 2);
-    const auto large = MakeBitmap(300, 200, [](int x, int y) { return uint8_t(x < 120 && y < 100 ? 0 : 255); });
+    const auto large = MakeBitmap(300, 200, [](int x, int y) { return uint8_t(x < 120 && y >= 100 ? 0 : 255); });
     ASSERT_EQ(Import(large, 120, 100), BitmapImportStatus::Ok);
     EXPECT_EQ(CountCCells(), 0);
 
@@ -91,6 +92,38 @@ TEST_F(BitmapImport, ReadsTheSharedSizeAndSkipsCellsOutsideTheStorage)
               BitmapImportStatus::Ok);
     EXPECT_EQ(squareCells[SquareIndex(9, 0)], 0);
     EXPECT_EQ(CountCCells(), 1);
+}
+
+// A bottom-up picture of 40 x 30 in a 40 x 20 frame: the first 20 stored rows
+// (picture rows 29 down to 10) are read, stored row k on row 19 - k; the top
+// 10 rows of the picture are not read, and a file that ends inside them is
+// still whole for the import.
+TEST_F(BitmapImport, TallerPictureGivesItsFirstStoredRows)
+{
+    const auto tall = MakeBitmap(40, 30, [](int x, int y) {
+        const bool bright = (x == 12 && y == 29)    // stored row 0: row 19, cell (3, 2)
+                            || (x == 7 && y == 10)  // stored row 19: row 0, cell (0, 1)
+                            || (x == 30 && y == 9)  // stored row 20: not read
+                            || (x == 35 && y == 0); // stored row 29: not read
+        return uint8_t(bright ? 255 : 0);
+    });
+    ASSERT_EQ(Import(tall, 40, 20), BitmapImportStatus::Ok);
+    EXPECT_EQ(area_.height, 20);
+    EXPECT_EQ(squareCells[SquareIndex(3, 2)], 0);
+    EXPECT_EQ(squareCells[SquareIndex(0, 1)], 0);
+    EXPECT_EQ(CountCCells(), 2);
+    // The drawing reads the same rows.
+    EXPECT_EQ(ImportRow(tall, area_, 19)[3 * 12], 255);
+    EXPECT_EQ(ImportRow(tall, area_, 0)[3 * 7], 255);
+
+    const std::size_t stride = 120;   // 40 pixels of 3 bytes, already a multiple of 4
+    auto cut = tall;
+    cut.resize(54 + 20 * stride);   // stored rows 20 .. 29 gone
+    std::fill(std::begin(squareCells), std::end(squareCells), 2);
+    ASSERT_EQ(Import(cut, 40, 20), BitmapImportStatus::Ok);
+    EXPECT_EQ(CountCCells(), 2);
+    cut.resize(54 + 20 * stride - 1);   // stored row 19 lacks a byte
+    EXPECT_EQ(Import(cut, 40, 20), BitmapImportStatus::Short);
 }
 
 TEST_F(BitmapImport, ShortAndForeignFilesAreRefused)
