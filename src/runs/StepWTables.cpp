@@ -47,9 +47,8 @@ void FillStepWTables1d(int item) {
 
 void ReduceEventStepsAToPhases() {
   const int32_t rows = UsableEventRows();
-  const int32_t length = UsedStringLength();
   for (int32_t k = 0; k < rows; ++k)
-    for (int32_t c = 0; c < length; ++c) eventStepA[k][c] %= 3;
+    for (int32_t c = 0; c < kEventColumns; ++c) eventStepA[k][c] %= 3;
 }
 
 void FillStepWTables2d(int item, int32_t plane) {

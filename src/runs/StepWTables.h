@@ -25,7 +25,8 @@ enum StepWView1d : int { kViewValues = 0, kViewSteps = 1, kViewElements = 2, kVi
 void FillStepWTables1d(int item);
 
 // The "xyz 177" preparation: eventStepA of event rows below historyRowCount
-// reduced mod 3 in place (the event table keeps the phases afterwards).
+// reduced mod 3 in place in every column of the table, also those at and past
+// stringLength (the event table keeps the phases afterwards).
 void ReduceEventStepsAToPhases();
 
 // The two-dimensional view of item (0..6) of growth event plane `plane`

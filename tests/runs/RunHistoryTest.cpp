@@ -99,6 +99,23 @@ TEST(StepWTables, OneDimensionalViewsKeepToTwentySevenRows)
   EXPECT_EQ(eventStepA[40][0], 80);     // beyond the event rows: untouched
 }
 
+// "xyz 177" reduces every column of string A's event steps, not only those
+// of the string's length; rows from historyRowCount on and string B stay.
+TEST(StepWTables, PhasesReplaceTheStepsOfEveryColumn)
+{
+  stringLength = 4;
+  historyRowCount = 3;
+  for (int k = 0; k < 4; ++k)
+    for (int c = 0; c < kEventColumns; ++c) eventStepA[k][c] = eventStepB[k][c] = 10 * k + c;
+  ReduceEventStepsAToPhases();
+  EXPECT_EQ(eventStepA[0][3], 0);       // 3 mod 3, inside the string
+  EXPECT_EQ(eventStepA[1][4], 2);       // 14 mod 3, the first column past it
+  EXPECT_EQ(eventStepA[2][26], 1);      // 46 mod 3
+  EXPECT_EQ(eventStepA[2][49], 0);      // 69 mod 3, the table's last column
+  EXPECT_EQ(eventStepA[3][49], 79);     // past the event rows
+  EXPECT_EQ(eventStepB[2][49], 69);
+}
+
 TEST(StepWTables, TwoDimensionalViewOfAGrowthPlane)
 {
   stringLength = 3;
