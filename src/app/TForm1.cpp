@@ -33,7 +33,8 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
     });
     LayOutDrawingArea();
     // Menus that the form keeps out of sight; their commands stay callable.
-    for (QMenu* menu : {Initial1, ZAD1, KiyFile1, Video1, b1, NEW1, T61, EXPO1, File1, FREEZE1, IMPROVE1, FIND1})
+    for (QMenu* menu :
+         {N1DIM1, Initial1, ZAD1, KiyFile1, Video1, b1, NEW1, T61, EXPO1, File1, FREEZE1, IMPROVE1, FIND1})
         menu->menuAction()->setVisible(false);
     CreateTimers();
     ConnectHandlers();

@@ -9,6 +9,9 @@
 #include "runs/ParameterSweep.h"
 #include "widgets/Dialogs.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -54,6 +57,23 @@ std::vector<double> Numbers(const std::string& line)
 }
 
 } // namespace
+
+// "1 DIM" stays out of the menu bar, as its edits stay out of sight; its items
+// still run their commands when code triggers them.
+TEST_F(SweepWindow, TheMenuIsHiddenAndItsItemsStillRun)
+{
+    EXPECT_FALSE(Form1->N1DIM1->menuAction()->isVisible());
+    EXPECT_FALSE(Form1->MainMenu1->actionGeometry(Form1->N1DIM1->menuAction()).isValid());
+
+    ASSERT_TRUE(Form1->isPlosk1->isChecked());
+    Form1->isPlosk1->trigger();
+    EXPECT_FALSE(Form1->isPlosk1->isChecked());
+    Form1->PConec1->trigger();
+    EXPECT_TRUE(std::ifstream("dataN/9_cont.dat").good());
+    Form1->Maketable1->trigger();   // the default lengths do not fit a string
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Warning");
+}
 
 TEST_F(SweepWindow, RefusesTheDefaultRangeAndArmsNothing)
 {
