@@ -144,6 +144,10 @@ StringGrid::StringGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab and Shift+Tab go on to the next and previous control, as in every other
+    // control of a form, rather than from cell to cell: leaving a table of thousands
+    // of rows would otherwise take as many presses. The arrow keys move the current cell.
+    setTabKeyNavigation(false);
     // The corner above the row header is cell (0, 0); it is painted like the other fixed cells.
     for (auto* b : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
         corner_ = b;

@@ -7,6 +7,9 @@
 // grid a block of texts computed on demand (setCellTexts), which costs nothing until the
 // view asks for the few cells it shows. A change of size tells the view which rows or
 // columns came or went, so it keeps its scroll position and selection.
+//
+// Tab and Shift+Tab leave the grid for the next and previous control; the arrow keys
+// move the current cell within it.
 #pragma once
 
 #include "widgets/Colors.h"

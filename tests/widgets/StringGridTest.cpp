@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 #include <functional>
@@ -264,4 +267,57 @@ TEST(StringGridResize, AddedRowsKeepTheScrollPositionAndSelection)
     EXPECT_EQ(g.selectedRow(), 200);
     g.setRowCount(100);
     EXPECT_FALSE(g.currentIndex().isValid());
+}
+
+// Between an edit and a button, a table of 2130 rows is left with one Tab or one
+// Shift+Tab from any cell; the arrow keys move the current cell within it.
+TEST(StringGridKeys, TabLeavesTheGridAndArrowsMoveWithinIt)
+{
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* grid = new StringGrid(&window);
+    auto* after = new QPushButton("after", &window);
+    before->setGeometry(0, 0, 100, 20);
+    grid->setGeometry(0, 30, 300, 200);
+    after->setGeometry(0, 240, 100, 20);
+    grid->setColCount(4);
+    grid->setRowCount(2130);
+    window.show();
+    QApplication::processEvents();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent e(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : grid, &e);
+        QApplication::processEvents();
+    };
+    const auto focusGridAt = [&](int col, int row) {
+        grid->setFocus();
+        grid->select(col, row);
+        QApplication::processEvents();
+        ASSERT_TRUE(grid->hasFocus());
+    };
+
+    focusGridAt(1, 1);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    EXPECT_EQ(grid->selectedCol(), 2);
+    EXPECT_EQ(grid->selectedRow(), 3);
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    EXPECT_EQ(grid->selectedCol(), 1);
+    EXPECT_EQ(grid->selectedRow(), 2);
+    ASSERT_TRUE(grid->hasFocus());
+
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    EXPECT_EQ(grid->selectedRow(), 2);   // the grid's cell stays where it was
+
+    focusGridAt(2, 1000);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(before->hasFocus());
+    focusGridAt(3, 2129);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);   // what Shift+Tab sends
+    EXPECT_TRUE(before->hasFocus());
+    press(Qt::Key_Tab);   // and back in from the edit
+    EXPECT_TRUE(grid->hasFocus());
 }
