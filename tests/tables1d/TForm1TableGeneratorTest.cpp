@@ -222,4 +222,24 @@ TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndE
     EXPECT_TRUE(fileBytes().empty());
 }
 
+// At the capacity the chain stops; the list and the table file keep the last
+// table that fitted, also when a new start had emptied the file.
+TEST_F(TForm1TableGeneratorTest, AtCapacityTheTableFileKeepsTheLastTableThatFitted)
+{
+    Form1->Button204->click();
+    ASSERT_TRUE(tickUntil([] { return Form1->Label353->text() == "1"; }));
+    const int32_t records = ttRecordCount;
+    for (int32_t index = 0; index <= kGeneratorMaxKeys; ++index) MarkKeyUsed(6, index);
+    for (size_t start = 1; start <= 3; ++start) {   // the chain that wrote the table, then new starts
+        if (start > 1) Form1->Button204->click();
+        if (start == 3) Form1->Button211->click(), Form1->Button204->click();   // the earlier start's table is owed
+        ASSERT_TRUE(tickUntil([] { return false; }));
+        ASSERT_EQ(messages_.size(), start);
+        EXPECT_NE(messages_.back().text.indexOf("the table list and its file keep the last table"), -1);
+        EXPECT_EQ(ttRecordCount, records);
+        EXPECT_TRUE(FileHoldsList(ttFileName1d, 6));
+        expectIdle();
+    }
+}
+
 } // namespace
