@@ -7,6 +7,8 @@
 #include "base/TableRecords.h"
 #include "engine/Mask1d.h"
 #include "tables1d/TableFile.h"
+#include "tables1d/TableGenerator.h"
+#include "tables2d/GrowthGenerator.h"
 #include "tables2d/TwoDimState.h"
 #include "widgets/Dialogs.h"
 
@@ -111,8 +113,13 @@ int32_t TickBits(const bool* ticks)
 // (the boxes of distances 7 to 10 are kept as they are) must have the point
 // count the name gives, and its records must fit that mask. A refused file
 // leaves the table, its mask and its path as they belonged together.
+// A running generator would put its next table over the one opened here (and
+// the one-dimensional chain into the opened file too): it stops first, as its
+// "Stop" does.
 void TForm1::OpenTT1dim1Click()
 {
+    if (isGenerating1d) Button211Click();
+    if (isTableGenerator2dRunning) Button215Click();
     Image17->setVisible(false);
     ShowOneDimToolbar();
 

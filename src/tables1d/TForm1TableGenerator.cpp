@@ -5,7 +5,6 @@
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
-#include "base/BinaryFile.h"
 #include "base/Random.h"
 #include "base/TableRecords.h"
 #include "engine/Mask1d.h"
@@ -53,14 +52,15 @@ QString TForm1::WhyGeneratorCannotStart() const
 }
 
 // "TT 1d": the table file is created empty, then the chain starts. With five
-// points and no table file chosen there is nothing to create.
+// points and no table file chosen there is nothing to create. The table the
+// file held is kept for a chain that ends before it writes one of its own.
 void TForm1::Button204Click()
 {
     if (const QString why = WhyGeneratorCannotStart(); !why.isEmpty()) {
         ShowMessage(why);
         return;
     }
-    if (!ttFileName1d.empty() && !CreateEmptyFile(ttFileName1d)) {
+    if (!ttFileName1d.empty() && !EmptyTableFileKeepingItsTable(ttFileName1d)) {
         ShowMessage(Text("The table file " + ttFileName1d + " could not be created; the generator did not start."));
         return;
     }
@@ -150,11 +150,10 @@ void TForm1::GenerationPass(int n)
     const std::optional<int32_t> listed = ListLearnedKeys(n);
     if (!listed) {
         if (isGenerating1d) Button211Click();
-        ShowMessage(QString("More than %1 keys have been learned: the table of six times as many records would "
-                            "exceed the capacity of %2 records. The generator stopped; the table file keeps the "
-                            "last table that fitted.")
-                        .arg(kGeneratorMaxKeys)
-                        .arg(kTableCapacity));
+        // The list keeps the last table that fitted; so does the file this pass
+        // writes, which the chain's start emptied if no pass has written it since.
+        const std::string file = n == kFivePoints ? std::string(kFivePointTableFile) : ttFileName1d;
+        ShowMessage(Text(CapacityStopMessage("learned", PutBackEmptiedTable(file), file)));
         return;
     }
     const int32_t keyCount = *listed;

@@ -141,6 +141,48 @@ TableFileStatus WriteListToTableFile(const std::string& path, int keyLength)
     return OverwriteFileStart(path, std::span<const uint8_t>(bytes.data(), size)) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
 }
 
+namespace {
+
+// The file the last generator start emptied and what it held.
+struct EmptiedTableFile {
+    std::string path;
+    std::vector<uint8_t> content;
+};
+EmptiedTableFile lastEmptied;
+
+// No table file of the workbench is longer than a full list of the widest
+// records (an older, longer table's tail included): a longer file is not kept.
+constexpr uintmax_t kLongestTableFile = 4 + uintmax_t(kTableCapacity) * (kTableKeyBytes + 8);
+
+bool IsEmptyFile(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0 && !ec;
+}
+
+} // namespace
+
+bool EmptyTableFileKeepingItsTable(const std::string& path)
+{
+    if (path != lastEmptied.path || !IsEmptyFile(path)) {
+        std::error_code ec;
+        const uintmax_t size = std::filesystem::file_size(path, ec);
+        std::optional<std::vector<uint8_t>> content;
+        if (!ec && size <= kLongestTableFile) content = ReadWholeFile(path);
+        lastEmptied = {path, content.value_or(std::vector<uint8_t>{})};
+    }
+    return CreateEmptyFile(path);
+}
+
+TableFileStatus PutBackEmptiedTable(const std::string& path)
+{
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return TableFileStatus::Missing;
+    if (!IsEmptyFile(path)) return TableFileStatus::Ok;
+    if (path != lastEmptied.path || lastEmptied.content.empty()) return TableFileStatus::Empty;
+    return SaveFileSafely(path, lastEmptied.content) ? TableFileStatus::Ok : TableFileStatus::WriteFailed;
+}
+
 std::string DescribeTableFileStatus(TableFileStatus status, const std::string& path, int keyLength)
 {
     switch (status) {

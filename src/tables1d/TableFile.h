@@ -74,5 +74,19 @@ TableFileStatus ReadTableFileIntoList(const std::string& path, int keyLength);
 // existing file at path; Missing when there is none (it is never created).
 TableFileStatus WriteListToTableFile(const std::string& path, int keyLength);
 
+// A generator's start empties the table file its passes write. What the file
+// held is kept, so that a chain stopped before it has written a table of its
+// own (its first listing is over capacity) can give the file its last table
+// back. Empties (creates) the file at path, keeping its content; a file the
+// last such start left empty, never written since, still owes what that start
+// kept. False when the file cannot be created.
+bool EmptyTableFileKeepingItsTable(const std::string& path);
+
+// Puts back what the last start kept when path is its file and nothing has
+// been written there since (the file is still empty). Ok when the file holds
+// content now, Empty when it stays empty, Missing without a file, WriteFailed
+// when the put-back failed (the file then stays empty).
+TableFileStatus PutBackEmptiedTable(const std::string& path);
+
 // A sentence for the user saying what went wrong with path.
 std::string DescribeTableFileStatus(TableFileStatus status, const std::string& path, int keyLength);

@@ -145,6 +145,17 @@ std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys)
     return count;
 }
 
+std::string CapacityStopMessage(const std::string& gathered, TableFileStatus file, const std::string& path)
+{
+    std::string text = "More than " + std::to_string(kGeneratorMaxKeys) + " keys have been " + gathered +
+                       ": the table of six times as many records would exceed the capacity of " +
+                       std::to_string(kTableCapacity) + " records. The generator stopped; ";
+    if (file == TableFileStatus::Ok) return text + "the table list and its file keep the last table that fitted.";
+    text += "the table list keeps the last table that fitted; its file " + path;
+    if (file == TableFileStatus::WriteFailed) return text + " could not get it back (is the disk full?) and stays empty.";
+    return text + " holds none.";
+}
+
 void TakeListedKeys(int32_t keyCount, int pointCount)
 {
     keyCount = std::clamp<int32_t>(keyCount, 0, kTableCapacity);

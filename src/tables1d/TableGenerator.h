@@ -7,8 +7,11 @@
 // window is left-divided by its next element first and its value taken as it
 // is (next element 1 or 2) or negated (3, 4 or 5). The learned keys are then
 // listed, in index order, as the records of block 0 of the table list.
+#include "tables1d/TableFile.h"
+
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // 1 while the generator chain runs ("TT 1d" pressed, "Stop " not yet).
 extern uint8_t isGenerating1d;
@@ -71,3 +74,9 @@ std::optional<int32_t> ListLearnedKeys(int pointCount, int32_t maxKeys = kGenera
 // Block 0 of the table list := the first keyCount rows of rt1Keys
 // (pointCount bytes each); N := keyCount.
 void TakeListedKeys(int32_t keyCount, int pointCount);
+
+// The message of a chain stopped because more keys were gathered ("learned",
+// "harvested") than the list holds once multiplied by the group. `file` is what
+// PutBackEmptiedTable said of the table file at path that the chain writes:
+// the message says what the list and that file hold now.
+std::string CapacityStopMessage(const std::string& gathered, TableFileStatus file, const std::string& path);

@@ -27,7 +27,8 @@ constexpr int32_t kGrowthStepLimit = 290;
 } // namespace
 
 // "TT 2d". The tables are not cleared: harvesting goes on from earlier runs,
-// unless those runs were harvested under another mask.
+// unless those runs were harvested under another mask. The table the emptied
+// file held is kept for a chain that ends before it writes one of its own.
 void TForm1::Button214Click()
 {
     if (isTableGenerator2dRunning) return;
@@ -40,7 +41,7 @@ void TForm1::Button214Click()
         ShowMessage("No two-dimensional mask is chosen: choose one in \"n points\" first.", "Warning");
         return;
     }
-    if (!CreateEmptyFile(ttFileName2d)) {
+    if (!EmptyTableFileKeepingItsTable(ttFileName2d)) {
         ShowMessage(Text("The table file " + ttFileName2d + " could not be created; \"TT 2d\" did not start."),
                     "Warning");
         return;

@@ -109,12 +109,10 @@ bool TForm1::ListHarvestedTable(int pointCount)
     const std::optional<int32_t> listed = ListNormalisedKeys(pointCount, kGeneratorMaxKeys);
     if (!listed) {
         if (isTableGenerator2dRunning) Button215Click();
-        ShowMessage(QString("More than %1 keys have been harvested: the table of six times as many records would "
-                            "exceed the capacity of %2 records. The generator stopped; the table list and its "
-                            "file keep the last table that fitted.")
-                        .arg(kGeneratorMaxKeys)
-                        .arg(kTableCapacity),
-                    "Warning");
+        // The list keeps the last table that fitted; so does the file the harvest
+        // writes, which "TT 2d" emptied if no harvest has written it since.
+        const std::string file = pointCount == 5 ? std::string(kFivePointTableFile) : ttFileName2d;
+        ShowMessage(Text(CapacityStopMessage("harvested", PutBackEmptiedTable(file), file)), "Warning");
         return false;
     }
     const int32_t keys = *listed;

@@ -6,6 +6,7 @@
 #include "runs/ResolutionTables.h"
 #include "tables1d/KeyIndexedTables.h"
 #include "tables1d/TableGenerator.h"
+#include "tables2d/GrowthGenerator.h"
 #include "widgets/RichEdit.h"
 
 using namespace tabletest;
@@ -220,6 +221,57 @@ TEST_F(TForm1TableGeneratorTest, AContradictionReportsWrongMaskWritesNothingAndE
     EXPECT_EQ(messages_[0].text, "WRONG MASK!!");
     expectIdle();
     EXPECT_TRUE(fileBytes().empty());
+}
+
+// At the capacity the chain stops; the list and the table file keep the last
+// table that fitted, also when a new start had emptied the file.
+TEST_F(TForm1TableGeneratorTest, AtCapacityTheTableFileKeepsTheLastTableThatFitted)
+{
+    Form1->Button204->click();
+    ASSERT_TRUE(tickUntil([] { return Form1->Label353->text() == "1"; }));
+    const int32_t records = ttRecordCount;
+    for (int32_t index = 0; index <= kGeneratorMaxKeys; ++index) MarkKeyUsed(6, index);
+    for (size_t start = 1; start <= 3; ++start) {   // the chain that wrote the table, then new starts
+        if (start > 1) Form1->Button204->click();
+        if (start == 3) Form1->Button211->click(), Form1->Button204->click();   // the earlier start's table is owed
+        ASSERT_TRUE(tickUntil([] { return false; }));
+        ASSERT_EQ(messages_.size(), start);
+        EXPECT_NE(messages_.back().text.indexOf("the table list and its file keep the last table"), -1);
+        EXPECT_EQ(ttRecordCount, records);
+        EXPECT_TRUE(FileHoldsList(ttFileName1d, 6));
+        expectIdle();
+    }
+}
+
+// "Open TT (1 dim.)" stops a running generator first, as its "Stop" does: its
+// next pass or harvest would put its table over the one opened (and, one
+// "CHECK TT 1 dim" later, the harvested one into the opened file).
+TEST_F(TForm1TableGeneratorTest, OpeningATableStopsARunningGeneratorFirst)
+{
+    const std::string opened = path("RT/R5_0705.dat");   // another mask of six points
+    LayTable(AllKeysOver({0, 4}, 6, 3), 6);
+    ASSERT_TRUE(CreateEmptyFile(opened) && WriteListToTableFile(opened, 6) == TableFileStatus::Ok);
+    for (const bool twoDim : {false, true}) {
+        if (twoDim) Form1->Edit1->setText("6"), Form1->Button214Click();   // the start-up mask, on its torus
+        else Form1->Button204->click();
+        Timer::fireForTest(twoDim ? *Form1->Timer18 : *Form1->Timer17);
+        answers_.push_back(QString::fromStdString(opened));
+        Form1->OpenTT1dim1->trigger();
+        for (int i = 0; i < 12000 && ttRecordCount == 192; ++i) {   // until a listing would replace it
+            Timer* on = Form1->Timer13->enabled()   ? Form1->Timer13
+                        : Form1->Timer17->enabled() ? Form1->Timer17
+                        : Form1->Timer18->enabled() ? Form1->Timer18
+                                                    : nullptr;
+            if (!on) break;
+            Timer::fireForTest(*on);
+        }
+        EXPECT_EQ(isGenerating1d + isTableGenerator2dRunning, 0);
+        EXPECT_EQ(ttRecordCount, 192);
+        EXPECT_TRUE(ttFileName1d == opened && FileHoldsList(opened, 6));
+        EXPECT_TRUE(Form1->Button204->isVisibleTo(Form1) && !Form1->Button211->isVisibleTo(Form1));
+        EXPECT_FALSE(Form1->GroupBox33->isVisibleTo(Form1));
+    }
+    EXPECT_TRUE(messages_.empty()) << firstMessage();
 }
 
 } // namespace

@@ -163,6 +163,14 @@ inline AgreedCheck ExpectIndexedMatchesScan(const ClosureMask& mask, const Closu
         3);
 }
 
+// Whether the file at path holds the list in memory (keyLength key bytes a record) and nothing more.
+inline bool FileHoldsList(const std::string& path, int keyLength)
+{
+    const std::string list = path + ".list";
+    return CreateEmptyFile(list) && WriteListToTableFile(list, keyLength) == TableFileStatus::Ok &&
+           ReadWholeFile(list) == ReadWholeFile(path);
+}
+
 // A folder of its own for each test, removed afterwards.
 class TempDirTest : public ::testing::Test {
 protected:

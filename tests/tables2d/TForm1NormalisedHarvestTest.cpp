@@ -94,6 +94,27 @@ TEST_F(TForm1NormalisedHarvestTest, TTd2HarvestsNinePointTablesFromItsRuns)
     Form1->Button215->click();
 }
 
+// At the capacity "TT 2d" stops; the list and the table file keep the last
+// table that fitted, also when a new start had emptied the file.
+TEST_F(TForm1NormalisedHarvestTest, AtCapacityTheTableFileKeepsTheLastTableThatFitted)
+{
+    Form1->RadioGroup20->setItemIndex(1);   // "Cross +1", torus 6 x 6, random seeding
+    Form1->CheckBox61->setChecked(true);
+    Form1->Button214->click();
+    runChain(40 * 300, [] { return harvestClassCount[0] > 0 && !IsGrowthRunEnding(); });
+    const int32_t records = ttRecordCount;
+    for (int32_t index = 0; index <= kGeneratorMaxKeys; ++index) MarkNormalisedKey(6, index);
+    for (int start = 1; start <= 2; ++start) {   // the chain that wrote the table, then a new start
+        if (start == 2) Form1->Button214->click();
+        messages_.clear();
+        runChain(40 * 300, [] { return false; });
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_NE(messages_[0].text.indexOf("the table list and its file keep the last table"), -1);
+        EXPECT_EQ(isTableGenerator2dRunning, 0);
+        EXPECT_TRUE(ttRecordCount == records && tabletest::FileHoldsList(ttFileName2d, 6));
+    }
+}
+
 TEST_F(TForm1NormalisedHarvestTest, AHarvestThatWouldSpoilTheListOrAFileIsRefused)
 {
     // More keys than the list holds: the generator stops, list and file stay.
@@ -108,6 +129,7 @@ TEST_F(TForm1NormalisedHarvestTest, AHarvestThatWouldSpoilTheListOrAFileIsRefuse
     EXPECT_FALSE(Form1->Timer18->enabled());
     EXPECT_EQ(ttRecordCount, 4);
     EXPECT_EQ(std::filesystem::file_size(ttFileName2d), 0u);
+    EXPECT_NE(messages_[0].text.indexOf("holds none"), -1);   // none before the start either
 
     // Nine-point keys into a seven-point mask's file: nothing entered or written.
     layRun(2);
