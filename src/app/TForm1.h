@@ -384,6 +384,9 @@ public:
     void Button234Click();     // "READ 1 234": read ttFileName1d into the list
     void Button236Click();     // "Save to XLS": text export
     void OpenTT1dim1Click();   // File > "Open TT (1 dim.)"
+    // Stops "TT 1d" and "TT 2d" as their "Stop" buttons do, before a command
+    // loads a table that a running chain would overwrite with its next one.
+    void StopTableGeneratorsBeforeLoading();
     // The list's N records in StringGrid11 with key words for pointCount cells.
     void FillTable1dGrid(int pointCount);
     // Toolbar counters for a list of recordCount records: N, N/6, (N/6-1)/2.

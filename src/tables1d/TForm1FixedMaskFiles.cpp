@@ -123,15 +123,19 @@ void TForm1::Button154Click() { OpenMask11Table(); }
 void TForm1::Button174Click() { OpenMask31Table(); }
 
 // "Open" of "mask (5,3)": the five-point table, shown; nothing is written.
+// A running chain would replace it (and write "RT/RT53.dat"): it stops first.
 void TForm1::Button191Click()
 {
+    StopTableGeneratorsBeforeLoading();
     if (!LoadFixedFile(kTableFileR4_0503, 5)) return;
     FillTable1dGrid(5);
 }
 
-// "(1 Read73": the six-point table, shown and written to the current table file.
+// "(1 Read73": the six-point table, shown and written to the current table
+// file; a running chain, which would replace it, stops first.
 void TForm1::Button194Click()
 {
+    StopTableGeneratorsBeforeLoading();
     if (!LoadFixedFile(kTableFileR5_0703, 6)) return;
     FillTable1dGrid(6);
     Button231Click();

@@ -114,12 +114,10 @@ int32_t TickBits(const bool* ticks)
 // count the name gives, and its records must fit that mask. A refused file
 // leaves the table, its mask and its path as they belonged together.
 // A running generator would put its next table over the one opened here (and
-// the one-dimensional chain into the opened file too): it stops first, as its
-// "Stop" does.
+// the one-dimensional chain into the opened file too): it stops first.
 void TForm1::OpenTT1dim1Click()
 {
-    if (isGenerating1d) Button211Click();
-    if (isTableGenerator2dRunning) Button215Click();
+    StopTableGeneratorsBeforeLoading();
     Image17->setVisible(false);
     ShowOneDimToolbar();
 
@@ -199,4 +197,10 @@ void TForm1::OpenTT1dim1Click()
     Button228Click();
     Button234Click();
     ShowTableCounters(ttRecordCount);
+}
+
+void TForm1::StopTableGeneratorsBeforeLoading()
+{
+    if (isGenerating1d) Button211Click();
+    if (isTableGenerator2dRunning) Button215Click();
 }

@@ -8,6 +8,7 @@
 #include "tables1d/FixedMaskTools.h"
 #include "tables1d/FixedTableFiles.h"
 #include "tables1d/KeyIndexedTables.h"
+#include "tables1d/TableGenerator.h"
 
 #include <numeric>
 
@@ -299,3 +300,30 @@ TEST_F(TForm1FixedMaskTest, TablesLearnedBackwardsFromKnownEventRows)
 }
 
 } // namespace
+
+// The fixed-mask openers stop a running "TT 1d" first: its next pass would
+// replace the table they load (and, after "Open" of mask (5,3), write its
+// five-point passes into "RT/RT53.dat").
+TEST_F(TForm1FixedMaskTest, FixedOpenersStopARunningGeneratorFirst)
+{
+    for (const FixedTableFile* file : {&kTableFileR4_0503, &kTableFileR5_0703}) {
+        // "TT 1d" on the mask (7,3) picked on "ANY I"
+        Form1->Image15->onMouseMove(Qt::NoModifier, 5, 45);
+        Form1->Image15->onMouseDown(Qt::LeftButton, Qt::NoModifier, 5, 45);
+        Form1->Button204->click();
+        Timer::fireForTest(*Form1->Timer17);
+        ASSERT_TRUE(isGenerating1d) << firstMessage();
+        // The table to open, written after the chain's first pass.
+        const int n = file->keyBytes;
+        LayTable(AllKeysOver({0, 4}, n, n == 5 ? 2 : 3), n);
+        const int32_t opened = ttRecordCount;
+        writeFixture(*file);
+        (n == 5 ? Form1->Button191 : Form1->Button194)->click();
+        EXPECT_FALSE(isGenerating1d);
+        EXPECT_FALSE(Form1->Timer17->enabled());
+        EXPECT_TRUE(Form1->Button204->isVisibleTo(Form1) && !Form1->Button211->isVisibleTo(Form1));
+        EXPECT_EQ(ttRecordCount, opened);
+        EXPECT_EQ(mask1dPointCount, n);
+    }
+    EXPECT_TRUE(messages_.empty()) << firstMessage();
+}
