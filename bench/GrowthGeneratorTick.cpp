@@ -1,6 +1,10 @@
 // The ticks of "TT 2d" on the offscreen platform.
 //
-// First, on tables as a researcher meets them: the chain of "TT 2d" runs
+// First the cadence of the chain: the first 300 runs of "Cross +4" on a torus
+// of 12 and of 8 from random state 1, the ticks of Timer13 they take against
+// their steps (one tick a step).
+//
+// Then, on tables as a researcher meets them: the chain of "TT 2d" runs
 // (Timer18's restart, Timer13's steps and the ticks after a successful run
 // that share its derivation, harvest, table file and grid) until the table of
 // the mask stops growing, then every tick of a further stretch of runs is
@@ -15,6 +19,7 @@
 // defaults ("--benchmarks-only" skips the first part).
 #include "base/Random.h"
 #include "base/TableRecords.h"
+#include "engine/StringState.h"
 #include "mask2d/Mask2dPath.h"
 #include "mask2d/Mask2dTables.h"
 #include "runs/RecordedRun.h"
@@ -105,36 +110,54 @@ const HarvestRecipe kRecipes[] = {
 };
 
 // One run of the chain: Timer18's tick, then Timer13's ticks until the chain
-// rests. With `times`, every tick is timed: Timer13's ticks that step the run
-// (the last of them ends it) go to stepping, those that share the end of a
-// successful run to ending.
+// rests, every tick timed. Timer13's ticks go to three groups: those that step
+// the run on, the tick whose step ends a successful run (with what of the
+// run's end it takes on), and the later ticks that share the rest of an end.
+// The ticks are counted against the steps of the run, max(stopTimeA,
+// stopTimeB): one tick a step is the cadence at which the end of a run comes
+// within the tick of its last step.
 struct ChainTimes {
-    TickTimes restart, stepping, ending;
-    int endedRuns = 0;
-};
-void RunChainOnce(ChainTimes* times)
-{
-    TickTimes unused;
-    (times ? times->restart : unused).measure([] { Timer::fireForTest(*Form1->Timer18); });
-    bool ended = false;
-    while (Form1->Timer13->enabled()) {
-        const bool ending = IsGrowthRunEnding();
-        ended = ended || ending;
-        TickTimes one;
-        one.measure([] { Timer::fireForTest(*Form1->Timer13); });
-        if (times) (ending ? times->ending : times->stepping).add(one);
-    }
-    if (times && ended) ++times->endedRuns;
-}
+    TickTimes restart, stepping, stopping, ending;
+    int runs = 0, successfulRuns = 0, endedInTheirTick = 0;
+    int64_t ticks13 = 0, steps = 0;
 
-void PrintChainTimes(const ChainTimes& times)
-{
-    times.stepping.print("Timer13, a step", 10);
-    std::printf("  %d runs ended and harvested in %zu ticks of Timer13 after their last step\n", times.endedRuns,
-                times.ending.count());
-    times.ending.print("Timer13, a share of a run's end", 10);
-    times.restart.print("Timer18, restart", 20);
-}
+    void runOnce()
+    {
+        restart.measure([] { Timer::fireForTest(*Form1->Timer18); });
+        ++runs;
+        while (Form1->Timer13->enabled()) {
+            const bool sharing = IsGrowthRunEnding();
+            TickTimes one;
+            one.measure([] { Timer::fireForTest(*Form1->Timer13); });
+            ++ticks13;
+            const bool stopped = !Form1->Timer13->enabled() || IsGrowthRunEnding();
+            if (sharing) {
+                ending.add(one);
+            } else if (stopped && isRunSuccessful) {
+                stopping.add(one);
+                ++successfulRuns;
+                endedInTheirTick += !Form1->Timer13->enabled();
+            } else {
+                stepping.add(one);
+            }
+        }
+        steps += std::max(stopTimeA, stopTimeB);
+    }
+
+    void print() const
+    {
+        std::printf("  %d runs, %d successful, %d of these ended within the tick of their last step\n", runs,
+                    successfulRuns, endedInTheirTick);
+        std::printf("  Timer13: %lld ticks against %lld steps, max(stopTimeA, stopTimeB) per run "
+                    "(%.2f against %.2f a run: %+.1f %%)\n",
+                    (long long)ticks13, (long long)steps, double(ticks13) / std::max(1, runs),
+                    double(steps) / std::max(1, runs), 100.0 * double(ticks13 - steps) / double(std::max<int64_t>(1, steps)));
+        stepping.print("Timer13, a step", 10);
+        stopping.print("Timer13, a successful run's last step and end", 10);
+        ending.print("Timer13, a later share of a run's end", 10);
+        restart.print("Timer18, restart", 20);
+    }
+};
 
 // Runs the chain until the table holds `from` records, then times every tick
 // until the table has not grown for `quietRuns` runs in a row (or the
@@ -142,26 +165,37 @@ void PrintChainTimes(const ChainTimes& times)
 void TimeSaturatedHarvest(const HarvestRecipe& r, int32_t from, int quietRuns)
 {
     StartHarvest2d(r.item, r.coordinates, r.side, r.seed);
-    ChainTimes times;
-    const SaturationRun run = RunToSaturation([&](bool timed) { RunChainOnce(timed ? &times : nullptr); },
+    ChainTimes warm, times;
+    const SaturationRun run = RunToSaturation([&](bool timed) { (timed ? times : warm).runOnce(); },
                                               [] { return ttRecordCount; }, [] { return isTableGenerator2dRunning != 0; },
                                               from, quietRuns, 20000);
     Form1->Button215Click();
     std::printf("%s: %d points, random state %u\n", r.name, mask2dPointCount, r.seed);
     run.print("runs");
-    PrintChainTimes(times);
+    times.print();
     if (r.largerSide == 0) return;
 
     Form1->Edit1->setText(QString::number(r.largerSide));
     Form1->Button214Click();
     ChainTimes larger;
-    int runs = 0;
-    for (; larger.endedRuns < r.largerRuns && runs < 20000 && isTableGenerator2dRunning; ++runs)
-        RunChainOnce(&larger);
+    while (larger.successfulRuns < r.largerRuns && larger.runs < 20000 && isTableGenerator2dRunning)
+        larger.runOnce();
     Form1->Button215Click();
-    std::printf("  then on a torus of %d: %d runs, up to %d records (%d keys)\n", r.largerSide, runs, ttRecordCount,
+    std::printf("  then on a torus of %d: up to %d records (%d keys)\n", r.largerSide, ttRecordCount,
                 ttRecordCount / 6);
-    PrintChainTimes(larger);
+    larger.print();
+}
+
+// The first runs of a chain from fresh tables, counted from "TT 2d" on.
+void CountFirstRuns(const HarvestRecipe& r, int runs)
+{
+    StartHarvest2d(r.item, r.coordinates, r.side, r.seed);
+    ChainTimes times;
+    while (times.runs < runs && isTableGenerator2dRunning) times.runOnce();
+    Form1->Button215Click();
+    std::printf("%s: the first %d runs from random state %u, up to %d records\n", r.name, times.runs, r.seed,
+                ttRecordCount);
+    times.print();
 }
 
 } // namespace
@@ -182,6 +216,11 @@ int main(int argc, char** argv)
 {
     const BenchOptions options = TakeBenchOptions(argc, argv);
     return RunWorkbenchBenchmarks(argc, argv, [options] {
+        if (options.beforeBenchmarks && options.only < 0) {
+            CountFirstRuns(kRecipes[2], 300);
+            // Its own side: short runs, where the end of a run weighs most.
+            CountFirstRuns({"Cross +4, side 8", 4, {}, 8, 1}, 300);
+        }
         for (int i = 0; options.beforeBenchmarks && i < int(std::size(kRecipes)); ++i)
             if (options.takes(i)) TimeSaturatedHarvest(kRecipes[i], 2000, 300);
         SeedRandom(1);

@@ -1,8 +1,9 @@
 // The timer chain of the growth run and the toolbar's table generator:
 // "TT 2d" empties the table file of the mask and starts Timer18; each Timer18
-// tick restarts the run, Timer13 steps it to its end and, on its next ticks,
-// derives a successful run and hands it to the harvester of the mask's point
-// count (TForm1GrowthRunEnd.h); "Stop" ends the chain.
+// tick restarts the run, Timer13 steps it to its end and, in the tick that
+// ends it (or over the next ticks when that does not fit), derives a
+// successful run and hands it to the harvester of the mask's point count
+// (TForm1GrowthRunEnd.h); "Stop" ends the chain.
 #include "app/TForm1.h"
 #include "app/FormHelpers.h"
 
@@ -110,10 +111,12 @@ void TForm1::Timer13Timer()
     Label383->setText(QString::number((stopTimeA + stopTimeB) / 3));
     Label390->setText(isRunSuccessful ? "1" : "0");
     if (isRunSuccessful) {
-        // The derivation and the harvest follow on the next ticks, a share
-        // each, and arm the next run when they are through.
+        // The derivation and the harvest, in this tick as far as what is left
+        // of its budget goes, then on the next ticks; they arm the next run
+        // when they are through.
         BeginGrowthRunEnd(growthSetup.side);
-        Timer13->setEnabled(true);
+        ContinueGrowthRunEnd(*this,
+                             kGrowthRunEndBudget - GrowthRunStopCost(growthSetup.side, !CheckBox67->isChecked()));
         return;
     }
     if (isTableGenerator2dRunning) Timer18->setEnabled(true);

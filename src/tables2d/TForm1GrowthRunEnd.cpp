@@ -1,6 +1,9 @@
 #include "tables2d/TForm1GrowthRunEnd.h"
 
 #include "app/TForm1.h"
+#include "base/TableRecords.h"
+#include "tables1d/KeyIndexedTables.h"
+#include "tables1d/TableGenerator.h"
 #include "tables2d/GrowthEventDerivation.h"
 #include "tables2d/GrowthGenerator.h"
 #include "tables2d/GrowthWindows.h"
@@ -85,6 +88,49 @@ void RunHarvest(TForm1& form, int pointCount)
 
 namespace {
 
+// The estimated costs, in nanoseconds, of the stages of a run's end and of
+// the tick that ends a run: about twice the mean that the growth chain
+// benchmark measures on saturated tables (given after each), and for the
+// last step with its labels their 99th percentile.
+constexpr int64_t kEventCellCost = 16;      // a cell of a plane in a pass of the events: 5-10
+constexpr int64_t kFrontCellCost = 24;      // a cell of a plane in the pass of the fronts: 8-13
+constexpr int64_t kWalkedPointCost = 6;     // a point of a window of the walk: 2-3
+constexpr int64_t kListCost = 200'000;      // the listing with its table file: 100 us
+constexpr int64_t kListedRecordCost = 12;   //   and 6 a record
+constexpr int64_t kShowCost = 150'000;      // the grid: 60-90 us
+constexpr int64_t kShownRecordCost = 6;     //   and 3 a record
+constexpr int64_t kStopCost = 550'000;      // the last step, the four labels and their repaint: 0.3 ms, p99 0.55
+constexpr int64_t kSteppedCellCost = 100;   //   and a cell of the torus: 30
+constexpr int64_t kDrawCost = 100'000;      // layer 1 drawn at the step: 40 us
+constexpr int64_t kDrawnCellCost = 1'500;   //   and 800 a cell
+
+// Runs `slice`, which spends a budget of cells, on what is left of `budget`
+// at `cellCost` a cell; true when the slice is through.
+template <class Slice>
+bool SpendOnCells(int64_t& budget, int64_t cellCost, Slice slice)
+{
+    const int64_t cells = budget / cellCost;
+    int64_t left = cells;
+    const bool through = slice(left);
+    budget -= (cells - left) * cellCost;
+    return through;
+}
+
+// A stage that is done whole: in what is left of the tick when its estimate
+// fits there, or in a tick of its own, with the whole budget, however long
+// it takes.
+bool Fits(int64_t cost, int64_t budget) { return cost <= budget || budget >= kGrowthRunEndBudget; }
+
+// The listing of the keys the tables hold (it refuses more than the list
+// takes) with the table file.
+int64_t ListCost(const HarvestWork& work)
+{
+    const int64_t keys = std::min<int64_t>(int64_t(UsedKeys(work.pointCount).size()), kGeneratorMaxKeys);
+    return kListCost + 6 * keys * kListedRecordCost;
+}
+
+int64_t ShowCost() { return kShowCost + ListedRecordCount() * kShownRecordCost; }
+
 struct RunEnd {
     explicit RunEnd(int32_t side) : derivation(side) {}
 
@@ -104,6 +150,12 @@ void EndsHere(TForm1& form)
 
 } // namespace
 
+int64_t GrowthRunStopCost(int32_t side, bool layerDrawn)
+{
+    const int64_t cells = int64_t(side) * side;
+    return kStopCost + cells * kSteppedCellCost + (layerDrawn ? kDrawCost + cells * kDrawnCellCost : 0);
+}
+
 void BeginGrowthRunEnd(int32_t side) { runEnd.emplace(side); }
 
 bool IsGrowthRunEnding() { return runEnd.has_value(); }
@@ -119,7 +171,7 @@ bool endUnderWay = false;
 void FinishGrowthRunEnd(TForm1& form)
 {
     if (endUnderWay) return;
-    // Each share with an unbounded budget takes at least one stage.
+    // An unbounded budget takes the whole end in one share.
     while (runEnd) ContinueGrowthRunEnd(form, INT64_MAX);
 }
 
@@ -135,15 +187,18 @@ void ContinueGrowthRunEnd(TForm1& form, int64_t budget)
     // write) leaves this end to go on: the run has ended, and is harvested.
     const auto rearm = [&form] { form.Timer13->setEnabled(true); };
 
+    GrowthDerivationSlices& derivation = runEnd->derivation;
     if (runEnd->stage == RunEnd::Stage::Events) {
-        if (!runEnd->derivation.deriveEvents(budget)) return rearm();
+        if (!SpendOnCells(budget, kEventCellCost, [&](int64_t& cells) { return derivation.deriveEvents(cells); }))
+            return rearm();
         runEnd->stage = RunEnd::Stage::Fronts;
         const std::vector<GrowthEventWarning> warnings = runEnd->derivation.counts().warnings;
         for (const GrowthEventWarning& warning : warnings)
             ShowMessage(QString::fromStdString(GrowthEventWarningText(warning)), "Warning");
     }
     if (runEnd->stage == RunEnd::Stage::Fronts) {
-        if (!runEnd->derivation.deriveFronts(budget)) return rearm();
+        if (!SpendOnCells(budget, kFrontCellCost, [&](int64_t& cells) { return derivation.deriveFronts(cells); }))
+            return rearm();
         runEnd->stage = RunEnd::Stage::Walk;
         // Layers whose last cell ended with different event counts leave the
         // element arrays of an earlier run: harvesting them would pair those
@@ -154,16 +209,22 @@ void ContinueGrowthRunEnd(TForm1& form, int64_t budget)
         runEnd->harvest = std::move(harvest);
     }
     if (runEnd->stage == RunEnd::Stage::Walk) {
-        if (WalkHarvest(*runEnd->harvest, budget)) runEnd->stage = RunEnd::Stage::List;
-        // The listing with the file, and the grid, take a tick each.
-        return rearm();
+        HarvestWork& work = *runEnd->harvest;
+        if (!SpendOnCells(budget, kWalkedPointCost * work.pointCount,
+                          [&work](int64_t& cells) { return WalkHarvest(work, cells); }))
+            return rearm();
+        runEnd->stage = RunEnd::Stage::List;
     }
     if (runEnd->stage == RunEnd::Stage::List) {
-        runEnd->stage = RunEnd::Stage::Show;
         const HarvestWork work = *runEnd->harvest;
+        const int64_t cost = ListCost(work);
+        if (!Fits(cost, budget)) return rearm();
+        budget -= cost;
+        runEnd->stage = RunEnd::Stage::Show;
         if (!ListHarvest(form, work)) return EndsHere(form);
-        return rearm();
     }
+    const int64_t cost = ShowCost();
+    if (!Fits(cost, budget)) return rearm();
     const HarvestWork work = *runEnd->harvest;
     runEnd.reset();
     ShowHarvest(form, work);
