@@ -90,8 +90,7 @@ namespace {
 
 // The estimated costs, in nanoseconds, of the stages of a run's end and of
 // the tick that ends a run: about twice the mean that the growth chain
-// benchmark measures on saturated tables (given after each), and for the
-// last step with its labels their 99th percentile.
+// benchmark measures on saturated tables (given after each).
 constexpr int64_t kEventCellCost = 16;      // a cell of a plane in a pass of the events: 5-10
 constexpr int64_t kFrontCellCost = 24;      // a cell of a plane in the pass of the fronts: 8-13
 constexpr int64_t kWalkedPointCost = 6;     // a point of a window of the walk: 2-3
@@ -99,7 +98,7 @@ constexpr int64_t kListCost = 200'000;      // the listing with its table file: 
 constexpr int64_t kListedRecordCost = 12;   //   and 6 a record
 constexpr int64_t kShowCost = 150'000;      // the grid: 60-90 us
 constexpr int64_t kShownRecordCost = 6;     //   and 3 a record
-constexpr int64_t kStopCost = 550'000;      // the last step, the four labels and their repaint: 0.3 ms, p99 0.55
+constexpr int64_t kStopCost = 250'000;      // the last step, the four labels and their repaint: 0.11 ms
 constexpr int64_t kSteppedCellCost = 100;   //   and a cell of the torus: 30
 constexpr int64_t kDrawCost = 100'000;      // layer 1 drawn at the step: 40 us
 constexpr int64_t kDrawnCellCost = 1'500;   //   and 800 a cell
