@@ -9,6 +9,7 @@
 // time, the sample, the scaled scan time and the ratio.
 #include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
+#include "tables1d/TableBlocks.h"
 
 #include <benchmark/benchmark.h>
 

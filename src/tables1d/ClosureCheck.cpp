@@ -2,7 +2,8 @@
 // composed keys all pass raises the counts by the number of placements of
 // each key at once; the first start record that reaches a failing key is
 // walked placement by placement (ClosureEnumeration.h), in the search's own
-// order, so that it stops where the full scan stops.
+// order, so that it stops where the full scan stops, the searches on its way
+// that cannot stop it taken from their summaries too.
 #include "tables1d/ClosureCheck.h"
 
 #include "base/GroupAlgebra.h"
@@ -71,7 +72,10 @@ namespace {
 // and their numbers of placements raise the counts at once, and its counters
 // and last progress report are worked out, not walked. The first start
 // record with a failing composed key is walked, so the search stops at the
-// same placement with the same counts; so are start records beyond the list.
+// same placement with the same counts; on the way, the searches below its
+// placements that pass, or have no complete placement, are taken from their
+// summaries. A start row past the list is counted, and walked the same way to
+// its first complete placement if it has one.
 class SummarisedSearch {
 public:
     SummarisedSearch(const ClosureMask& mask, const ClosureScope& scope, const ClosureProgressCallback& progress)
@@ -83,11 +87,9 @@ public:
     {
         const int32_t from = scope_.startFrom, to = scope_.startCount;
         if (scope_.resetCounts) std::fill(ttHitCount, ttHitCount + scope_.recordCount, 0);
-        // Start rows beyond the list, and every row when the keys do not pack, are walked.
-        const int32_t listEnd = std::max(from, std::min(to, scope_.recordCount));
         // A short search is walked whole: summaries would cost more to set up.
         int32_t i = from;
-        for (int64_t budget = scope_.walkBeforeSummarising; i < listEnd; ++i) {
+        for (int64_t budget = scope_.walkBeforeSummarising; i < to; ++i) {
             const int64_t before = WalkedWork(walk_.outcome());
             const ClosureEnumeration::StartWalk walked = walk_.tryStart(i, budget);
             if (walked == ClosureEnumeration::StartWalk::OverBudget) break;
@@ -95,27 +97,130 @@ public:
             budget -= WalkedWork(walk_.outcome()) - before;
         }
         outcome_ = walk_.outcome();
-        int32_t summarisedEnd = listEnd;
-        if (i < listEnd) {
-            symmetric_ = IsMultipliedByTheGroup(n_, scope_);
-            if (symmetric_) firstBlock_.resize(size_t(scope_.blockSize));
-            choosePlan(i, listEnd);
-            if (!summaries_->usable()) summarisedEnd = i;
+        if (i == to) return walk_.finish();
+        const int32_t listEnd = std::clamp(scope_.recordCount, i, to);
+        symmetric_ = IsMultipliedByTheGroup(n_, scope_);
+        if (symmetric_) firstBlock_.resize(size_t(scope_.blockSize));
+        choosePlan(i, listEnd);
+        if (!summaries_->usable()) {
+            walk_.runStarts(i, to);
+            return walk_.finish();
         }
         added_.assign(size_t(scope_.recordCount), 0);
-        for (; i < summarisedEnd; ++i) {
-            if (!summarise(i)) {
-                // This start record reaches a failing key: walked to its failure.
-                settle();
-                walk_.seed(outcome_);
-                walk_.runStarts(i, i + 1);
-                return walk_.finish();
-            }
+        for (; i < to; ++i) {
+            // A start record inside the list that reaches a failing key is
+            // walked to its failure; the searches below it that pass are
+            // taken from their summaries.
+            if (i < listEnd ? !summarise(i) && walkStart(i, Guide::SkipPassing)
+                            : passBeyondList(i))
+                return finish();
             summaries_->trim();
         }
+        return finish();
+    }
+
+private:
+    // What a guided walk takes from summaries instead of walking it.
+    enum class Guide {
+        SkipDead,      // searches with no complete placement
+        SkipPassing,   // those, and searches whose composed keys all pass
+    };
+
+    // The walk's guide: below a placement, a search without a complete
+    // placement adds only its counters; with SkipPassing a search whose
+    // composed keys all pass adds its counts too, unless it is small enough
+    // to be walked.
+    class SkippingGuide : public ClosureEnumeration::Guide {
+    public:
+        SkippingGuide(SummarisedSearch& search, bool passing) : s_(search), passing_(passing) {}
+
+        bool completes(int depth) override { return s_.summaries_->completions(depth, s_.walk_.grid()) > 0; }
+
+        bool accountsBelow(int depth) override
+        {
+            ClosureSummaries& summaries = *s_.summaries_;
+            const int32_t* grid = s_.walk_.grid();
+            const int64_t complete = summaries.completions(depth, grid);
+            if (complete > 0) {
+                if (!passing_ || complete <= kWalkedCompletions) return false;
+                const auto keys = summaries.keysBelow(depth, grid, s_.walk_.records().data());
+                for (const ClosureSummaries::Entry& e : keys)
+                    if (s_.judge(e.key).stops) return false;
+                for (const ClosureSummaries::Entry& e : keys)
+                    if (const int32_t row = s_.judge(e.key).counted; row >= 0)
+                        ttHitCount[row] = SaturateToInt32(int64_t(ttHitCount[row]) + std::min(e.count, kCountCap));
+            }
+            std::array<int64_t, 10> fitting{};
+            for (int level = depth; level + 1 < s_.n_; ++level)
+                if ((fitting[size_t(level)] = summaries.placementsBelow(depth, level, grid)) == 0) break;
+            fitting[size_t(s_.n_ - 1)] = complete;
+            s_.walk_.skipBelow(depth, fitting);
+            return true;
+        }
+
+    private:
+        // A search with no more complete placements than this is walked: cheaper than its summary.
+        static constexpr int64_t kWalkedCompletions = 1;
+        SummarisedSearch& s_;
+        const bool passing_;
+    };
+
+    // Walks start record i from where the search stands; true when a
+    // placement failed.
+    bool walkStart(int32_t i, Guide guide)
+    {
         settle();
         walk_.seed(outcome_);
-        if (i < to) walk_.runStarts(i, to);
+        const ClosureOutcome before = outcome_;
+        SkippingGuide skipping(*this, guide == Guide::SkipPassing);
+        walk_.setGuide(&skipping);
+        const bool stopped = walk_.runStarts(i, i + 1);
+        walk_.setGuide(nullptr);
+        outcome_ = walk_.outcome();
+        if (!stopped) {
+            // The progress the scan leaves, which a search taken from summaries did not report.
+            std::array<int64_t, 10> fitting{};
+            for (int level = 0; level < n_; ++level)
+                fitting[size_t(level)] = outcome_.levelFits[size_t(level)] - before.levelFits[size_t(level)];
+            reportLast(i, fitting);
+        }
+        return stopped;
+    }
+
+    // A start row past the list, holding what an earlier list left there:
+    // its block number matches no key cell, so its first complete placement
+    // normally stops the check. A row with none adds the counters of its
+    // search; otherwise it is walked to that placement, the searches without
+    // one on the way counted, not walked. True when the check stops.
+    bool passBeyondList(int32_t i)
+    {
+        summaries_->placeStart(i);
+        std::array<int64_t, 10> fitting{};
+        fitting[0] = 1;
+        for (int level = 1; level < n_ && fitting[size_t(level) - 1] > 0; ++level)
+            fitting[size_t(level)] = summaries_->fittingPlacements(level);
+        if (fitting[size_t(n_ - 1)] > 0) return walkStart(i, Guide::SkipDead);
+        addCounters(fitting);
+        reportLast(i, fitting);
+        return false;
+    }
+
+    // The search's counters raised by a start record's search that was not walked.
+    void addCounters(const std::array<int64_t, 10>& fitting)
+    {
+        outcome_.placements = SaturatingAdd64(outcome_.placements, fitting[size_t(n_ - 1)]);
+        for (int level = 0; level < n_; ++level) {
+            outcome_.levelEntries[size_t(level)] = SaturatingAdd64(outcome_.levelEntries[size_t(level)],
+                                                                   level == 0 ? 1 : fitting[size_t(level) - 1]);
+            outcome_.levelFits[size_t(level)] =
+                SaturatingAdd64(outcome_.levelFits[size_t(level)], fitting[size_t(level)]);
+        }
+    }
+
+    ClosureOutcome finish()
+    {
+        settle();
+        walk_.seed(outcome_);
         return walk_.finish();
     }
 
@@ -174,15 +279,8 @@ private:
         for (const ClosureSummaries::Entry& e : below.keys)
             if (const int32_t row = judge(e.key).counted; row >= 0)
                 added_[size_t(row)] = SaturatingAdd64(added_[size_t(row)], e.count);
-        const int64_t placements = below.fitting[size_t(n_ - 1)];
-        outcome_.placements = SaturatingAdd64(outcome_.placements, placements);
-        if (placements > 0) lastStart_ = i;
-        for (int level = 0; level < n_; ++level) {
-            outcome_.levelEntries[size_t(level)] = SaturatingAdd64(outcome_.levelEntries[size_t(level)],
-                                                                   level == 0 ? 1 : below.fitting[size_t(level) - 1]);
-            outcome_.levelFits[size_t(level)] =
-                SaturatingAdd64(outcome_.levelFits[size_t(level)], below.fitting[size_t(level)]);
-        }
+        if (below.fitting[size_t(n_ - 1)] > 0) lastStart_ = i;
+        addCounters(below.fitting);
         reportLast(i, below.fitting);
         return true;
     }
