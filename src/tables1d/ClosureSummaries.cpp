@@ -387,7 +387,6 @@ int64_t ClosureSummaries::partOf(const Node& node, size_t k, const uint8_t* valu
                                  uint64_t stamp, bool keys)
 {
     const Node::Part& part = node.parts[k];
-    ++work_;
     PartSlot* slot = nullptr;
     if (part.recordPoints.size() <= 3) {
         size_t at = 0;
@@ -413,7 +412,6 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
 {
     const Node& node = nodes_[size_t(id)];
     const uint64_t hash = HashWords(key.data(), node.words);
-    ++work_;
     if (const int32_t known = node.memo.find(key.data(), hash); known >= 0) return known;
     checkDeadline();
 
@@ -426,7 +424,6 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
     const uint64_t tagShift = uint64_t(tagBits_) * uint64_t(node.branch);
     const uint64_t stamp = ++stamp_;
     for (const int32_t r : node.index->find(met)) {
-        ++work_;
         bool empty = false;
         for (size_t k = 0; k < node.parts.size() && !empty; ++k) {
             parts[k] = int32_t(partOf(node, k, values, ttKeys[r], depth, stamp, true));
@@ -437,14 +434,12 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
         if (node.referencePoint >= 0) edge |= uint64_t(ttKeys[r][node.referencePoint] + 1) << referenceShift_;
         expand(parts, node.parts.size(), edge, 1, into);
     }
-    work_ += into.entries().size();
 
     Result result{uint32_t(entries_.size()), 0, 0};
     for (const Entry& e : into.entries()) {
         entries_.push_back(e);
         result.total = AddCounts(result.total, e.count);
     }
-    work_ += into.entries().size();
     result.end = uint32_t(entries_.size());
     results_.push_back(result);
     const int32_t resultId = int32_t(results_.size()) - 1;
@@ -457,7 +452,6 @@ int64_t ClosureSummaries::count(int id, const Key& key, int depth)
     const Node& node = nodes_[size_t(id)];
     const Memo& memo = node.keys ? node.countMemo : node.memo;
     const uint64_t hash = HashWords(key.data(), node.words);
-    ++work_;
     if (const int32_t known = memo.find(key.data(), hash); known >= 0) return counts_[size_t(known)];
     checkDeadline();
 
@@ -467,7 +461,6 @@ int64_t ClosureSummaries::count(int id, const Key& key, int depth)
     int64_t total = 0;
     const uint64_t stamp = ++stamp_;
     for (const int32_t r : node.index->find(met)) {
-        ++work_;
         int64_t product = 1;
         for (size_t k = 0; k < node.parts.size() && product != 0; ++k)
             product = MultiplyCounts(product, partOf(node, k, values, ttKeys[r], depth, stamp, false));

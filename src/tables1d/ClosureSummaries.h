@@ -100,10 +100,6 @@ public:
     // memory; call between start records.
     void trim();
 
-    // Summaries looked up, records tried and keys gathered so far: the work
-    // done, to compare plans by.
-    int64_t work() const { return work_; }
-
 private:
     // A group's boundary cells, a byte each, packed in words (the mask's
     // levels cover at most 81 cells).
@@ -201,7 +197,6 @@ private:
     Clock::time_point deadline_ = Clock::time_point::max();
     bool abandoned_ = false;
     uint32_t sinceClock_ = 0;   // summaries made since the clock was last read
-    int64_t work_ = 0;
     std::array<int32_t, 10> pos_{};
     int32_t count_ = 0;
     int32_t block_ = 1;

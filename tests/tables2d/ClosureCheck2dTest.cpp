@@ -3,6 +3,7 @@
 #include "tables1d/GroupExtension.h"
 #include "tables2d/ClosureCheck2d.h"
 
+#include <array>
 #include <numeric>
 
 using namespace tabletest;
@@ -155,6 +156,35 @@ TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
     EXPECT_EQ(outcome.verdict, ClosureVerdict::Unlocked);
     EXPECT_EQ(outcome.lastPlacement[0], n);
     EXPECT_EQ(ttProbeKey[0], 6);
+}
+
+// Tables whose cells stay within 0..3 or 0..1, worked out by hand: every row
+// of block b holds the value v_b in all five cells. From a row of value v only
+// rows of value v fit, so with v unique to the start's block every placement
+// composes the key of that block's number s, found first in the block of value
+// s; its permuted row (the substitution of that block applied to s's key) must
+// come first in the block of the reference cell v.
+TEST(ClosureCheck2d, TablesOfSmallCellsPassAsWorkedOutByHand)
+{
+    struct Layout {
+        std::array<uint8_t, 6> values;   // v_0 .. v_5
+        int32_t startBlock;              // its value and the number of the block found
+        int32_t foundBlock;
+    };
+    // Block 0 of 3s: key 0 found in block 1 (0s); permuted 0s come first in block 3 (1s, substituted 1 -> 0).
+    // Block 1 of 1s: key 1 found in block 1 itself; permuted 1s come first in block 1 (1 -> 1).
+    for (const Layout& t : {Layout{{3, 0, 2, 1, 2, 1}, 0, 1}, Layout{{0, 1, 0, 0, 0, 0}, 1, 1}}) {
+        SCOPED_TRACE(int(t.values[0]));
+        constexpr int32_t kBlock = 6;
+        for (int32_t r = 0; r < 6 * kBlock; ++r) std::fill_n(ttKeys[r], 5, t.values[size_t(r / kBlock)]);
+        ttRecordCount = 6 * kBlock;
+        const ClosureOutcome outcome =
+            ExpectBothAgree(MaskOf(Cross()), WholeScope(5, t.startBlock * kBlock, (t.startBlock + 1) * kBlock, true));
+        EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
+        EXPECT_EQ(outcome.placements, kBlock * kBlock * kBlock * kBlock * kBlock);
+        EXPECT_EQ(ttHitCount[t.foundBlock * kBlock], outcome.placements);
+        EXPECT_EQ(lastFoundIndex, t.foundBlock * kBlock);
+    }
 }
 
 // Rows past the list hold what earlier lists left there: keys of the table,

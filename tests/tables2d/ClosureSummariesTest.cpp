@@ -201,6 +201,35 @@ TEST(ClosureSummaries, TwoDimensionalMasksGiveTheKeysAndCountsOfTheirPlacements)
     }
 }
 
+// The reference cell is packed beside the block numbers in a field just wide
+// enough for the largest cell of the list plus one (0 marks none). Lists whose
+// cells stay within 0..1, 0..3 or 0..7 fill that field to its top: their
+// reference cells must come back whole.
+TEST(ClosureSummaries, TheReferenceCellComesBackWholeWhateverTheLargestCell)
+{
+    std::mt19937 rng(1313);
+    const ClosureMask cross = ClosureMaskOf2d(5, std::vector<Mask2dPoint>{{1, 1}, {2, 1}, {1, 2}, {1, 0}, {0, 1}}.data(), -1, -1);
+    const ClosureMask line = MaskFromOffsets({-2, -1, 0, 1, 2});
+    for (const int largest : {1, 2, 3, 7}) {
+        for (const bool flat : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "cells 0.." << largest << (flat ? ", one dimension" : ", the cross"));
+            const ClosureMask& mask = flat ? line : cross;
+            // Rows of cells 0..largest, half of them the largest, so that placements are many.
+            ttRecordCount = 36;
+            for (int32_t r = 0; r < ttRecordCount; ++r)
+                for (int p = 0; p < kTableKeyBytes; ++p)
+                    ttKeys[r][p] = uint8_t(rng() % 2 ? largest : int(rng() % uint32_t(largest + 1)));
+            int32_t start = 0;
+            while (ttKeys[start][0] != largest || Enumerate(mask, ScopeOfList(), {start}).keys.empty()) ++start;
+            bool referenceLargest = false;
+            for (const auto& [key, count] : Enumerate(mask, ScopeOfList(), {start}).keys)
+                referenceLargest = referenceLargest || key.second == largest;
+            ASSERT_TRUE(referenceLargest);
+            ExpectSummariesMatch(mask, ScopeOfList(), start);
+        }
+    }
+}
+
 // A summary given up at its deadline keeps only the groups it finished: asked
 // again and again past the deadline, it gets a little further each time, and
 // once it finishes its keys and counts are those of a summary never stopped.
@@ -219,7 +248,9 @@ TEST(ClosureSummaries, ASummaryGivenUpAtItsDeadlineLeavesNothingHalfMade)
         std::span<const ClosureSummaries::Entry> keys;
         do {
             keys = stopped.startKeys(start);
-            if (stopped.abandoned()) EXPECT_TRUE(keys.empty());
+            if (stopped.abandoned()) {
+                EXPECT_TRUE(keys.empty());
+            }
             ++tries;
         } while (stopped.abandoned() && tries < 100000);
         ASSERT_FALSE(stopped.abandoned());
