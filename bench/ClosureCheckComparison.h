@@ -1,14 +1,17 @@
 #pragma once
 // The closure check on a table as a researcher meets it, against the scan as
 // the check was first written, in one run. The engine is timed on the whole
-// check; the scan, which would take hours there, runs on a fixed sample of
-// start records, its result compared with the engine's on each, and its time
-// is scaled by the records it would try in the whole check (it tries every
-// record at every level entered and scans the list twice per placement; the
-// engine's counters give how often). Printed: the engine's best and median
-// time, the sample, the scaled scan time and the ratio.
+// check, and so is the engine walking every start record placement by
+// placement (no summaries), with the same result; the scan, which would take
+// hours there, runs on a fixed sample of start records, its result compared
+// with the engine's on each, and its time is scaled by the records it would
+// try in the whole check (it tries every record at every level entered and
+// scans the list twice per placement; the engine's counters give how often).
+// Printed: the engine's best and median time, the walk's time and the
+// engine's share of it, the sample, the scaled scan time and the ratio.
 #include "base/TableRecords.h"
 #include "tables1d/ClosureCheck.h"
+#include "tables1d/TableBlocks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,6 +98,23 @@ inline EngineFigures TimeEngine(const ClosureMask& mask, const ClosureScope& sco
     return f;
 }
 
+// The check walked throughout, once (it may take seconds), from the counts
+// before; true when its result is `engine`'s. Prints its time and the
+// engine's time as a share of it.
+inline bool CompareWithWalk(const ClosureMask& mask, const ClosureScope& scope, const std::vector<int32_t>& before,
+                            const EngineFigures& engine)
+{
+    ClosureScope walked = scope;
+    walked.walkBeforeSummarising = 0;
+    walked.way = ClosureWay::Walk;
+    const CheckResult walk = RunCheck(false, mask, walked, before);
+    const bool agree = walk.sameAs(engine.result);
+    std::printf("  walked          %9.4f s   engine/walked %.2f   %s\n", walk.seconds, engine.best / walk.seconds,
+                agree ? "(the engine's result)" : "DIFFERENT RESULTS");
+    std::copy(engine.result.counts.begin(), engine.result.counts.end(), ttHitCount);
+    return agree;
+}
+
 inline const char* VerdictText(ClosureVerdict v)
 {
     return v == ClosureVerdict::Closed ? "closed" : v == ClosureVerdict::Unlocked ? "IS UNLOCKED" : "IS OOOOOOOOOOO";
@@ -117,6 +137,7 @@ inline bool CompareCheckWithScan(const char* title, const ClosureMask& mask, con
     if (whole.verdict != ClosureVerdict::Closed) std::printf(", stopped at start record %d", whole.lastPlacement[0]);
     std::printf("\n  engine          best %9.4f s   median %9.4f s   (%d runs)\n", engine.best, engine.median,
                 engine.runs);
+    bool agree = CompareWithWalk(mask, scope, before, engine);
 
     // Thirty-two start records spread over the range searched (and the one
     // the check stopped at), the cheapest for the scan first.
@@ -145,7 +166,6 @@ inline bool CompareCheckWithScan(const char* title, const ClosureMask& mask, con
 
     double sampleWork = 0, sampleSeconds = 0;
     int sampled = 0;
-    bool agree = true;
     std::printf("  scan sample     start records");
     for (const Candidate& c : candidates) {
         // A quarter of the budget at least, however long the scan.
@@ -194,10 +214,11 @@ inline bool CompareStoppingCheckWithScan(const char* title, const ClosureMask& m
                 engine.result.outcome.lastPlacement[0]);
     std::printf("  engine          best %9.4f s   median %9.4f s   (%d runs)\n", engine.best, engine.median,
                 engine.runs);
+    const bool walkAgrees = CompareWithWalk(mask, scope, before, engine);
     std::printf("  scan, whole     %9.2f s   %s\n", scan.seconds, agree ? "(the engine's result)" : "DIFFERENT RESULTS");
     std::printf("  ratio           %9.0f x\n", scan.seconds / engine.best);
     std::copy(engine.result.counts.begin(), engine.result.counts.end(), ttHitCount);
-    return agree;
+    return agree && walkAgrees;
 }
 
 // One key broken so that the check fails: cell 1, else cell 0, of records

@@ -33,6 +33,10 @@ const Generate1dRecipe kRecipes[] = {
     {"(31,11): distances 1-5 left, 1,2,4 right, string of 27", 31, 11, 27, 1},
     {"(27,27): distances 1,2,4,5 on both sides, string of 27", 27, 27, 27, 1},
     {"(19,31): distances 1,2,5 left, 1-5 right, string of 27", 19, 31, 27, 1},
+    // Eight points far apart: the pair (15,7) picked, then the boxes of distances
+    // 6, 8, 10 left and 4, 5, 7, 8 right ticked and "mk" (offsets -10 -8 -6 0 4 5 7 8);
+    // its chain reaches the capacity in seven passes.
+    {"(15,7) with the boxes 6,8,10 left, 4,5,7,8 right, string of 27", 15, 7, 27, 1, 0b1010100000, 0b11011000},
 };
 
 constexpr double kScanBudget = 1.5e9;

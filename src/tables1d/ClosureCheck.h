@@ -15,12 +15,12 @@
 // two-dimensional check lays its mask row by row into the same placement
 // region (tables2d/ClosureCheck2d.h) and starts from a range of records.
 //
-// RunClosureCheck summarises what the search finds below each start record
-// (the composed keys and how many placements compose each) instead of
-// walking every placement, and walks only the start record whose search
-// fails; RunClosureCheckByScan tries every record at every level as the check
-// was first written. Both give the same counts, verdict, stopping point and
-// final globals.
+// RunClosureCheck walks each start record's search placement by placement
+// through indexes, or summarises it (the composed keys and how many
+// placements compose each), whichever has cost less so far, and walks the
+// start record whose search fails; RunClosureCheckByScan tries every record
+// at every level as the check was first written. Both give the same counts,
+// verdict, stopping point and final globals.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -71,6 +71,17 @@ enum class PermutedTest {
     StopWhenReferenceIsZero,   // three points: only with reference cell 0; otherwise the search goes on
 };
 
+// How RunClosureCheck takes the start records after its first walk. Every way
+// gives the same result; all but the first are there for the tests and
+// benchmarks that compare the ways.
+enum class ClosureWay {
+    Cheapest,              // each start record the way that has cost least so far (walked or summarised)
+    Walk,                  // every start record walked
+    SummariseOpenCells,    // every start record summarised, groups split where the most known cells find records
+    SummariseBoundaries,   // every start record summarised, groups split to leave the smallest boundaries
+    EachInTurn,            // walked, summarised by one plan, by the other, in turn; some summaries given up
+};
+
 // The records one check works on and how it reports.
 struct ClosureScope {
     int32_t recordCount = 0;   // records tried at every level, searched by both lookups
@@ -85,11 +96,11 @@ struct ClosureScope {
     bool resetCounts = true;   // counts of records 0..recordCount-1 set to 0 first; else added to
     int32_t firstCountedRecord = 0;   // a composed key found below this row gains no count
     // RunClosureCheck walks start records placement by placement as long as
-    // that places no more than this many records in all, and summarises the
-    // rest of the search (a short search costs less walked; a start record
-    // that would go past it is summarised instead). Any value gives the same
-    // result.
+    // that places no more than this many records in all (a short search costs
+    // less walked), and from the start record that would go past it takes
+    // each start record the way `way` says. Any value gives the same result.
     int64_t walkBeforeSummarising = 100000;
+    ClosureWay way = ClosureWay::Cheapest;
 };
 
 // The general check's scope: N records in blocks of N/6, start records from

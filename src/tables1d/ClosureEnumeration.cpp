@@ -46,8 +46,59 @@ bool ClosureEnumeration::runStarts(int32_t from, int32_t to)
         if (progressLevel_ == 0) report(0);
         placeStart(i);
         if (n_ == 1 ? complete(lookUp()) : place(1)) return true;
+        resolveSkipped(true);
     }
     return false;
+}
+
+void ClosureEnumeration::skipBelow(int depth, const std::array<int64_t, 10>& fitting)
+{
+    const auto add = [](int64_t& to, int64_t n) {
+        if (__builtin_add_overflow(to, n, &to)) to = INT64_MAX;
+    };
+    add(outcome_.levelEntries[size_t(depth)], 1);
+    for (int level = depth; level < n_; ++level) {
+        add(outcome_.levelFits[size_t(level)], fitting[size_t(level)]);
+        if (level + 1 < n_) add(outcome_.levelEntries[size_t(level) + 1], fitting[size_t(level)]);
+    }
+    add(outcome_.placements, fitting[size_t(n_ - 1)]);
+    if (fitting[size_t(n_ - 1)] > 0) {
+        skippedDepth_ = depth;
+        skippedRecords_ = records_;
+    }
+}
+
+// The last placement of the search the guide accounted for last, found
+// again: into lastFoundIndex, and with wholePlacement into the outcome's last
+// placement too. The grid and the records are restored afterwards.
+void ClosureEnumeration::resolveSkipped(bool wholePlacement)
+{
+    if (skippedDepth_ == 0) return;
+    const int depth = skippedDepth_;
+    skippedDepth_ = 0;
+    const std::vector<int32_t> grid = grid_;
+    const std::array<int32_t, 10> records = records_;
+    std::array<int32_t, 10> last = skippedRecords_;
+    placeStart(last[0]);
+    for (int level = 1; level < depth; ++level)
+        for (int p : levels_[size_t(level)].newPoints)
+            grid_[size_t(pos_[level] + pos_[p])] = ttKeys[last[size_t(level)]][p];
+    const bool found = lastFrom(depth, n_, last, [this](int level) { return guide_->completes(level + 1); });
+    grid_ = grid;
+    records_ = records;
+    if (!found) return;
+    RecordKeyIndex::PackedKey composed;
+    for (int l = 0; l < n_; ++l) {
+        const uint64_t block = uint64_t(blockOf_[size_t(last[size_t(l)])]);
+        if (l < 8)
+            composed.low |= block << (8 * l);
+        else
+            composed.high |= block << (8 * (l - 8));
+    }
+    lastFoundIndex = keyIndex_.firstPacked(composed);
+    if (!wholePlacement) return;
+    outcome_.lastPlacement = last;
+    outcome_.lastFound = true;
 }
 
 ClosureEnumeration::StartWalk ClosureEnumeration::tryStart(int32_t start, int64_t budget)
@@ -202,6 +253,7 @@ bool ClosureEnumeration::place(int level)
             setProbe(level, r);
             if (reports) report(level);
             for (int p : lv.newPoints) grid_[size_t(shift + pos_[p])] = ttKeys[r][p];
+            if (level < n_ - 1 && guide_ && guide_->accountsBelow(level + 1)) continue;
             if (level == n_ - 1 ? complete(lookUp()) : place(level + 1)) return true;
         }
     }
@@ -284,6 +336,7 @@ bool ClosureEnumeration::placeLast(std::span<const int32_t> rows, bool reports)
 void ClosureEnumeration::noteLastPassed(int32_t last, const Answer* answers)
 {
     if (last < 0) return;
+    skippedDepth_ = 0;
     outcome_.lastPlacement = records_;
     outcome_.lastPlacement[size_t(n_ - 1)] = last;
     outcome_.lastFound = true;
@@ -315,9 +368,12 @@ bool ClosureEnumeration::complete(const Answer& answer)
     const int32_t found = answer.found;
     outcome_.lastFound = found >= 0;
     if (found < 0) {
+        // lastFoundIndex keeps the last composed key found, which may lie in a search the guide accounted for.
+        resolveSkipped(false);
         outcome_.verdict = ClosureVerdict::Unlocked;
         return true;
     }
+    skippedDepth_ = 0;
     lastFoundIndex = found;
     if (found >= firstCounted_ && ttHitCount[found] < INT32_MAX) {
         ++ttHitCount[found];

@@ -70,6 +70,29 @@ public:
     // where two points share a position).
     void placeStart(int32_t start);
 
+    // A walk may be guided: below each record it places at a level before
+    // the last, the guide may account for the whole search below that
+    // placement itself (skipBelow), and the walk goes on with the next
+    // record of the level. The guide reads the placement from records() and
+    // grid().
+    class Guide {
+    public:
+        virtual ~Guide() = default;
+        // True when the guide has accounted for what lies below the placement
+        // of levels 0..depth-1.
+        virtual bool accountsBelow(int depth) = 0;
+        // Whether the placement of levels 0..depth-1 has a complete placement below it.
+        virtual bool completes(int depth) = 0;
+    };
+    void setGuide(Guide* guide) { guide_ = guide; }
+    const std::array<int32_t, 10>& records() const { return records_; }
+
+    // For a guide: the search below the placement of levels 0..depth-1 taken
+    // as walked, fitting[l] being its placements of levels depth..l (l up to
+    // the last level), every complete one passing (their counts the guide
+    // raises). Its last complete placement is worked out when it is needed.
+    void skipBelow(int depth, const std::array<int64_t, 10>& fitting);
+
 private:
     // The first rows holding a composed key in the list and in its permuted
     // copy (-1 for none).
@@ -121,6 +144,7 @@ private:
     Answer lookUp() const;
     bool complete(const Answer& answer);
     bool lastFrom(int level, int depth, std::array<int32_t, 10>& records, const std::function<bool(int)>& extends);
+    void resolveSkipped(bool wholePlacement);
 
     const int n_;
     const std::array<int32_t, 10> pos_;
@@ -154,4 +178,9 @@ private:
     bool overBudget_ = false;
     bool logging_ = false;
     std::vector<int32_t> raised_;
+    Guide* guide_ = nullptr;
+    // The last search the guide accounted for, while no placement walked
+    // since has taken its place as the last one: its levels and records.
+    int skippedDepth_ = 0;
+    std::array<int32_t, 10> skippedRecords_{};
 };

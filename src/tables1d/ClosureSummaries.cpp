@@ -164,10 +164,8 @@ ClosureSummaries::ClosureSummaries(const ClosureMask& mask, const ClosureScope& 
             const int id = idOf(pos_[level] + pos_[p]);
             levelCells_[size_t(level)][size_t(id / 64)] |= uint64_t(1) << (id % 64);
         }
-    if (reach_ >= 0 && std::binary_search(cellPosition_.begin(), cellPosition_.end(), reach_)) {
+    if (reach_ >= 0 && std::binary_search(cellPosition_.begin(), cellPosition_.end(), reach_))
         referenceId_ = idOf(reach_);
-        referenceFromStart_ = (levelCells_[0][size_t(referenceId_ / 64)] >> (referenceId_ % 64)) & 1u;
-    }
 
     // Packing: a block number per level, then the reference cell plus one.
     const int32_t largestBlock = (count_ - 1) / block_;
@@ -184,14 +182,17 @@ ClosureSummaries::ClosureSummaries(const ClosureMask& mask, const ClosureScope& 
 
     // Every group the searches below can meet, planned before any is summarised.
     for (int universe = 1; universe < n_; ++universe) {
-        const int deepest = universe == n_ - 1 ? universe : 1;
-        for (int depth = 1; depth <= deepest; ++depth) {
+        const uint32_t all = (2u << universe) - 1;
+        for (int depth = 1; depth <= universe; ++depth) {
             const uint32_t placed = (1u << depth) - 1;
-            const uint32_t all = (2u << universe) - 1;
             for (uint32_t group : groupsOf(all & ~placed, all))
                 roots_[size_t(universe)][size_t(depth)].push_back(nodeFor(group, universe));
         }
     }
+    referenceFixedAt_.assign(size_t(n_) + 1, 0);
+    for (int depth = 1; depth <= n_ && referenceId_ >= 0; ++depth)
+        referenceFixedAt_[size_t(depth)] =
+            (cellsOf((1u << depth) - 1)[size_t(referenceId_ / 64)] >> (referenceId_ % 64)) & 1u;
     const size_t depths = size_t(n_) + 1;
     accumulators_.resize(depths);
     keys_.resize(depths);
@@ -386,7 +387,6 @@ int64_t ClosureSummaries::partOf(const Node& node, size_t k, const uint8_t* valu
                                  uint64_t stamp, bool keys)
 {
     const Node::Part& part = node.parts[k];
-    ++work_;
     PartSlot* slot = nullptr;
     if (part.recordPoints.size() <= 3) {
         size_t at = 0;
@@ -412,8 +412,8 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
 {
     const Node& node = nodes_[size_t(id)];
     const uint64_t hash = HashWords(key.data(), node.words);
-    ++work_;
     if (const int32_t known = node.memo.find(key.data(), hash); known >= 0) return known;
+    checkDeadline();
 
     const auto* const values = reinterpret_cast<const uint8_t*>(key.data());
     uint8_t met[kTableKeyBytes];
@@ -424,7 +424,6 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
     const uint64_t tagShift = uint64_t(tagBits_) * uint64_t(node.branch);
     const uint64_t stamp = ++stamp_;
     for (const int32_t r : node.index->find(met)) {
-        ++work_;
         bool empty = false;
         for (size_t k = 0; k < node.parts.size() && !empty; ++k) {
             parts[k] = int32_t(partOf(node, k, values, ttKeys[r], depth, stamp, true));
@@ -435,14 +434,12 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
         if (node.referencePoint >= 0) edge |= uint64_t(ttKeys[r][node.referencePoint] + 1) << referenceShift_;
         expand(parts, node.parts.size(), edge, 1, into);
     }
-    work_ += into.entries().size();
 
     Result result{uint32_t(entries_.size()), 0, 0};
     for (const Entry& e : into.entries()) {
         entries_.push_back(e);
         result.total = AddCounts(result.total, e.count);
     }
-    work_ += into.entries().size();
     result.end = uint32_t(entries_.size());
     results_.push_back(result);
     const int32_t resultId = int32_t(results_.size()) - 1;
@@ -453,9 +450,10 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
 int64_t ClosureSummaries::count(int id, const Key& key, int depth)
 {
     const Node& node = nodes_[size_t(id)];
+    const Memo& memo = node.keys ? node.countMemo : node.memo;
     const uint64_t hash = HashWords(key.data(), node.words);
-    ++work_;
-    if (const int32_t known = node.memo.find(key.data(), hash); known >= 0) return counts_[size_t(known)];
+    if (const int32_t known = memo.find(key.data(), hash); known >= 0) return counts_[size_t(known)];
+    checkDeadline();
 
     const auto* const values = reinterpret_cast<const uint8_t*>(key.data());
     uint8_t met[kTableKeyBytes];
@@ -463,14 +461,14 @@ int64_t ClosureSummaries::count(int id, const Key& key, int depth)
     int64_t total = 0;
     const uint64_t stamp = ++stamp_;
     for (const int32_t r : node.index->find(met)) {
-        ++work_;
         int64_t product = 1;
         for (size_t k = 0; k < node.parts.size() && product != 0; ++k)
             product = MultiplyCounts(product, partOf(node, k, values, ttKeys[r], depth, stamp, false));
         total = AddCounts(total, product);
     }
     counts_.push_back(total);
-    nodes_[size_t(id)].memo.insert(key.data(), hash, int32_t(counts_.size()) - 1);
+    Node& stored = nodes_[size_t(id)];
+    (stored.keys ? stored.countMemo : stored.memo).insert(key.data(), hash, int32_t(counts_.size()) - 1);
     return total;
 }
 
@@ -482,18 +480,42 @@ void ClosureSummaries::fillRoot(const Node& node, const int32_t* grid, Key& into
     for (size_t i = 0; i < node.boundary.size(); ++i) bytes[i] = uint8_t(grid[node.boundary[i]]);
 }
 
-std::span<const ClosureSummaries::Entry> ClosureSummaries::startKeys(int32_t start)
-{
-    for (int p = 0; p < n_; ++p) grid_[size_t(pos_[0] + pos_[p])] = ttKeys[start][p];
-    uint64_t edge = uint64_t(tagOf_[size_t(start)]);
-    if (referenceFromStart_) edge |= uint64_t(grid_[size_t(reach_)] + 1) << referenceShift_;
+namespace {
 
-    const std::vector<int>& groups = roots_[size_t(n_ - 1)][1];
+// Thrown when a summary runs past its deadline; caught where the call came in.
+struct SummaryAbandoned {};
+
+} // namespace
+
+void ClosureSummaries::checkDeadline()
+{
+    // The clock is read now and then: a summary takes well under a microsecond.
+    if ((++sinceClock_ & 63u) != 0 || deadline_ == Clock::time_point::max()) return;
+    if (Clock::now() > deadline_) throw SummaryAbandoned{};
+}
+
+// Runs a public call; a summary given up on the way leaves `none`. Nothing
+// half made is kept: a group's summary is stored only once it is complete.
+template <class Value, class Call>
+Value ClosureSummaries::unlessAbandoned(Value none, Call call)
+{
+    abandoned_ = false;
+    try {
+        return call();
+    } catch (const SummaryAbandoned&) {
+        abandoned_ = true;
+        return none;
+    }
+}
+
+std::span<const ClosureSummaries::Entry> ClosureSummaries::keysOf(const std::vector<int>& groups,
+                                                                 const int32_t* grid, uint64_t edge)
+{
     int32_t parts[10];
     bool empty = false;
     for (size_t k = 0; k < groups.size() && !empty; ++k) {
         Key key;
-        fillRoot(nodes_[size_t(groups[k])], grid_.data(), key);
+        fillRoot(nodes_[size_t(groups[k])], grid, key);
         parts[k] = summarise(groups[k], key, 0);
         empty = results_[size_t(parts[k])].total == 0;
     }
@@ -502,31 +524,59 @@ std::span<const ClosureSummaries::Entry> ClosureSummaries::startKeys(int32_t sta
     return startAccumulator_.entries();
 }
 
-int64_t ClosureSummaries::fittingPlacements(int level)
+std::span<const ClosureSummaries::Entry> ClosureSummaries::startKeys(int32_t start)
 {
-    if (level <= 0) return 1;
+    for (int p = 0; p < n_; ++p) grid_[size_t(pos_[0] + pos_[p])] = ttKeys[start][p];
+    return keysBelow(1, grid_.data(), &start);
+}
+
+std::span<const ClosureSummaries::Entry> ClosureSummaries::keysBelow(int depth, const int32_t* grid,
+                                                                    const int32_t* records)
+{
+    uint64_t edge = 0;
+    for (int level = 0; level < depth; ++level)
+        edge |= uint64_t(tagOf_[size_t(records[level])]) << (tagBits_ * level);
+    if (referenceFixedAt_[size_t(depth)]) edge |= uint64_t(grid[reach_] + 1) << referenceShift_;
+    if (depth >= n_) {
+        startAccumulator_.clear();
+        startAccumulator_.add(edge, 1);
+        return startAccumulator_.entries();
+    }
+    return unlessAbandoned(std::span<const Entry>(),
+                           [&] { return keysOf(roots_[size_t(n_ - 1)][size_t(depth)], grid, edge); });
+}
+
+void ClosureSummaries::placeStart(int32_t row)
+{
+    for (int p = 0; p < n_; ++p) grid_[size_t(pos_[0] + pos_[p])] = ttKeys[row][p];
+}
+
+int64_t ClosureSummaries::countBelow(const std::vector<int>& groups, const int32_t* grid)
+{
     int64_t product = 1;
-    for (const int id : roots_[size_t(level)][1]) {
+    for (const int id : groups) {
         Key key;
-        fillRoot(nodes_[size_t(id)], grid_.data(), key);
-        product = MultiplyCounts(product, nodes_[size_t(id)].keys ? results_[size_t(summarise(id, key, 0))].total
-                                                                  : count(id, key, 0));
+        fillRoot(nodes_[size_t(id)], grid, key);
+        product = MultiplyCounts(product, count(id, key, 0));
         if (product == 0) break;
     }
     return product;
 }
 
+int64_t ClosureSummaries::placementsBelow(int depth, int level, const int32_t* grid)
+{
+    if (level < depth || depth < 1) return 1;
+    return unlessAbandoned(int64_t(0), [&] { return countBelow(roots_[size_t(level)][size_t(depth)], grid); });
+}
+
+int64_t ClosureSummaries::fittingPlacements(int level)
+{
+    return placementsBelow(1, level, grid_.data());
+}
+
 int64_t ClosureSummaries::completions(int depth, const int32_t* grid)
 {
-    if (depth >= n_) return 1;
-    int64_t product = 1;
-    for (const int id : roots_[size_t(n_ - 1)][size_t(depth)]) {
-        Key key;
-        fillRoot(nodes_[size_t(id)], grid, key);
-        product = MultiplyCounts(product, results_[size_t(summarise(id, key, 0))].total);
-        if (product == 0) break;
-    }
-    return product;
+    return placementsBelow(depth, n_ - 1, grid);
 }
 
 RecordKeyIndex::PackedKey ClosureSummaries::composedKey(uint64_t key) const

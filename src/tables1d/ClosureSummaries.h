@@ -23,6 +23,7 @@
 #include "tables1d/RecordKeyIndex.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <span>
@@ -58,13 +59,34 @@ public:
     // placements; valid until the next call.
     std::span<const Entry> startKeys(int32_t start);
 
+    // The same below a placement of levels 0..depth-1 (1 <= depth <=
+    // pointCount): its records in records[0..depth-1] (rows of the list),
+    // its cells in `grid` (region positions).
+    std::span<const Entry> keysBelow(int depth, const int32_t* grid, const int32_t* records);
+
+    // Lays the cells of any row of the list's capacity (one past the list
+    // included) at level 0, for fittingPlacements.
+    void placeStart(int32_t row);
+
     // The placements of levels 0..level (1 <= level < pointCount) that fit
-    // below the start of the last startKeys call.
+    // below the start last placed (by startKeys or placeStart).
     int64_t fittingPlacements(int level);
 
     // The complete placements below a placement of levels 0..depth-1
     // (1 <= depth <= pointCount), their cells in `grid` (region positions).
     int64_t completions(int depth, const int32_t* grid);
+
+    // The placements of levels depth..level below such a placement (1 for
+    // level < depth).
+    int64_t placementsBelow(int depth, int level, const int32_t* grid);
+
+    // A summary that runs past this moment is given up: the call returns
+    // nothing (no keys, 0 placements) and abandoned() tells so until the next
+    // call. What it had summarised before stays for later calls.
+    using Clock = std::chrono::steady_clock;
+    void setDeadline(Clock::time_point deadline) { deadline_ = deadline; }
+    void clearDeadline() { deadline_ = Clock::time_point::max(); }
+    bool abandoned() const { return abandoned_; }
 
     // A packed key with every block number and the reference cell (0..5)
     // multiplied by group element g on the left.
@@ -77,10 +99,6 @@ public:
     // Forgets the summaries once they hold more than a bounded amount of
     // memory; call between start records.
     void trim();
-
-    // Summaries looked up, records tried and keys gathered so far: the work
-    // done, to compare plans by.
-    int64_t work() const { return work_; }
 
 private:
     // A group's boundary cells, a byte each, packed in words (the mask's
@@ -130,6 +148,7 @@ private:
         std::vector<Part> parts;
         int words = 1;
         Memo memo;
+        Memo countMemo;   // counts of a group summarised as composed keys
     };
 
     // Cells of a level, as a bitmask over the distinct positions of the mask.
@@ -143,6 +162,12 @@ private:
 
     int32_t summarise(int node, const Key& key, int depth);
     int64_t count(int node, const Key& key, int depth);
+    int64_t countBelow(const std::vector<int>& groups, const int32_t* grid);
+    std::span<const Entry> keysOf(const std::vector<int>& groups, const int32_t* grid, uint64_t edge);
+    // Gives up the summary in progress once the deadline has passed.
+    void checkDeadline();
+    template <class Value, class Call>
+    Value unlessAbandoned(Value none, Call call);
     static void fillPart(const Node::Part& part, const uint8_t* values, const uint8_t* record, Key& into);
     static void fillRoot(const Node& node, const int32_t* grid, Key& into);
 
@@ -169,7 +194,9 @@ private:
 
     int n_ = 0;
     Plan plan_ = Plan::FewestOpenCells;
-    int64_t work_ = 0;
+    Clock::time_point deadline_ = Clock::time_point::max();
+    bool abandoned_ = false;
+    uint32_t sinceClock_ = 0;   // summaries made since the clock was last read
     std::array<int32_t, 10> pos_{};
     int32_t count_ = 0;
     int32_t block_ = 1;
@@ -181,14 +208,13 @@ private:
     std::vector<int32_t> cellPosition_;   // distinct positions the mask's levels cover
     std::array<CellSet, 10> levelCells_{};
     int referenceId_ = -1;                 // the reference cell's index among them, -1 none
-    bool referenceFromStart_ = false;      // the start record sets the reference cell
     std::vector<uint8_t> tagOf_;           // block number of each record
 
     std::vector<Node> nodes_;
     std::map<std::pair<uint32_t, int>, int> nodeIndex_;
     std::map<std::vector<int>, RecordKeyIndex> indexes_;   // by level and the points it meets
-    // The groups below a placement of levels 0..depth-1, per universe
-    // (the first universe + 1 levels) and depth.
+    // The groups below a placement of levels 0..depth-1 (depth <= universe),
+    // per universe (the first universe + 1 levels) and depth.
     std::array<std::array<std::vector<int>, 10>, 10> roots_{};
 
     std::vector<Entry> entries_;   // every summary's keys
@@ -196,6 +222,7 @@ private:
     std::vector<int64_t> counts_;
     std::vector<Accumulator> accumulators_;   // one per depth of the recursion
     std::vector<Key> keys_;   // the parts' keys per depth of the recursion
+    std::vector<uint8_t> referenceFixedAt_;   // per depth: the levels above it set the reference cell
     // The parts already looked up while one group is summarised, by depth,
     // part and the record's cells the part reads (three cells below 8).
     static constexpr size_t kPartSlots = 512;

@@ -7,20 +7,23 @@ using namespace tabletest;
 namespace {
 
 // The general check by scan and indexed on the list as it is, and over its
-// scope summarised from the first start record or from one whose walk the
-// engine breaks off.
+// scope summarised from the first start record by one plan, from a start
+// record whose walk the engine breaks off by the other, and each way in turn.
 AgreedCheck ExpectBothAgree(const ClosureMask& mask, bool firstBlockOnly)
 {
     BuildPermutedCopy(mask.pointCount);
-    ClosureScope summarised = GeneralClosureScope(mask, ttRecordCount, firstBlockOnly);
+    ClosureScope scope = GeneralClosureScope(mask, ttRecordCount, firstBlockOnly);
     return ExpectEnginesMatchScan(
         [&](int form, const ClosureProgressCallback& progress) {
-            summarised.walkBeforeSummarising = form == 2 ? 0 : 97;   // from the first, or from one broken off
-            return form == 0   ? RunClosureCheckByScan(mask, firstBlockOnly, progress)
-                   : form == 1 ? RunClosureCheck(mask, firstBlockOnly, progress)
-                               : RunClosureCheck(mask, summarised, progress);
+            if (form == 0) return RunClosureCheckByScan(mask, firstBlockOnly, progress);
+            if (form == 1) return RunClosureCheck(mask, firstBlockOnly, progress);
+            scope.walkBeforeSummarising = form == 2 ? 0 : 97;
+            scope.way = form == 2   ? ClosureWay::SummariseOpenCells
+                        : form == 3 ? ClosureWay::SummariseBoundaries
+                                    : ClosureWay::EachInTurn;
+            return RunClosureCheck(mask, scope, progress);
         },
-        3);
+        4);
 }
 
 const ClosureMask kMask73 = MaskFromOffsets({-3, -2, -1, 0, 1, 2});   // (7,3), 6 points
@@ -87,6 +90,69 @@ TEST(ClosureCheck, IndexedAndScanAgreeOnRandomTablesWholeAndBroken)
     }
     // Every verdict reached, so agreement was tested on all three.
     EXPECT_TRUE(verdicts[0] && verdicts[1] && verdicts[2]) << verdicts[0] << verdicts[1] << verdicts[2];
+}
+
+// When every block of the list is block 0 multiplied by its element, the
+// search below a start record of block g is the one below its record of block
+// 0 multiplied by g, and is summarised once. Lists that only look so are
+// checked start record by start record: rows past the six blocks that take
+// part in the search, a cell outside the group in block 0 (whose products in
+// the other blocks are only the multiplication's fallback), one cell of a
+// later block changed.
+TEST(ClosureCheck, OnlyAListOfBlocksMultipliedByTheGroupSharesItsSummaries)
+{
+    std::mt19937 rng(911);
+    const ClosureMask mask = MaskFromOffsets({-2, -1, 0, 1, 2});
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        // Closed as laid out, so that the check reaches the later blocks.
+        std::vector<Key> base = AllKeysOver({0, 1, 2}, 5, 2);
+        if (round == 1) base[rng() % base.size()][1] = 7;
+        LayTable(base, 5);
+        const int32_t count = ttRecordCount, block = count / 6;
+        if (round == 0) {
+            // Two rows past the blocks, start records of block 6 that no level
+            // after the first can take (a first cell 7), each otherwise a key of the table.
+            ttRecordCount = count + 2;
+            for (int32_t r = count; r < count + 2; ++r) {
+                std::copy_n(ttKeys[rng() % uint32_t(count)], 5, ttKeys[r]);
+                ttKeys[r][0] = 7;
+            }
+        }
+        if (round == 2) ttKeys[3 * block + int32_t(rng() % block)][rng() % 5] ^= 1;
+        BuildPermutedCopy(5);
+        ClosureScope scope = GeneralClosureScope(mask, ttRecordCount, false);
+        scope.resetCounts = round != 1;
+        for (int32_t r = 0; r < ttRecordCount; ++r) ttHitCount[r] = int32_t(rng() % 3);
+        ExpectIndexedMatchesScan(mask, scope);
+    }
+}
+
+// The last level's lookups are answered once per block and reused while the
+// blocks of the other levels stay the same; the permuted test also reads the
+// reference cell, which a level before the last sets from a cell that is no
+// block number. Here block 0 holds the key of zeros and the keys with one
+// cell v among zeros: every placement composes the key of zeros, which passes
+// only with reference cell 0. The search meets the same blocks first with
+// reference 0, then with v from a record of the same block: that placement
+// fails, and must not be answered as the one before it.
+TEST(ClosureCheck, TheLastLevelsAnswersFollowTheReferenceCell)
+{
+    for (const std::vector<int>& offsets : {std::vector<int>{-3, -2, -1, 0, 1, 2}, std::vector<int>{-4, -3, -2, -1, 0, 1}})
+        for (const uint8_t v : {uint8_t(4), uint8_t(1), uint8_t(5)}) {
+            SCOPED_TRACE(testing::Message() << "centre at " << -offsets[0] << ", cell " << int(v));
+            const ClosureMask mask = MaskFromOffsets(offsets);
+            constexpr int32_t kBlock = 8;
+            for (int32_t r = 0; r < 6 * kBlock; ++r)
+                for (int p = 0; p < 6; ++p) ttKeys[r][p] = r < kBlock ? 0 : 5;   // blocks 1..5 never fit
+            for (int p = 0; p < 6; ++p) ttKeys[1 + p][5 - p] = v;   // the cell v at each place
+            ttRecordCount = 6 * kBlock;
+            BuildPermutedCopy(6);
+            ClosureScope scope = GeneralClosureScope(mask, ttRecordCount, true);
+            const AgreedCheck agreed = ExpectIndexedMatchesScan(mask, scope);
+            EXPECT_EQ(agreed.outcome.verdict, ClosureVerdict::PermutedMismatch);
+            EXPECT_GT(agreed.outcome.placements, 1);   // passing placements came first
+        }
 }
 
 // Tables whose search runs long enough to be summarised start record by

@@ -148,19 +148,24 @@ inline AgreedCheck ExpectIndexedMatchesScan(
     return ExpectEnginesMatchScan([&](int form, const ClosureProgressCallback& p) { return check(form == 0, p); }, 1);
 }
 
-// The same for a check over a scope, the engine walking the search as long
-// as it walks a short one, summarising it from the first start record, and
-// summarising it from a start record whose walk it breaks off midway.
+// The same for a check over a scope, the engine taking the start records
+// the cheapest way (which walks a short search whole), summarising every one
+// from the first start record by one plan, from a start record whose walk it
+// breaks off by the other, walking every one, and taking each way in turn.
 inline AgreedCheck ExpectIndexedMatchesScan(const ClosureMask& mask, const ClosureScope& scope)
 {
     return ExpectEnginesMatchScan(
         [&](int form, const ClosureProgressCallback& progress) {
             ClosureScope s = scope;
-            if (form == 2) s.walkBeforeSummarising = 0;
-            if (form == 3) s.walkBeforeSummarising = 97;
+            s.walkBeforeSummarising = form <= 1 ? s.walkBeforeSummarising : form % 2 ? 97 : 0;
+            s.way = form == 2   ? ClosureWay::SummariseOpenCells
+                    : form == 3 ? ClosureWay::SummariseBoundaries
+                    : form == 4 ? ClosureWay::Walk
+                    : form == 5 ? ClosureWay::EachInTurn
+                                : ClosureWay::Cheapest;
             return form == 0 ? RunClosureCheckByScan(mask, s, progress) : RunClosureCheck(mask, s, progress);
         },
-        3);
+        5);
 }
 
 // Whether the file at path holds the list in memory (keyLength key bytes a record) and nothing more.

@@ -3,6 +3,7 @@
 #include "tables1d/GroupExtension.h"
 #include "tables2d/ClosureCheck2d.h"
 
+#include <array>
 #include <numeric>
 
 using namespace tabletest;
@@ -155,6 +156,89 @@ TEST(ClosureCheck2d, StartRowsPastTheListEndTheCheckAtTheirFirstPlacement)
     EXPECT_EQ(outcome.verdict, ClosureVerdict::Unlocked);
     EXPECT_EQ(outcome.lastPlacement[0], n);
     EXPECT_EQ(ttProbeKey[0], 6);
+}
+
+// Tables whose cells stay within 0..3 or 0..1, worked out by hand: every row
+// of block b holds the value v_b in all five cells. From a row of value v only
+// rows of value v fit, so with v unique to the start's block every placement
+// composes the key of that block's number s, found first in the block of value
+// s; its permuted row (the substitution of that block applied to s's key) must
+// come first in the block of the reference cell v.
+TEST(ClosureCheck2d, TablesOfSmallCellsPassAsWorkedOutByHand)
+{
+    struct Layout {
+        std::array<uint8_t, 6> values;   // v_0 .. v_5
+        int32_t startBlock;              // its value and the number of the block found
+        int32_t foundBlock;
+    };
+    // Block 0 of 3s: key 0 found in block 1 (0s); permuted 0s come first in block 3 (1s, substituted 1 -> 0).
+    // Block 1 of 1s: key 1 found in block 1 itself; permuted 1s come first in block 1 (1 -> 1).
+    for (const Layout& t : {Layout{{3, 0, 2, 1, 2, 1}, 0, 1}, Layout{{0, 1, 0, 0, 0, 0}, 1, 1}}) {
+        SCOPED_TRACE(int(t.values[0]));
+        constexpr int32_t kBlock = 6;
+        for (int32_t r = 0; r < 6 * kBlock; ++r) std::fill_n(ttKeys[r], 5, t.values[size_t(r / kBlock)]);
+        ttRecordCount = 6 * kBlock;
+        const ClosureOutcome outcome =
+            ExpectBothAgree(MaskOf(Cross()), WholeScope(5, t.startBlock * kBlock, (t.startBlock + 1) * kBlock, true));
+        EXPECT_EQ(outcome.verdict, ClosureVerdict::Closed);
+        EXPECT_EQ(outcome.placements, kBlock * kBlock * kBlock * kBlock * kBlock);
+        EXPECT_EQ(ttHitCount[t.foundBlock * kBlock], outcome.placements);
+        EXPECT_EQ(lastFoundIndex, t.foundBlock * kBlock);
+    }
+}
+
+// Rows past the list hold what earlier lists left there: keys of the table,
+// keys with a cell changed, stray bytes. A start row without a complete
+// placement only adds its counters and progress; the first with one ends the
+// check, normally with "IS UNLOCKED" (its block number is no key cell). The
+// engine counts such rows and walks them to their first complete placement;
+// each way it takes them gives the scan's outcome.
+TEST(ClosureCheck2d, RangesPastTheListAgreeWithTheScanWhateverItsRowsHold)
+{
+    std::mt19937 rng(2807);
+    const std::vector<std::vector<Mask2dPoint>> extras = {
+        {{0, 3}}, {{1, 1}, {0, 2}}, {{2, 1}, {-1, 2}, {0, 3}}, {{1, 1}, {-1, -1}, {2, 0}, {0, -2}}};
+    int dead = 0, live = 0;
+    for (const auto& extra : extras) {
+        const int k = 5 + int(extra.size());
+        const ClosureMask mask = MaskOf(Cross(extra));
+        for (int round = 0; round < 4; ++round) {
+            SCOPED_TRACE(testing::Message() << k << " points, round " << round);
+            std::vector<Key> base = AllKeysOver({0, 4}, k, 0);
+            std::shuffle(base.begin() + 1, base.end(), rng);   // the key of zeros stays first
+            base.resize(std::min<size_t>(base.size(), 14));
+            LayTable(base, k);
+            const int32_t n = ttRecordCount;
+            // Rows past the list: keys of the table with a cell changed, stray
+            // cells, and now and then a key of the table; zeros after them.
+            constexpr int32_t kStale = 60;
+            for (int32_t r = n; r < kTableCapacity; ++r) {
+                const Key& key = base[rng() % base.size()];
+                const uint32_t kind = r < n + kStale ? rng() % 12 : 12;
+                for (int p = 0; p < k; ++p)
+                    ttKeys[r][p] = kind == 0 ? key[size_t(p)] : kind < 8 ? uint8_t(GroupProduct(kind % 6, key[size_t(p)]))
+                                 : kind < 11 ? uint8_t(rng() % 6) : kind == 11 ? uint8_t(rng() % 256) : 0;
+                if (kind > 0 && kind < 8) ttKeys[r][rng() % uint32_t(k)] = uint8_t(rng() % 6);
+            }
+            if (round == 3) {
+                // A stray key cell naming the block of the rows past the list: the
+                // first composed key of row N is found, and the permuted copy ends the check.
+                std::fill_n(ttKeys[n - 1], k, 0);
+                ttKeys[n - 1][0] = uint8_t(n / BlockSize(n));
+                std::fill_n(ttKeys[n], k, 0);
+            }
+            for (int32_t r = 0; r < n; ++r) ttHitCount[r] = int32_t(rng() % 3);
+            const int32_t from = round == 0 ? n - 3 : n + int32_t(rng() % 8);
+            const ClosureOutcome outcome =
+                ExpectBothAgree(mask, WholeScope(k, round == 3 ? n : from, round == 1 ? kTableCapacity : n + kStale, false));
+            const int64_t started = outcome.levelEntries[0];
+            dead += int(started - (outcome.verdict == ClosureVerdict::Closed ? 0 : 1));
+            live += outcome.verdict != ClosureVerdict::Closed;
+        }
+    }
+    // Rows without a complete placement were passed, and rows with one stopped the check.
+    EXPECT_GT(dead, 20);
+    EXPECT_GT(live, 8);
 }
 
 // Closed tables of five to nine points whose search is summarised start

@@ -7,7 +7,10 @@
 #include "tables1d/ClosureSummaries.h"
 #include "tables2d/ClosureCheck2d.h"
 
+#include <chrono>
+#include <functional>
 #include <map>
+#include <span>
 
 using namespace tabletest;
 
@@ -17,20 +20,24 @@ using KeyAndReference = std::pair<std::vector<int32_t>, int32_t>;
 
 struct Enumerated {
     std::map<KeyAndReference, int64_t> keys;
-    std::vector<int64_t> fitting;   // placements of levels 0..L
+    std::vector<int64_t> fitting;   // placements of levels 0..L (below the prefix: of the levels after it)
+    std::vector<int32_t> firstOfLevel1;   // records of level 1 that fit, ascending
 };
 
-// Every placement below `start`, tried as the check defines it: the start's
-// cells written plainly, every later record agreeing with every cell set.
-Enumerated Enumerate(const ClosureMask& mask, const ClosureScope& scope, int32_t start)
+// Every placement below a placement of the first levels (prefix[0] the start,
+// which may be any row), tried as the check defines it: the start's cells
+// written plainly, every later record agreeing with every cell set. Empty
+// when the prefix itself does not fit.
+Enumerated Enumerate(const ClosureMask& mask, const ClosureScope& scope, const std::vector<int32_t>& prefix)
 {
     const int n = mask.pointCount;
     std::vector<std::vector<int32_t>> grid(size_t(n), std::vector<int32_t>(size_t(ClosureRegionSize(mask)), -1));
-    for (int p = 0; p < n; ++p) grid[0][size_t(mask.positions[0] + mask.positions[p])] = ttKeys[start][p];
+    for (int p = 0; p < n; ++p) grid[0][size_t(mask.positions[0] + mask.positions[p])] = ttKeys[prefix[0]][p];
     Enumerated result;
     result.fitting.assign(size_t(n), 0);
     result.fitting[0] = 1;
-    std::vector<int32_t> records(size_t(n), start);
+    std::vector<int32_t> records(size_t(n), prefix[0]);
+    const int depth = int(prefix.size());
     std::function<void(int)> place = [&](int level) {
         if (level == n) {
             std::vector<int32_t> key;
@@ -41,6 +48,7 @@ Enumerated Enumerate(const ClosureMask& mask, const ClosureScope& scope, int32_t
             return;
         }
         for (int32_t r = 0; r < scope.recordCount; ++r) {
+            if (level < depth && r != prefix[size_t(level)]) continue;
             grid[size_t(level)] = grid[size_t(level) - 1];
             bool fits = true;
             for (int p = 0; p < n && fits; ++p) {
@@ -52,40 +60,74 @@ Enumerated Enumerate(const ClosureMask& mask, const ClosureScope& scope, int32_t
             }
             if (!fits) continue;
             ++result.fitting[size_t(level)];
+            if (level == 1) result.firstOfLevel1.push_back(r);
             records[size_t(level)] = r;
             place(level + 1);
         }
     };
     if (n > 1) place(1);
-    else ++result.keys[{{start / scope.blockSize}, -1}];
+    else ++result.keys[{{prefix[0] / scope.blockSize}, -1}];
     return result;
 }
 
-void ExpectSummariesMatch(const ClosureMask& mask, const ClosureScope& scope, int32_t start)
+// The cells a placement of the prefix's levels leaves in the region.
+std::vector<int32_t> GridOf(const ClosureMask& mask, const std::vector<int32_t>& prefix)
 {
-    const Enumerated expected = Enumerate(mask, scope, start);
+    std::vector<int32_t> grid(size_t(ClosureRegionSize(mask)), -1);
+    for (size_t level = 0; level < prefix.size(); ++level)
+        for (int p = 0; p < mask.pointCount; ++p) {
+            int32_t& cell = grid[size_t(mask.positions[level] + mask.positions[p])];
+            if (level == 0 || cell == -1) cell = ttKeys[prefix[level]][p];
+        }
+    return grid;
+}
+
+std::map<KeyAndReference, int64_t> Unpacked(const ClosureSummaries& summaries, std::span<const ClosureSummaries::Entry> entries,
+                                            int n)
+{
+    std::map<KeyAndReference, int64_t> found;
+    for (const ClosureSummaries::Entry& e : entries) {
+        const RecordKeyIndex::PackedKey packed = summaries.composedKey(e.key);
+        std::vector<int32_t> key;
+        for (int l = 0; l < n; ++l) key.push_back(int32_t(((l < 8 ? packed.low : packed.high) >> (8 * (l % 8))) & 0xff));
+        EXPECT_EQ(found.count({key, summaries.referenceCell(e.key)}), 0u);   // each key once
+        found[{key, summaries.referenceCell(e.key)}] = e.count;
+    }
+    return found;
+}
+
+// The summaries below `start`, and below its last record of level 1 that
+// fits, against the enumeration; the placements of the first levels below a
+// row past the list (any cells) too.
+void ExpectSummariesMatch(const ClosureMask& mask, const ClosureScope& scope, int32_t start, int32_t pastRow = -1)
+{
+    const int n = mask.pointCount;
+    const Enumerated expected = Enumerate(mask, scope, {start});
     for (const auto plan : {ClosureSummaries::Plan::FewestOpenCells, ClosureSummaries::Plan::SmallestBoundaries}) {
         SCOPED_TRACE(testing::Message() << "start " << start << ", plan " << int(plan));
         ClosureSummaries summaries(mask, scope, plan);
         ASSERT_TRUE(summaries.usable());
-        std::map<KeyAndReference, int64_t> found;
-        for (const ClosureSummaries::Entry& e : summaries.startKeys(start)) {
-            const RecordKeyIndex::PackedKey packed = summaries.composedKey(e.key);
-            std::vector<int32_t> key;
-            for (int l = 0; l < mask.pointCount; ++l)
-                key.push_back(int32_t(((l < 8 ? packed.low : packed.high) >> (8 * (l % 8))) & 0xff));
-            EXPECT_EQ(found.count({key, summaries.referenceCell(e.key)}), 0u);   // each key once
-            found[{key, summaries.referenceCell(e.key)}] = e.count;
-        }
-        EXPECT_EQ(found, expected.keys);
-        for (int level = 1; level + 1 < mask.pointCount; ++level)
+        EXPECT_EQ(Unpacked(summaries, summaries.startKeys(start), n), expected.keys);
+        for (int level = 1; level < n; ++level)
             EXPECT_EQ(summaries.fittingPlacements(level), expected.fitting[size_t(level)]) << "level " << level;
         int64_t total = 0;
         for (const auto& [key, count] : expected.keys) total += count;
-        std::vector<int32_t> grid(size_t(ClosureRegionSize(mask)), -1);
-        for (int p = 0; p < mask.pointCount; ++p)
-            grid[size_t(mask.positions[0] + mask.positions[p])] = ttKeys[start][p];
-        EXPECT_EQ(summaries.completions(1, grid.data()), total);
+        EXPECT_EQ(summaries.completions(1, GridOf(mask, {start}).data()), total);
+
+        if (!expected.firstOfLevel1.empty() && n > 2) {
+            const std::vector<int32_t> prefix = {start, expected.firstOfLevel1.back()};
+            const Enumerated below = Enumerate(mask, scope, prefix);
+            const std::vector<int32_t> grid = GridOf(mask, prefix);
+            EXPECT_EQ(Unpacked(summaries, summaries.keysBelow(2, grid.data(), prefix.data()), n), below.keys);
+            for (int level = 2; level < n; ++level)
+                EXPECT_EQ(summaries.placementsBelow(2, level, grid.data()), below.fitting[size_t(level)]) << "level " << level;
+        }
+        if (pastRow >= 0) {
+            const Enumerated past = Enumerate(mask, scope, {pastRow});
+            summaries.placeStart(pastRow);
+            for (int level = 1; level < n; ++level)
+                EXPECT_EQ(summaries.fittingPlacements(level), past.fitting[size_t(level)]) << "row past the list, level " << level;
+        }
     }
 }
 
@@ -151,8 +193,76 @@ TEST(ClosureSummaries, TwoDimensionalMasksGiveTheKeysAndCountsOfTheirPlacements)
         for (const Mask2dPoint& p : points) normalised.push_back({p.x - minX, p.y - minY});
         const ClosureMask mask = ClosureMaskOf2d(k, normalised.data(), minX, minY);
         LayRandomTable(rng, k, 0, 4 + int(rng() % 8));
-        for (int s = 0; s < 3; ++s) ExpectSummariesMatch(mask, ScopeOfList(), int32_t(rng() % ttRecordCount));
+        // A row past the list: a key of it with stray cells.
+        const int32_t past = ttRecordCount + 3;
+        std::copy_n(ttKeys[rng() % ttRecordCount], k, ttKeys[past]);
+        ttKeys[past][rng() % k] = uint8_t(rng() % 3 == 0 ? 200 : rng() % 6);
+        for (int s = 0; s < 3; ++s) ExpectSummariesMatch(mask, ScopeOfList(), int32_t(rng() % ttRecordCount), past);
     }
+}
+
+// The reference cell is packed beside the block numbers in a field just wide
+// enough for the largest cell of the list plus one (0 marks none). Lists whose
+// cells stay within 0..1, 0..3 or 0..7 fill that field to its top: their
+// reference cells must come back whole.
+TEST(ClosureSummaries, TheReferenceCellComesBackWholeWhateverTheLargestCell)
+{
+    std::mt19937 rng(1313);
+    const ClosureMask cross = ClosureMaskOf2d(5, std::vector<Mask2dPoint>{{1, 1}, {2, 1}, {1, 2}, {1, 0}, {0, 1}}.data(), -1, -1);
+    const ClosureMask line = MaskFromOffsets({-2, -1, 0, 1, 2});
+    for (const int largest : {1, 2, 3, 7}) {
+        for (const bool flat : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "cells 0.." << largest << (flat ? ", one dimension" : ", the cross"));
+            const ClosureMask& mask = flat ? line : cross;
+            // Rows of cells 0..largest, half of them the largest, so that placements are many.
+            ttRecordCount = 36;
+            for (int32_t r = 0; r < ttRecordCount; ++r)
+                for (int p = 0; p < kTableKeyBytes; ++p)
+                    ttKeys[r][p] = uint8_t(rng() % 2 ? largest : int(rng() % uint32_t(largest + 1)));
+            int32_t start = 0;
+            while (ttKeys[start][0] != largest || Enumerate(mask, ScopeOfList(), {start}).keys.empty()) ++start;
+            bool referenceLargest = false;
+            for (const auto& [key, count] : Enumerate(mask, ScopeOfList(), {start}).keys)
+                referenceLargest = referenceLargest || key.second == largest;
+            ASSERT_TRUE(referenceLargest);
+            ExpectSummariesMatch(mask, ScopeOfList(), start);
+        }
+    }
+}
+
+// A summary given up at its deadline keeps only the groups it finished: asked
+// again and again past the deadline, it gets a little further each time, and
+// once it finishes its keys and counts are those of a summary never stopped.
+TEST(ClosureSummaries, ASummaryGivenUpAtItsDeadlineLeavesNothingHalfMade)
+{
+    // Far apart points: the records of most levels meet in few cells, so the
+    // summaries are many.
+    const ClosureMask mask = MaskFromOffsets({-9, -5, -2, 0, 1, 4, 8, 11});
+    LayTable(AllKeysOver({0, 4}, 8, CentreIndex(mask)), 8);
+    const ClosureScope scope = ScopeOfList();
+    ClosureSummaries whole(mask, scope);
+    ClosureSummaries stopped(mask, scope);
+    stopped.setDeadline(ClosureSummaries::Clock::now() - std::chrono::seconds(1));
+    int tries = 0;
+    for (const int32_t start : {5, 77, 200}) {
+        std::span<const ClosureSummaries::Entry> keys;
+        do {
+            keys = stopped.startKeys(start);
+            if (stopped.abandoned()) {
+                EXPECT_TRUE(keys.empty());
+            }
+            ++tries;
+        } while (stopped.abandoned() && tries < 100000);
+        ASSERT_FALSE(stopped.abandoned());
+        const auto found = Unpacked(stopped, keys, 8);
+        EXPECT_EQ(found, Unpacked(whole, whole.startKeys(start), 8)) << "start " << start;
+        for (int level = 1; level < 8; ++level) {
+            int64_t counted;
+            while ((counted = stopped.fittingPlacements(level)) == 0 && stopped.abandoned()) ++tries;
+            EXPECT_EQ(counted, whole.fittingPlacements(level)) << "start " << start << ", level " << level;
+        }
+    }
+    EXPECT_GT(tries, 10);   // given up many times on the way
 }
 
 TEST(ClosureSummaries, KeysThatDoNotPackAreRefused)
