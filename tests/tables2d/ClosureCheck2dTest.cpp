@@ -50,6 +50,22 @@ ClosureOutcome ExpectBothAgree(const ClosureMask& mask, const ClosureScope& scop
     return ExpectIndexedMatchesScan(mask, scope).outcome;
 }
 
+// Four rounds on each cross with these extra points: round(k, mask, round,
+// keys) with the keys of its k points over the cells 0 and 4, the key of
+// zeros first.
+template <class Round>
+void ForEachCrossInFourRounds(const std::vector<std::vector<Mask2dPoint>>& extras, Round&& round)
+{
+    for (const auto& extra : extras) {
+        const int k = 5 + int(extra.size());
+        const ClosureMask mask = MaskOf(Cross(extra));
+        for (int r = 0; r < 4; ++r) {
+            SCOPED_TRACE(testing::Message() << k << " points, round " << r);
+            round(k, mask, r, AllKeysOver({0, 4}, k, 0));
+        }
+    }
+}
+
 TEST(ClosureCheck2d, IndexedAndScanAgreeOnRandomMasksAndTablesWholeAndBroken)
 {
     std::mt19937 rng(11052);
@@ -199,43 +215,37 @@ TEST(ClosureCheck2d, RangesPastTheListAgreeWithTheScanWhateverItsRowsHold)
     const std::vector<std::vector<Mask2dPoint>> extras = {
         {{0, 3}}, {{1, 1}, {0, 2}}, {{2, 1}, {-1, 2}, {0, 3}}, {{1, 1}, {-1, -1}, {2, 0}, {0, -2}}};
     int dead = 0, live = 0;
-    for (const auto& extra : extras) {
-        const int k = 5 + int(extra.size());
-        const ClosureMask mask = MaskOf(Cross(extra));
-        for (int round = 0; round < 4; ++round) {
-            SCOPED_TRACE(testing::Message() << k << " points, round " << round);
-            std::vector<Key> base = AllKeysOver({0, 4}, k, 0);
-            std::shuffle(base.begin() + 1, base.end(), rng);   // the key of zeros stays first
-            base.resize(std::min<size_t>(base.size(), 14));
-            LayTable(base, k);
-            const int32_t n = ttRecordCount;
-            // Rows past the list: keys of the table with a cell changed, stray
-            // cells, and now and then a key of the table; zeros after them.
-            constexpr int32_t kStale = 60;
-            for (int32_t r = n; r < kTableCapacity; ++r) {
-                const Key& key = base[rng() % base.size()];
-                const uint32_t kind = r < n + kStale ? rng() % 12 : 12;
-                for (int p = 0; p < k; ++p)
-                    ttKeys[r][p] = kind == 0 ? key[size_t(p)] : kind < 8 ? uint8_t(GroupProduct(kind % 6, key[size_t(p)]))
-                                 : kind < 11 ? uint8_t(rng() % 6) : kind == 11 ? uint8_t(rng() % 256) : 0;
-                if (kind > 0 && kind < 8) ttKeys[r][rng() % uint32_t(k)] = uint8_t(rng() % 6);
-            }
-            if (round == 3) {
-                // A stray key cell naming the block of the rows past the list: the
-                // first composed key of row N is found, and the permuted copy ends the check.
-                std::fill_n(ttKeys[n - 1], k, 0);
-                ttKeys[n - 1][0] = uint8_t(n / BlockSize(n));
-                std::fill_n(ttKeys[n], k, 0);
-            }
-            for (int32_t r = 0; r < n; ++r) ttHitCount[r] = int32_t(rng() % 3);
-            const int32_t from = round == 0 ? n - 3 : n + int32_t(rng() % 8);
-            const ClosureOutcome outcome =
-                ExpectBothAgree(mask, WholeScope(k, round == 3 ? n : from, round == 1 ? kTableCapacity : n + kStale, false));
-            const int64_t started = outcome.levelEntries[0];
-            dead += int(started - (outcome.verdict == ClosureVerdict::Closed ? 0 : 1));
-            live += outcome.verdict != ClosureVerdict::Closed;
+    ForEachCrossInFourRounds(extras, [&](int k, const ClosureMask& mask, int round, std::vector<Key> base) {
+        std::shuffle(base.begin() + 1, base.end(), rng);   // the key of zeros stays first
+        base.resize(std::min<size_t>(base.size(), 14));
+        LayTable(base, k);
+        const int32_t n = ttRecordCount;
+        // Rows past the list: keys of the table with a cell changed, stray
+        // cells, and now and then a key of the table; zeros after them.
+        constexpr int32_t kStale = 60;
+        for (int32_t r = n; r < kTableCapacity; ++r) {
+            const Key& key = base[rng() % base.size()];
+            const uint32_t kind = r < n + kStale ? rng() % 12 : 12;
+            for (int p = 0; p < k; ++p)
+                ttKeys[r][p] = kind == 0 ? key[size_t(p)] : kind < 8 ? uint8_t(GroupProduct(kind % 6, key[size_t(p)]))
+                             : kind < 11 ? uint8_t(rng() % 6) : kind == 11 ? uint8_t(rng() % 256) : 0;
+            if (kind > 0 && kind < 8) ttKeys[r][rng() % uint32_t(k)] = uint8_t(rng() % 6);
         }
-    }
+        if (round == 3) {
+            // A stray key cell naming the block of the rows past the list: the
+            // first composed key of row N is found, and the permuted copy ends the check.
+            std::fill_n(ttKeys[n - 1], k, 0);
+            ttKeys[n - 1][0] = uint8_t(n / BlockSize(n));
+            std::fill_n(ttKeys[n], k, 0);
+        }
+        for (int32_t r = 0; r < n; ++r) ttHitCount[r] = int32_t(rng() % 3);
+        const int32_t from = round == 0 ? n - 3 : n + int32_t(rng() % 8);
+        const ClosureOutcome outcome =
+            ExpectBothAgree(mask, WholeScope(k, round == 3 ? n : from, round == 1 ? kTableCapacity : n + kStale, false));
+        const int64_t started = outcome.levelEntries[0];
+        dead += int(started - (outcome.verdict == ClosureVerdict::Closed ? 0 : 1));
+        live += outcome.verdict != ClosureVerdict::Closed;
+    });
     // Rows without a complete placement were passed, and rows with one stopped the check.
     EXPECT_GT(dead, 20);
     EXPECT_GT(live, 8);
@@ -249,28 +259,22 @@ TEST(ClosureCheck2d, SummarisedStartRecordsAgreeWithTheScanUpToTheFailure)
     std::mt19937 rng(4242);
     const std::vector<std::vector<Mask2dPoint>> extras = {
         {}, {{1, 1}}, {{1, 1}, {-1, -1}}, {{2, 0}, {0, 2}, {1, 1}}, {{1, 1}, {-1, -1}, {2, 0}, {-2, 0}}};
-    for (const auto& extra : extras) {
-        const int k = 5 + int(extra.size());
-        const ClosureMask mask = MaskOf(Cross(extra));
-        for (int round = 0; round < 4; ++round) {
-            SCOPED_TRACE(testing::Message() << k << " points, round " << round);
-            std::vector<Key> base = AllKeysOver({0, 4}, k, 0);
-            std::shuffle(base.begin(), base.end(), rng);
-            base.resize(std::min<size_t>(base.size(), k == 6 ? 20 : 16));
-            for (Key& key : std::vector<Key>(base)) {   // with their conjugates by 4, so that keys close up
-                Key conjugate{};
-                for (int p = 0; p < k; ++p) conjugate[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
-                if (std::find(base.begin(), base.end(), conjugate) == base.end()) base.push_back(conjugate);
-            }
-            LayTable(base, k);
-            const int32_t count = ttRecordCount, block = count / 6;
-            if (round > 0) ttKeys[(round - 1) * 2 * block + int32_t(rng() % block)][rng() % k] ^= 1;
-            for (int32_t r = 0; r < count; ++r) ttHitCount[r] = int32_t(rng() % 3);
-            const int32_t from = round == 3 ? int32_t(rng() % block) : 0;
-            const int32_t to = round == 2 ? block : round == 3 ? count + 2 : count;
-            ExpectBothAgree(mask, WholeScope(k, from, to, k == 5 || round != 3));
+    ForEachCrossInFourRounds(extras, [&](int k, const ClosureMask& mask, int round, std::vector<Key> base) {
+        std::shuffle(base.begin(), base.end(), rng);
+        base.resize(std::min<size_t>(base.size(), k == 6 ? 20 : 16));
+        for (Key& key : std::vector<Key>(base)) {   // with their conjugates by 4, so that keys close up
+            Key conjugate{};
+            for (int p = 0; p < k; ++p) conjugate[p] = uint8_t(GroupProduct(GroupProduct(4, key[p]), 4));
+            if (std::find(base.begin(), base.end(), conjugate) == base.end()) base.push_back(conjugate);
         }
-    }
+        LayTable(base, k);
+        const int32_t count = ttRecordCount, block = count / 6;
+        if (round > 0) ttKeys[(round - 1) * 2 * block + int32_t(rng() % block)][rng() % k] ^= 1;
+        for (int32_t r = 0; r < count; ++r) ttHitCount[r] = int32_t(rng() % 3);
+        const int32_t from = round == 3 ? int32_t(rng() % block) : 0;
+        const int32_t to = round == 2 ? block : round == 3 ? count + 2 : count;
+        ExpectBothAgree(mask, WholeScope(k, from, to, k == 5 || round != 3));
+    });
 }
 
 TEST(ClosureCheck2d, ExtensionOfFivePointKeysMatchesTheScan)
