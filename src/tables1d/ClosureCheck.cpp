@@ -190,6 +190,7 @@ private:
         // The seconds each summary spent on this start record before it was
         // given up, reported once the way that took over has told the search's size.
         std::array<double, ClosureCostModel::kWays> givenUp{};
+        double summaryLimit = 0;   // the last summary's limit
         const auto reportGivenUp = [&](int64_t size) {
             for (int w = 1; w < ClosureCostModel::kWays; ++w)
                 if (givenUp[size_t(w)] > 0) model_.took(Way(w), givenUp[size_t(w)], size, false);
@@ -202,9 +203,11 @@ private:
                     reportGivenUp(WalkedWork(outcome_) - before);
                     return *stopped;
                 }
-                // A walk given up after a summary's first try: the summary goes on
-                // from where it stopped, to the end.
-                choice = {choice.fallback};
+                // A walk given up after a summary's try: the summary goes on from
+                // where it stopped, and the two take turns on limits that grow
+                // until one of them completes.
+                choice = {choice.fallback, std::max(kGrowth * summaryLimit, kLeastLimit), ClosureCostModel::Walk,
+                          std::max(kGrowth * choice.limit, kLeastLimit)};
                 continue;
             }
             // Made once (their indexes) before the first try, which is timed without that.
@@ -229,6 +232,7 @@ private:
                 return walkStart(i, Guide::SkipPassing);
             }
             givenUp[size_t(choice.way)] = seconds;
+            summaryLimit = choice.limit;
             // The way that takes over; a walk on a limit gives the summary back.
             const Way next = choice.fallback == ClosureCostModel::Walk ? choice.way : ClosureCostModel::Walk;
             choice = {choice.fallback, choice.fallbackLimit, next, kNoLimit};
@@ -551,6 +555,10 @@ private:
 
     static constexpr int64_t kCountCap = int64_t(1) << 62;
     static constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+    // A summary and a walk taking turns on one start record: each turn's limit
+    // this many times the one before, and at least kLeastLimit seconds.
+    static constexpr double kGrowth = 4;
+    static constexpr double kLeastLimit = 1e-4;
     // A row past the list is walked first with this many records at most,
     // until counting rows has a cost to compare with.
     static constexpr int64_t kFirstBudgetPastTheList = 10000;

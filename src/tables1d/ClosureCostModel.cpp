@@ -5,7 +5,7 @@
 namespace {
 
 // A first try of a summary may take this many times the cheapest way's cost ...
-constexpr double kFirstTry = 4;
+constexpr double kFirstTry = 2;
 // ... another try of a way not taken, this many ...
 constexpr double kRetry = 2;
 // ... and it comes once this many times what it is expected to take has been spent.
@@ -14,7 +14,7 @@ constexpr double kRetryShare = 32;
 constexpr double kGuard = 8;
 // A walk that takes over from a first try of a summary, whose cost is not
 // known yet, may take this many times the try before the summary goes on.
-constexpr double kWalkAfterFirstTry = 4;
+constexpr double kWalkAfterFirstTry = 1.5;
 // One plan of summaries takes over from the other only when cheaper by this factor.
 constexpr double kSwitchPlans = 0.75;
 // A summary taking more than this many times its way's rate is counted at

@@ -15,7 +15,8 @@
 // than a few times the usual: a search that meets many new boundaries must
 // not hand the check to the dearer plan. A walk that takes over from a first
 // try of a summary, whose cost is not known yet, is itself given up after a
-// few times that try, and the summary goes on from where it stopped. Costs
+// few times that try; the summary goes on from where it stopped, the two
+// taking turns on growing limits until one completes. Costs
 // are times, so the ways taken may differ between runs; the result never does.
 #include <array>
 #include <cstdint>

@@ -51,8 +51,10 @@ Totals Simulate(const Costs& costs, uint32_t seed, int starts = 2000)
         ClosureCostModel::Choice c = model.choose(1);
         // As the check takes a start record: a way given up at its limit hands
         // over to its fallback; a walk given up hands back to the summary,
-        // which goes on where it stopped.
+        // which goes on where it stopped, the two taking turns on limits
+        // growing fourfold.
         std::array<double, 3> spent{};
+        double summaryLimit = 0;
         for (;;) {
             const size_t w = size_t(c.way);
             const double needed = cost[w] - spent[w];
@@ -60,9 +62,10 @@ Totals Simulate(const Costs& costs, uint32_t seed, int starts = 2000)
                 t.chosen += c.limit;
                 if (c.way == ClosureCostModel::Walk) {
                     model.took(ClosureCostModel::Walk, c.limit, int64_t(c.limit / costs.perRecord[0]), false);
-                    c = {c.fallback};
+                    c = {c.fallback, std::max(4 * summaryLimit, 1e-4), ClosureCostModel::Walk, std::max(4 * c.limit, 1e-4)};
                 } else {
                     spent[w] += c.limit;
+                    summaryLimit = c.limit;
                     const Way next = c.fallback == ClosureCostModel::Walk ? c.way : ClosureCostModel::Walk;
                     c = {c.fallback, c.fallbackLimit, next};
                 }
