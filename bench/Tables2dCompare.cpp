@@ -14,7 +14,7 @@
 // The last two recipes are nine-point masks with wide extra points: their
 // harvests reach the capacity within a few runs and their checks stop at the
 // first start record, after a search that summaries serve worse than a walk.
-// A table file of such a mask that checks long (the issue's
+// A table file of such a mask that checks long (for one,
 // T8_-4-2_-9-1_-7+5_+1+8.dat, 1800 records, "/6") is given with --table.
 #include "base/TableRecords.h"
 #include "mask2d/Mask2dTables.h"
