@@ -99,7 +99,7 @@ struct ClosureScope {
     // that places no more than this many records in all (a short search costs
     // less walked), and from the start record that would go past it takes
     // each start record the way `way` says. Any value gives the same result.
-    int64_t walkBeforeSummarising = 100000;
+    int64_t walkBeforeSummarising = 200000;
     ClosureWay way = ClosureWay::Cheapest;
 };
 

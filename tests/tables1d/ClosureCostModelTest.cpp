@@ -39,8 +39,8 @@ Totals Simulate(const Costs& costs, uint32_t seed, int starts = 2000)
     ClosureCostModel model;
     Totals t;
     // The first walk, given up after its budget, as the check begins.
-    model.took(ClosureCostModel::Walk, costs.perRecord[0] * 1e5, 100000, false);
-    t.chosen += costs.perRecord[0] * 1e5;
+    model.took(ClosureCostModel::Walk, costs.perRecord[0] * 2e5, 200000, false);
+    t.chosen += costs.perRecord[0] * 2e5;
     for (int i = 0; i < starts; ++i) {
         const int64_t size = int64_t(sizes(rng)) + 1;
         std::array<double, 3> cost;
