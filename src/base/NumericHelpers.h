@@ -38,6 +38,13 @@ inline int32_t SaturateToInt32(int64_t v) {
   return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
 }
 
+// a + b held at INT64_MAX when it would overflow (counts of placements that
+// run past 64 bits stay at the largest).
+inline int64_t SaturatingAdd64(int64_t a, int64_t b) {
+  int64_t sum;
+  return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
+}
+
 // Absolute value; INT32_MIN, whose absolute value has no int32, gives INT32_MAX.
 int32_t AbsInt(int32_t v);
 // v if v >= 0, else -v.

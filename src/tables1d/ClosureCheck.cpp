@@ -542,15 +542,7 @@ private:
         if (!any) return;
         outcome_.lastPlacement = records;
         outcome_.lastFound = true;
-        RecordKeyIndex::PackedKey composed;
-        for (int l = 0; l < n_; ++l) {
-            const uint64_t block = uint64_t(records[size_t(l)] / scope_.blockSize);
-            if (l < 8)
-                composed.low |= block << (8 * l);
-            else
-                composed.high |= block << (8 * (l - 8));
-        }
-        lastFoundIndex = walk_.keyIndex().firstPacked(composed);
+        lastFoundIndex = walk_.firstRowComposedBy(records);
     }
 
     static constexpr int64_t kCountCap = int64_t(1) << 62;
@@ -574,12 +566,6 @@ private:
 
     // Records placed by the walk so far.
     static int64_t WalkedWork(const ClosureOutcome& o) { return SizeOf(o.levelFits); }
-
-    static int64_t SaturatingAdd64(int64_t a, int64_t b)
-    {
-        int64_t sum;
-        return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
-    }
 
     const int n_;
     const ClosureMask mask_;

@@ -1,5 +1,6 @@
 #include "tables1d/ClosureEnumeration.h"
 
+#include "base/NumericHelpers.h"
 #include "base/TableRecords.h"
 
 #include <algorithm>
@@ -53,9 +54,7 @@ bool ClosureEnumeration::runStarts(int32_t from, int32_t to)
 
 void ClosureEnumeration::skipBelow(int depth, const std::array<int64_t, 10>& fitting)
 {
-    const auto add = [](int64_t& to, int64_t n) {
-        if (__builtin_add_overflow(to, n, &to)) to = INT64_MAX;
-    };
+    const auto add = [](int64_t& to, int64_t n) { to = SaturatingAdd64(to, n); };
     add(outcome_.levelEntries[size_t(depth)], 1);
     for (int level = depth; level < n_; ++level) {
         add(outcome_.levelFits[size_t(level)], fitting[size_t(level)]);
@@ -87,18 +86,23 @@ void ClosureEnumeration::resolveSkipped(bool wholePlacement)
     grid_ = grid;
     records_ = records;
     if (!found) return;
+    lastFoundIndex = firstRowComposedBy(last);
+    if (!wholePlacement) return;
+    outcome_.lastPlacement = last;
+    outcome_.lastFound = true;
+}
+
+int32_t ClosureEnumeration::firstRowComposedBy(const std::array<int32_t, 10>& placement) const
+{
     RecordKeyIndex::PackedKey composed;
     for (int l = 0; l < n_; ++l) {
-        const uint64_t block = uint64_t(blockOf_[size_t(last[size_t(l)])]);
+        const uint64_t block = uint64_t(blockOf_[size_t(placement[size_t(l)])]);
         if (l < 8)
             composed.low |= block << (8 * l);
         else
             composed.high |= block << (8 * (l - 8));
     }
-    lastFoundIndex = keyIndex_.firstPacked(composed);
-    if (!wholePlacement) return;
-    outcome_.lastPlacement = last;
-    outcome_.lastFound = true;
+    return keyIndex_.firstPacked(composed);
 }
 
 ClosureEnumeration::StartWalk ClosureEnumeration::tryStart(int32_t start, int64_t budget)

@@ -60,6 +60,9 @@ public:
     // The first rows of composed keys in the list and in its permuted copy
     // (the latter built only when the scope makes the permuted test).
     const RecordKeyIndex& keyIndex() const { return keyIndex_; }
+    // The first row of the list holding the key composed by a complete
+    // placement (the block numbers of its records), -1 for none.
+    int32_t firstRowComposedBy(const std::array<int32_t, 10>& placement) const;
     const RecordKeyIndex& permutedIndex() const { return permutedIndex_; }
 
     // The placement region as the last placement left it: positions the

@@ -1,6 +1,7 @@
 #include "tables1d/ClosureSummaries.h"
 
 #include "base/GroupAlgebra.h"
+#include "base/NumericHelpers.h"
 #include "base/TableRecords.h"
 
 #include <algorithm>
@@ -8,12 +9,6 @@
 #include <climits>
 
 namespace {
-
-int64_t AddCounts(int64_t a, int64_t b)
-{
-    int64_t sum;
-    return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
-}
 
 int64_t MultiplyCounts(int64_t a, int64_t b)
 {
@@ -116,7 +111,7 @@ void ClosureSummaries::Accumulator::add(uint64_t key, int64_t count)
         const int32_t at = slots_[slot];
         if (at < 0) break;
         if (entries_[size_t(at)].key == key) {
-            entries_[size_t(at)].count = AddCounts(entries_[size_t(at)].count, count);
+            entries_[size_t(at)].count = SaturatingAdd64(entries_[size_t(at)].count, count);
             return;
         }
     }
@@ -438,7 +433,7 @@ int32_t ClosureSummaries::summarise(int id, const Key& key, int depth)
     Result result{uint32_t(entries_.size()), 0, 0};
     for (const Entry& e : into.entries()) {
         entries_.push_back(e);
-        result.total = AddCounts(result.total, e.count);
+        result.total = SaturatingAdd64(result.total, e.count);
     }
     result.end = uint32_t(entries_.size());
     results_.push_back(result);
@@ -464,7 +459,7 @@ int64_t ClosureSummaries::count(int id, const Key& key, int depth)
         int64_t product = 1;
         for (size_t k = 0; k < node.parts.size() && product != 0; ++k)
             product = MultiplyCounts(product, partOf(node, k, values, ttKeys[r], depth, stamp, false));
-        total = AddCounts(total, product);
+        total = SaturatingAdd64(total, product);
     }
     counts_.push_back(total);
     Node& stored = nodes_[size_t(id)];
